@@ -1,0 +1,152 @@
+#pragma once
+
+// The controls of the window model. Plain data: a control holds its design-time
+// properties (where it stands, what it shows) and the state the handlers read and
+// write. Nothing here knows how a control is drawn.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+enum class Kind {
+    Form,
+    Frame,
+    Label,
+    TextBox,
+    ComboBox,
+    ListBox,
+    CheckBox,
+    OptionButton,
+    CommandButton,
+    TabControl,
+    Grid,
+    FileDialog,
+};
+
+// Position and size in twips, relative to the container.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct Control {
+    Kind kind = Kind::Label;
+    std::string name;
+    int index = -1;         // element of a control array, or -1
+    std::string container;  // the frame or tab control it stands in; empty for the form itself
+    int page = -1;          // tab page of SSTab1 it stands on, or -1
+    Twips geometry;
+    std::string caption;    // frames, labels, buttons, the form
+    double fontSize = 0;    // 0: the form's default font
+    bool bold = false;
+    bool visible = true;
+    bool enabled = true;
+
+    // "Text27(3)", "Frame32": the name a control is known by everywhere.
+    std::string fullName() const;
+
+    virtual ~Control() = default;
+};
+
+struct Form : Control {
+};
+
+struct Frame : Control {
+};
+
+struct Label : Control {
+};
+
+struct CommandButton : Control {
+};
+
+struct TextBox : Control {
+    std::string text;
+    bool locked = false;     // read-only to the user; the program still writes it
+    int maxLength = 0;       // 0: no limit
+    bool multiLine = false;
+};
+
+struct ComboBox : Control {
+    std::string text;        // any text the program sets, listed or not
+    std::vector<std::string> items;
+    bool locked = false;     // the user cannot pick another item
+};
+
+struct ListBox : Control {
+    std::vector<std::string> items;
+    int listIndex = -1;      // selected row, -1 for none
+    int topIndex = 0;        // first visible row
+
+    // The selected item, or nullptr when no row is selected.
+    const std::string* selectedItem() const;
+};
+
+// A check box whose value change, by the user or by the program, raises its click
+// event, just as a click does. Setting the value it already has raises nothing.
+struct CheckBox : Control {
+    int value() const { return m_value; }
+    void setValue(int value);
+    std::function<void()> onClick;
+
+private:
+    int m_value = 0;
+};
+
+// An option button; selecting one deselects every other button of the same frame.
+struct OptionButton : Control {
+    bool value() const { return m_value; }
+    void setValue(bool value);
+    std::vector<OptionButton*> group;  // the buttons of the same frame, this one included
+
+private:
+    bool m_value = false;
+};
+
+struct TabControl : Control {
+    std::vector<std::string> tabCaptions;
+    int tab = 0;             // current page
+};
+
+// A read-only table of text cells. Row 0 is the heading row; the first fixedCols
+// columns stay put when the user scrolls sideways.
+struct Grid : Control {
+    int rows() const { return m_rows; }
+    int cols() const { return m_cols; }
+    void setRows(int rows);
+    void setCols(int cols);
+    int fixedRows = 1;
+    int fixedCols = 0;
+
+    const std::string& textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, std::string text);
+    int colWidth(int col) const { return m_colWidths.at(col); }
+    void setColWidth(int col, int twips) { m_colWidths.at(col) = twips; }
+
+    // Takes over a whole block of rows at once: cells holds rows * cols() texts,
+    // row by row, written from firstRow on. Rows past the grid's end are added.
+    void assignRows(int firstRow, std::vector<std::string> cells);
+
+private:
+    int m_rows = 0;
+    int m_cols = 0;
+    std::vector<std::string> m_cells;  // row by row
+    std::vector<int> m_colWidths;
+};
+
+struct FileDialog : Control {
+    std::string fileName;
+    std::string initDir;
+    std::string filter;      // "description|pattern"
+    int flags = 0;
+    bool cancelError = false;
+};
+
+// The file dialog's flag that hides its read-only check box.
+inline constexpr int cdlOFNHideReadOnly = 4;
+
+}  // namespace teamtool

@@ -1,0 +1,43 @@
+#pragma once
+
+// The design-time description of the window: one row per control. The window model
+// takes its initial state from it and the toolkit binding builds the real widgets
+// from it, so the layout is written down once.
+
+#include "app/controls.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+struct ControlSpec {
+    Kind kind;
+    std::string name;
+    int index = -1;          // element of a control array, or -1
+    std::string container;   // enclosing frame or "SSTab1"; empty for the form
+    int page = -1;           // page of SSTab1, or -1
+    Twips geometry;
+    std::string caption;     // caption (frames, labels, buttons) or initial text (boxes, combos)
+    std::vector<std::string> items;  // design-time list of a combo box
+    bool visible = true;
+    bool enabled = true;
+    bool locked = false;
+    int maxLength = 0;
+    bool multiLine = false;
+    double fontSize = 0;
+    bool bold = false;
+    int rows = 0, cols = 0, fixedRows = 0, fixedCols = 0;  // grid shape
+    std::vector<std::string> tabs;  // tab captions of a tab control
+
+    std::string fullName() const;
+};
+
+// The window FRMTEAMTOOL as designed: the form first, then every control after its
+// container, in focus order within each container.
+std::span<const ControlSpec> designTimeControls();
+
+inline constexpr int kTwipsPerPixel = 15;
+
+}  // namespace teamtool

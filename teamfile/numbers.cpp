@@ -1,0 +1,96 @@
+#include "teamfile/numbers.h"
+
+#include "app/text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace teamtool {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+bool hasNumberForm(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < n && isDigit(text[i]))
+        ++i, ++digits;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        while (i < n && isDigit(text[i]))
+            ++i, ++exponentDigits;
+        if (exponentDigits == 0)
+            return false;
+    }
+    return i == n;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    if (!hasNumberForm(text))
+        return std::nullopt;
+    // from_chars takes no plus sign; the form has been checked, so the rest parses whole.
+    const bool negative = text.front() == '-';
+    if (text.front() == '+' || negative)
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too small to hold is zero; too large to hold is no number at all.
+        const auto exponent = text.find_first_of("Ee");
+        if (exponent == std::string_view::npos || text[exponent + 1] != '-')
+            return std::nullopt;
+        value = 0;
+    } else if (error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+std::string numberToText(double value)
+{
+    if (value == 0)
+        return "0";  // also for -0
+    std::array<char, 40> buffer{};
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        const auto whole = static_cast<std::int64_t>(value);
+        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole);
+        return std::string(buffer.data(), end);
+    }
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    std::string text(buffer.data(), end);
+    // %g-style output writes the exponent as e+20; the display form is E+20.
+    if (const auto e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
+    return text;
+}
+
+double readDecimalText(std::string_view text)
+{
+    return parseNumber(trimSpaces(text)).value_or(0.0);
+}
+
+}  // namespace teamtool

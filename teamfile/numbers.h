@@ -1,0 +1,29 @@
+#pragma once
+
+// Decimal numbers as the team file writes them and as the window shows them.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace teamtool {
+
+// True when text has the form of a decimal number: an optional sign, digits with at
+// most one point and at least one digit in all, then optionally E or e, an optional
+// sign and digits. "5." and ".5" qualify; ".", "+", "1,5", "0x10" and "Infinity" do not.
+bool hasNumberForm(std::string_view text);
+
+// The value of a text of number form, or nothing for any other text and for a value
+// too large for a double.
+std::optional<double> parseNumber(std::string_view text);
+
+// The display form of a number: a whole number below 1E+15 without a point; any other
+// value to at most 15 significant digits without trailing zeros, in exponent form
+// (1E+20, 2.5E-05) from 1E+15 up and below 1E-4.
+std::string numberToText(double value);
+
+// A number text as the squad boxes hold it, read after trimming blanks; a text that
+// is not a number (empty, letters, "1,5") counts as 0.
+double readDecimalText(std::string_view text);
+
+}  // namespace teamtool
