@@ -39,6 +39,7 @@ void Grid::setRows(int rows)
     if (rows < 0)
         throw std::out_of_range("Grid::setRows");
     m_rows = rows;
+    ++m_revision;
     m_cells.resize(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(m_cols));
 }
 
@@ -53,6 +54,7 @@ void Grid::setCols(int cols)
             cells[static_cast<std::size_t>(r * cols + c)] = std::move(m_cells[static_cast<std::size_t>(r * m_cols + c)]);
     m_cells = std::move(cells);
     m_cols = cols;
+    ++m_revision;
     m_colWidths.resize(static_cast<std::size_t>(cols), 0);
 }
 
@@ -67,6 +69,7 @@ void Grid::setTextMatrix(int row, int col, std::string text)
 {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
         throw std::out_of_range("Grid::setTextMatrix");
+    ++m_revision;
     m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) + static_cast<std::size_t>(col)] =
         std::move(text);
 }
@@ -82,6 +85,7 @@ void Grid::assignRows(int firstRow, std::vector<std::string> cells)
         m_rows = static_cast<int>(end / static_cast<std::size_t>(m_cols));
     }
     std::move(cells.begin(), cells.end(), m_cells.begin() + static_cast<std::ptrdiff_t>(begin));
+    ++m_revision;
 }
 
 }  // namespace teamtool

@@ -125,13 +125,21 @@ struct Grid : Control {
     const std::string& textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, std::string text);
     int colWidth(int col) const { return m_colWidths.at(col); }
-    void setColWidth(int col, int twips) { m_colWidths.at(col) = twips; }
+    void setColWidth(int col, int twips)
+    {
+        m_colWidths.at(col) = twips;
+        ++m_revision;
+    }
 
     // Takes over a whole block of rows at once: cells holds rows * cols() texts,
     // row by row, written from firstRow on. Rows past the grid's end are added.
     void assignRows(int firstRow, std::vector<std::string> cells);
 
+    // Goes up with every change of shape, width or text, so a view knows when to redraw.
+    unsigned revision() const { return m_revision; }
+
 private:
+    unsigned m_revision = 0;
     int m_rows = 0;
     int m_cols = 0;
     std::vector<std::string> m_cells;  // row by row
