@@ -1,0 +1,8 @@
+// TeamTool: prepares a play-by-mail football team's weekly orders.
+
+#include "ui/application.h"
+
+int main(int argc, char** argv)
+{
+    return teamtool::ui::runApplication(argc, argv);
+}

@@ -1,0 +1,71 @@
+#include "ui/item_models.h"
+
+namespace teamtool::ui {
+
+GridModel::GridModel(const Grid& grid, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_shownRevision(grid.revision())
+{
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : std::max(0, m_grid.rows() - m_grid.fixedRows);
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_grid.cols();
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    return QString::fromStdString(m_grid.textMatrix(index.row() + m_grid.fixedRows, index.column()));
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_grid.cols() ||
+        m_grid.fixedRows == 0)
+        return {};
+    return QString::fromStdString(m_grid.textMatrix(0, section));
+}
+
+void GridModel::sync()
+{
+    if (m_shownRevision == m_grid.revision())
+        return;
+    beginResetModel();
+    m_shownRevision = m_grid.revision();
+    endResetModel();
+}
+
+ListModel::ListModel(const ListBox& list, QObject* parent)
+    : QAbstractListModel(parent), m_list(list), m_shownCount(static_cast<int>(list.items.size()))
+{
+}
+
+int ListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_shownCount;
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    return QString::fromStdString(m_list.items[static_cast<std::size_t>(index.row())]);
+}
+
+void ListModel::sync()
+{
+    const int count = static_cast<int>(m_list.items.size());
+    if (count == m_shownCount)
+        return;
+    beginResetModel();
+    m_shownCount = count;
+    endResetModel();
+}
+
+}  // namespace teamtool::ui

@@ -1,0 +1,391 @@
+#include "ui/main_window.h"
+
+#include "app/design.h"
+#include "app/handlers.h"
+#include "ui/item_models.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace teamtool::ui {
+
+namespace {
+
+int px(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+struct MainWindow::Bound {
+    Control* control;
+    QWidget* widget;
+    int yOffset;       // pixels taken by the tab strip above a page's own area
+    Twips shownGeometry;
+};
+
+MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form(form)
+{
+    setObjectName(qt(form.Me.name));
+    setWindowTitle(qt(form.Me.caption));
+    setFixedSize(px(form.Me.geometry.width), px(form.Me.geometry.height));
+
+    // The design lists every container before what it holds.
+    for (const auto& control : form.controls()) {
+        if (control->kind == Kind::Form || control->kind == Kind::FileDialog)
+            continue;
+        int yOffset = 0;
+        QWidget* parentWidget = containerWidget(*control, yOffset);
+        QWidget* widget = createWidget(*control, parentWidget);
+        widget->setObjectName(qt(control->fullName()));
+        if (control->fontSize > 0 || control->bold) {
+            QFont font = widget->font();
+            if (control->fontSize > 0)
+                font.setPointSizeF(control->fontSize);
+            font.setBold(control->bold);
+            widget->setFont(font);
+        }
+        place(widget, *control, yOffset);
+        m_widgets.emplace(control->fullName(), widget);
+        m_bound.push_back({control.get(), widget, yOffset, control->geometry});
+        connectControl(*control, widget);
+    }
+    refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::control(const std::string& fullName) const
+{
+    const auto it = m_widgets.find(fullName);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+QWidget* MainWindow::containerWidget(const Control& control, int& yOffset) const
+{
+    yOffset = 0;
+    if (control.container.empty())
+        return const_cast<MainWindow*>(this);
+    if (control.container == m_form.SSTab1.name) {
+        // Page coordinates count the tab strip in; Qt's page area starts below it.
+        yOffset = m_tabs->tabBar()->sizeHint().height();
+        return m_tabs->widget(control.page);
+    }
+    return this->control(control.container);
+}
+
+void MainWindow::place(QWidget* widget, const Control& control, int yOffset)
+{
+    const Twips& g = control.geometry;
+    widget->setGeometry(px(g.left), std::max(0, px(g.top) - yOffset), px(g.width), px(g.height));
+}
+
+QWidget* MainWindow::createWidget(const Control& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case Kind::Frame:
+        return new QGroupBox(qt(control.caption), parent);
+    case Kind::Label:
+        return new QLabel(qt(control.caption), parent);
+    case Kind::CommandButton:
+        return new QPushButton(qt(control.caption), parent);
+    case Kind::TextBox: {
+        const auto& box = static_cast<const TextBox&>(control);
+        if (box.multiLine) {
+            auto* edit = new QPlainTextEdit(parent);
+            edit->setReadOnly(box.locked);
+            return edit;
+        }
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(box.locked);
+        if (box.maxLength > 0)
+            edit->setMaxLength(box.maxLength);
+        return edit;
+    }
+    case Kind::ComboBox: {
+        const auto& combo = static_cast<const ComboBox&>(control);
+        auto* widget = new ModelComboBox(parent);
+        widget->setLocked(combo.locked);
+        return widget;
+    }
+    case Kind::ListBox: {
+        auto* view = new PlayerListView(parent);
+        auto* model = new ListModel(static_cast<const ListBox&>(control), view);
+        view->setModel(model);
+        m_listModels.push_back(model);
+        m_listViews.push_back(view);
+        return view;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(parent);
+    case Kind::OptionButton: {
+        // The window model keeps the buttons of a frame exclusive.
+        auto* button = new QRadioButton(parent);
+        button->setAutoExclusive(false);
+        return button;
+    }
+    case Kind::TabControl: {
+        const auto& tab = static_cast<const TabControl&>(control);
+        m_tabs = new QTabWidget(parent);
+        for (const std::string& caption : tab.tabCaptions)
+            m_tabs->addTab(new QWidget(m_tabs), qt(caption));
+        return m_tabs;
+    }
+    case Kind::Grid: {
+        const auto& grid = static_cast<const Grid&>(control);
+        m_grid = new FrozenColumnsTableView(parent);
+        m_gridModel = new GridModel(grid, m_grid);
+        m_grid->setModel(m_gridModel);
+        m_grid->setFrozenColumns(grid.fixedCols);
+        m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+        m_grid->frozenView()->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+        return m_grid;
+    }
+    case Kind::Form:
+    case Kind::FileDialog:
+        break;
+    }
+    return nullptr;
+}
+
+template <class Action>
+void MainWindow::act(Action&& action)
+{
+    action();
+    refresh();
+}
+
+void MainWindow::connectControl(Control& control, QWidget* widget)
+{
+    FRMTEAMTOOL& f = m_form;
+    const int i = control.index;
+    switch (control.kind) {
+    case Kind::CommandButton: {
+        auto* button = static_cast<QPushButton*>(widget);
+        void (*handler)(FRMTEAMTOOL&) = nullptr;
+        if (control.name == "Command1")
+            handler = Command1_Click;
+        else if (control.name == "Command3")
+            handler = Command3_Click;
+        else if (control.name == "Command4")
+            handler = Command4_Click;
+        if (handler)
+            connect(button, &QPushButton::clicked, this, [this, &f, handler] { act([&] { handler(f); }); });
+        else if (control.name == "Command2")
+            connect(button, &QPushButton::clicked, this, [this, &f, i] { act([&] { Command2_Click(f, i); }); });
+        break;
+    }
+    case Kind::TextBox: {
+        auto& box = static_cast<TextBox&>(control);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            connect(edit, &QLineEdit::textEdited, this, [&box](const QString& text) { box.text = text.toStdString(); });
+        else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+            connect(edit, &QPlainTextEdit::textChanged, this, [this, &box, edit] {
+                if (!m_refreshing)
+                    box.text = edit->toPlainText().toStdString();
+            });
+        break;
+    }
+    case Kind::ComboBox: {
+        auto& combo = static_cast<ComboBox&>(control);
+        auto* widget_ = static_cast<ModelComboBox*>(widget);
+        connect(widget_, &QComboBox::activated, this, [this, &f, &combo, i](int item) {
+            if (item < 0 || item >= static_cast<int>(combo.items.size()))
+                return;
+            act([&] {
+                combo.text = combo.items[static_cast<std::size_t>(item)];
+                if (combo.name == "Combo1")
+                    Combo1_Click(f, i);
+            });
+        });
+        if (combo.name == "Combo1")
+            widget_->onKeyPress = [&f, i](int& keyAscii) { Combo1_KeyPress(f, i, keyAscii); };
+        else if (combo.name == "Combo2")
+            widget_->onKeyPress = [&f](int& keyAscii) { Combo2_KeyPress(f, keyAscii); };
+        else if (combo.name == "Combo3")
+            widget_->onKeyPress = [&f](int& keyAscii) { Combo3_KeyPress(f, keyAscii); };
+        break;
+    }
+    case Kind::ListBox:
+        connectList(static_cast<int>(m_listViews.size()), static_cast<PlayerListView*>(widget));
+        break;
+    case Kind::CheckBox: {
+        auto& box = static_cast<CheckBox&>(control);
+        connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
+                [this, &box](bool checked) { act([&] { box.setValue(checked ? 1 : 0); }); });
+        break;
+    }
+    case Kind::OptionButton: {
+        auto& button = static_cast<OptionButton&>(control);
+        connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
+                [this, &button] { act([&] { button.setValue(true); }); });
+        break;
+    }
+    case Kind::TabControl:
+        connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
+            if (!m_refreshing)
+                m_form.SSTab1.tab = page;
+        });
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::connectList(int number, PlayerListView* view)
+{
+    ListBox& list = m_form.list(number);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, &list, view, number](const QModelIndex& current) {
+                if (m_refreshing || !current.isValid())
+                    return;
+                act([&] {
+                    list.listIndex = current.row();
+                    list.topIndex = view->verticalScrollBar()->value();
+                    List_Click(m_form, number);
+                });
+            });
+    connect(view, &QAbstractItemView::doubleClicked, this, [this, &list, number](const QModelIndex& index) {
+        act([&] {
+            list.listIndex = index.row();
+            List_DblClick(m_form, number);
+        });
+    });
+    connect(view, &PlayerListView::pickRequested, this, [this, number] { act([&] { List_DblClick(m_form, number); }); });
+    connect(view->verticalScrollBar(), &QAbstractSlider::valueChanged, this, [this](int value) {
+        if (!m_refreshing)
+            scrollListsTo(value);
+    });
+}
+
+void MainWindow::scrollListsTo(int topIndex)
+{
+    // The five lists read across as one table, so they scroll together.
+    for (int number = 1; number <= 5; ++number)
+        m_form.list(number).topIndex = topIndex;
+    refresh();
+}
+
+void MainWindow::refresh()
+{
+    const bool outer = !m_refreshing;
+    m_refreshing = true;
+    for (Bound& bound : m_bound)
+        showControl(bound);
+    if (outer)
+        m_refreshing = false;
+}
+
+void MainWindow::showControl(Bound& bound)
+{
+    Control& control = *bound.control;
+    QWidget* widget = bound.widget;
+
+    const Twips& g = control.geometry;
+    const Twips& shown = bound.shownGeometry;
+    if (g.left != shown.left || g.top != shown.top || g.width != shown.width || g.height != shown.height) {
+        place(widget, control, bound.yOffset);
+        bound.shownGeometry = g;
+    }
+    if (widget->isVisibleTo(widget->parentWidget()) != control.visible)
+        widget->setVisible(control.visible);
+    if (widget->isEnabled() != control.enabled)
+        widget->setEnabled(control.enabled);
+
+    switch (control.kind) {
+    case Kind::TextBox: {
+        const auto& box = static_cast<const TextBox&>(control);
+        const QString text = qt(box.text);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            if (edit->text() != text)
+                edit->setText(text);
+        } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+            if (edit->toPlainText() != text)
+                edit->setPlainText(text);
+        }
+        break;
+    }
+    case Kind::ComboBox: {
+        const auto& combo = static_cast<const ComboBox&>(control);
+        auto* comboWidget = static_cast<ModelComboBox*>(widget);
+        if (comboWidget->count() != static_cast<int>(combo.items.size())) {
+            QSignalBlocker blocker(comboWidget);
+            comboWidget->clear();
+            for (const std::string& item : combo.items)
+                comboWidget->addItem(qt(item));
+        }
+        comboWidget->setShownText(qt(combo.text));
+        break;
+    }
+    case Kind::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(widget);
+        const bool checked = static_cast<const CheckBox&>(control).value() == 1;
+        if (box->isChecked() != checked) {
+            QSignalBlocker blocker(box);
+            box->setChecked(checked);
+        }
+        break;
+    }
+    case Kind::OptionButton: {
+        auto* button = static_cast<QRadioButton*>(widget);
+        const bool on = static_cast<const OptionButton&>(control).value();
+        if (button->isChecked() != on) {
+            QSignalBlocker blocker(button);
+            button->setChecked(on);
+        }
+        break;
+    }
+    case Kind::ListBox: {
+        const auto& list = static_cast<const ListBox&>(control);
+        auto* view = static_cast<PlayerListView*>(widget);
+        static_cast<ListModel*>(view->model())->sync();
+        const QModelIndex selected = view->model()->index(list.listIndex, 0);
+        if (view->currentIndex() != selected)
+            view->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
+        if (view->verticalScrollBar()->value() != list.topIndex)
+            view->verticalScrollBar()->setValue(list.topIndex);
+        break;
+    }
+    case Kind::TabControl:
+        if (m_tabs->currentIndex() != m_form.SSTab1.tab)
+            m_tabs->setCurrentIndex(m_form.SSTab1.tab);
+        break;
+    case Kind::Grid: {
+        const auto& grid = static_cast<const Grid&>(control);
+        m_gridModel->sync();
+        for (int column = 0; column < grid.cols(); ++column)
+            if (m_grid->columnWidth(column) != px(grid.colWidth(column)))
+                m_grid->setColumnWidthPixels(column, px(grid.colWidth(column)));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // "Select File" comes first in the focus order.
+    if (QWidget* first = control("Command4"); first && first->isVisible())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace teamtool::ui

@@ -1,0 +1,71 @@
+#pragma once
+
+// The Qt face of FRMTEAMTOOL. It builds one widget for every control of the design,
+// turns each user action into a change of the window model plus a call of the
+// control's handler, and then shows what the model holds. It decides nothing itself.
+
+#include "app/frmteamtool.h"
+
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QTabWidget;
+
+namespace teamtool::ui {
+
+class FrozenColumnsTableView;
+class GridModel;
+class ListModel;
+class ModelComboBox;
+class PlayerListView;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(FRMTEAMTOOL& form, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The widget of a control by its name: "Text27(3)", "Frame32".
+    QWidget* control(const std::string& fullName) const;
+
+    // Shows what the window model now holds.
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Bound;  // a control and its widget
+
+    QWidget* createWidget(const Control& control, QWidget* parent);
+    QWidget* containerWidget(const Control& control, int& yOffset) const;
+    void place(QWidget* widget, const Control& control, int yOffset);
+    void connectControl(Control& control, QWidget* widget);
+    void connectList(int number, PlayerListView* view);
+    void scrollListsTo(int topIndex);
+    void showControl(Bound& bound);
+
+    // Runs one user action: the model change and handler call, then the new state shown.
+    template <class Action>
+    void act(Action&& action);
+
+    FRMTEAMTOOL& m_form;
+    std::vector<Bound> m_bound;
+    std::map<std::string, QWidget*> m_widgets;
+    QTabWidget* m_tabs = nullptr;
+    FrozenColumnsTableView* m_grid = nullptr;
+    GridModel* m_gridModel = nullptr;
+    std::vector<ListModel*> m_listModels;
+    std::vector<PlayerListView*> m_listViews;
+    bool m_refreshing = false;
+};
+
+}  // namespace teamtool::ui

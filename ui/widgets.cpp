@@ -1,0 +1,198 @@
+#include "ui/widgets.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace teamtool::ui {
+
+ModelComboBox::ModelComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ModelComboBox::setShownText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setAccessibleDescription(text);
+    update();
+}
+
+void ModelComboBox::showPopup()
+{
+    if (m_locked)
+        return;
+    // Open on the entry the box shows, or on none when it shows an unlisted text.
+    setCurrentIndex(findText(m_text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    QComboBox::showPopup();
+}
+
+void ModelComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText = m_text;
+    option.currentIcon = {};
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void ModelComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool opensList = event->key() == Qt::Key_F4 ||
+                           ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+                            (event->modifiers() & Qt::AltModifier));
+    if (opensList) {
+        showPopup();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Escape) {
+        event->ignore();  // focus moves on; the dialog or window handles Escape
+        return;
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && text.front().unicode() != 0 && onKeyPress) {
+        int keyAscii = text.front().unicode();
+        onKeyPress(keyAscii);
+    }
+    // No key reaches Qt's own handling, which would step through the entries.
+    event->accept();
+}
+
+void ModelComboBox::wheelEvent(QWheelEvent* event)
+{
+    event->ignore();
+}
+
+PlayerListView::PlayerListView(QWidget* parent) : QListView(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void PlayerListView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit pickRequested();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(parent), m_frozen(new QTableView(this))
+{
+    for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->verticalHeader()->hide();
+        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        view->setWordWrap(false);
+    }
+    m_frozen->setObjectName("frozenColumns");
+    m_frozen->setFocusPolicy(Qt::NoFocus);
+    m_frozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_frozen->setStyleSheet("QTableView { border: none; }");
+    viewport()->stackUnder(m_frozen);
+
+    connect(m_frozen->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_frozen->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (column < m_frozenCount) {
+            m_frozen->setColumnWidth(column, size);
+            updateFrozenGeometry();
+        }
+    });
+}
+
+void FrozenColumnsTableView::setModel(QAbstractItemModel* model)
+{
+    QTableView::setModel(model);
+    m_frozen->setModel(model);
+    m_frozen->setSelectionModel(selectionModel());
+    connect(model, &QAbstractItemModel::modelReset, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
+    connect(model, &QAbstractItemModel::columnsInserted, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
+    showOnlyFrozenColumns();
+}
+
+void FrozenColumnsTableView::setFrozenColumns(int count)
+{
+    m_frozenCount = count;
+    showOnlyFrozenColumns();
+}
+
+void FrozenColumnsTableView::setColumnWidthPixels(int column, int width)
+{
+    setColumnWidth(column, width);
+    if (column < m_frozenCount)
+        m_frozen->setColumnWidth(column, width);
+    updateFrozenGeometry();
+}
+
+void FrozenColumnsTableView::showOnlyFrozenColumns()
+{
+    if (!model())
+        return;
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        m_frozen->setColumnHidden(column, column >= m_frozenCount);
+        if (column < m_frozenCount)
+            m_frozen->setColumnWidth(column, columnWidth(column));
+    }
+    m_frozen->setVisible(m_frozenCount > 0);
+    updateFrozenGeometry();
+}
+
+void FrozenColumnsTableView::updateFrozenGeometry()
+{
+    int width = 0;
+    for (int column = 0; column < m_frozenCount; ++column)
+        width += columnWidth(column);
+    m_frozen->setGeometry(frameWidth(), frameWidth(), width,
+                          viewport()->height() + horizontalHeader()->height());
+}
+
+void FrozenColumnsTableView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    updateFrozenGeometry();
+}
+
+QModelIndex FrozenColumnsTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    int frozenWidth = 0;
+    for (int column = 0; column < m_frozenCount; ++column)
+        frozenWidth += columnWidth(column);
+    // Keep the cursor's cell out from under the frozen columns.
+    if (cursorAction == MoveLeft && current.column() >= m_frozenCount &&
+        visualRect(current).topLeft().x() < frozenWidth) {
+        const int newValue = horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozenWidth;
+        horizontalScrollBar()->setValue(newValue);
+    }
+    return current;
+}
+
+void FrozenColumnsTableView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (index.column() >= m_frozenCount)
+        QTableView::scrollTo(index, hint);
+}
+
+}  // namespace teamtool::ui
