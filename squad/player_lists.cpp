@@ -1,0 +1,83 @@
+// The five player lists and the pick that fills the squad from them.
+
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "app/positions.h"
+#include "app/text.h"
+#include "squad/squad.h"
+#include "teamfile/numbers.h"
+
+#include <string>
+
+namespace teamtool {
+
+bool isSlotEmpty(const FRMTEAMTOOL& f, int slot)
+{
+    return isBlank(f.Text27(slot).text);
+}
+
+// A click selects the clicked row in all five lists and scrolls the other four to
+// the clicked list's first visible row, so the row reads across as one player.
+void List_Click(FRMTEAMTOOL& f, int listNumber)
+{
+    const ListBox& clicked = f.list(listNumber);
+    if (!clicked.selectedItem())
+        return;
+    const int row = clicked.listIndex;
+    const int top = clicked.topIndex;
+    for (int n = 1; n <= 5; ++n)
+        f.list(n).listIndex = row;
+    for (int n = 1; n <= 5; ++n)
+        if (n != listNumber)
+            f.list(n).topIndex = top;
+}
+
+// A double-click on any list picks the player of the selected row into the lowest
+// empty slot. Position, name and NSL come from List1, List2 and List3, each at its
+// own selected row.
+void List_DblClick(FRMTEAMTOOL& f, int listNumber)
+{
+    const std::string* pos = f.List1.selectedItem();
+    const std::string* name = f.List2.selectedItem();
+    const std::string* nsl = f.List3.selectedItem();
+    if (!f.list(listNumber).selectedItem() || !pos || !name || !nsl)
+        return;
+
+    // A player whose name is blank would leave his slot reading as empty: the next
+    // pick would land on top of him, and his NSL would stay in the total.
+    if (isBlank(*name))
+        return;
+
+    // A player is recognised by name and NSL together, exactly as they stand.
+    const int slots = f.Text27.count();
+    for (int i = 0; i < slots; ++i) {
+        if (f.Text27(i).text == *name && f.Text28(i).text == *nsl) {
+            f.msgBox("Player already Selected");
+            return;
+        }
+    }
+
+    int target = 0;
+    while (target < slots && !isSlotEmpty(f, target))
+        ++target;
+    if (target == slots)
+        return;  // a full squad takes no one, silently
+
+    if (target == kGoalkeeperSlot) {
+        // The goalkeeper's slot keeps GK whatever the player's position.
+        f.Text27(target).text = *name;
+        f.Text28(target).text = *nsl;
+    } else if (isOutfieldSlot(target)) {
+        // No goalkeeper among the outfield ten: a GK picked there becomes a DS.
+        f.Combo1(target).text = *pos == kGoalkeeper ? std::string("DS") : *pos;
+        f.Text27(target).text = *name;
+        f.Text28(target).text = *nsl;
+        f.Text30.text = numberToText(readDecimalText(*nsl) + readDecimalText(f.Text30.text));
+    } else {
+        f.Combo1(target).text = *pos;
+        f.Text27(target).text = *name;
+        f.Text28(target).text = *nsl;
+    }
+}
+
+}  // namespace teamtool

@@ -1,0 +1,46 @@
+// Slot editing: the "Clear" buttons, and the drop-down boxes that take no typing.
+
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "app/text.h"
+#include "squad/squad.h"
+#include "teamfile/numbers.h"
+
+namespace teamtool {
+
+// Empties slot i so that the next pick fills it. Captain and penalty choices stay.
+void Command2_Click(FRMTEAMTOOL& f, int index)
+{
+    if (index == kGoalkeeperSlot) {
+        // The goalkeeper's slot keeps GK; it never counted in the total.
+        f.Text27(index).text.clear();
+        f.Text28(index).text.clear();
+        return;
+    }
+    if (isOutfieldSlot(index) && !isBlank(f.Text28(index).text)) {
+        f.Text30.text = numberToText(readDecimalText(f.Text30.text) - readDecimalText(f.Text28(index).text));
+        f.Check1(index - 1).setValue(0);  // raises Check1_Click, which hides the target
+    }
+    f.Combo1(index).text.clear();
+    f.Text27(index).text.clear();
+    f.Text28(index).text.clear();
+}
+
+// The position, tactic and style boxes change only by a pick from their lists:
+// every typed character is discarded.
+void Combo1_KeyPress(FRMTEAMTOOL&, int, int& keyAscii)
+{
+    keyAscii = 0;
+}
+
+void Combo2_KeyPress(FRMTEAMTOOL&, int& keyAscii)
+{
+    keyAscii = 0;
+}
+
+void Combo3_KeyPress(FRMTEAMTOOL&, int& keyAscii)
+{
+    keyAscii = 0;
+}
+
+}  // namespace teamtool

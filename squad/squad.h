@@ -1,0 +1,37 @@
+#pragma once
+
+// The sixteen squad slots as the handlers see them. A slot is the row of controls
+// with one index: Combo1(i) its position, Text27(i) its name, Text28(i) its NSL.
+// Slot 0 is the goalkeeper, slots 1 to 10 the outfield side, 11 to 15 the
+// substitutes; marker k (Check1(k), Text34(k)) belongs to slot k + 1.
+
+#include <string_view>
+
+namespace teamtool {
+
+class FRMTEAMTOOL;
+
+inline constexpr int kGoalkeeperSlot = 0;
+inline constexpr int kFirstOutfieldSlot = 1;
+inline constexpr int kLastOutfieldSlot = 10;
+inline constexpr int kFirstSubstituteSlot = 11;
+inline constexpr int kLastSubstituteSlot = 15;
+
+// The most marker boxes that may be checked at once.
+inline constexpr int kMaxMarkers = 2;
+
+constexpr bool isOutfieldSlot(int slot)
+{
+    return slot >= kFirstOutfieldSlot && slot <= kLastOutfieldSlot;
+}
+
+// A slot is empty while its name is empty or only blanks; position and NSL do not count.
+bool isSlotEmpty(const FRMTEAMTOOL& f, int slot);
+
+// "DS", "CB", "FB", "AS" or "DM", compared after trimming blanks, so " DS" counts.
+bool isMarkerPosition(std::string_view position);
+
+// The number of checked marker boxes.
+int markerCount(const FRMTEAMTOOL& f);
+
+}  // namespace teamtool
