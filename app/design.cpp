@@ -54,7 +54,7 @@ struct Builder {
         const int boxLeft = (n == 13 || n == 24) ? 210 : 180;
         const bool startsFilled = n <= 4 || (n >= 6 && n <= 8);
         add(Kind::TextBox, "Text" + std::to_string(n), -1, frame, Game,
-            {boxLeft, 240, width - 2 * boxLeft, 405}, startsFilled ? "Text1" : "");
+            {boxLeft, 240, width - boxLeft - 120, 405}, startsFilled ? "Text1" : "");
     }
 
     void gamePage()

@@ -101,6 +101,7 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
         view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
         view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         view->setWordWrap(false);
+        view->setTextElideMode(Qt::ElideNone);  // narrow columns clip, as a grid does
     }
     m_frozen->setObjectName("frozenColumns");
     m_frozen->setFocusPolicy(Qt::NoFocus);

@@ -1,0 +1,204 @@
+// The real widgets at start: one per control, of the right kind, showing the model's
+// design-time state; what the user can and cannot change before anything is loaded.
+
+#include "app/frmteamtool.h"
+#include "scripted_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+using namespace teamtool;
+
+class WindowAtStart : public QObject {
+    Q_OBJECT
+
+    testing::ScriptedDialogs m_dialogs;
+    std::unique_ptr<FRMTEAMTOOL> m_form;
+    std::unique_ptr<ui::MainWindow> m_window;
+
+    template <class T>
+    T* widget(const char* name) const
+    {
+        auto* found = m_window->findChild<T*>(name);
+        if (!found)
+            qFatal("no %s widget named %s", T::staticMetaObject.className(), name);
+        return found;
+    }
+
+private slots:
+    void init()
+    {
+        m_form = createMainWindow(m_dialogs);
+        m_window = std::make_unique<ui::MainWindow>(*m_form);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_form.reset();
+    }
+
+    void everyControlIsAStandardWidgetOfItsKind()
+    {
+        int checked = 0;
+        for (const auto& control : m_form->controls()) {
+            const QString name = QString::fromStdString(control->fullName());
+            if (control->kind == Kind::Form) {
+                QCOMPARE(m_window->objectName(), name);
+                QCOMPARE(m_window->windowTitle(), QString("TEAM INFOMATION"));
+                continue;
+            }
+            if (control->kind == Kind::FileDialog)
+                continue;
+            QWidget* w = m_window->findChild<QWidget*>(name);
+            QVERIFY2(w, qPrintable(name));
+            const QString caption = QString::fromStdString(control->caption);
+            switch (control->kind) {
+            case Kind::Frame:
+                QVERIFY2(qobject_cast<QGroupBox*>(w), qPrintable(name));
+                QCOMPARE(qobject_cast<QGroupBox*>(w)->title(), caption);
+                break;
+            case Kind::Label:
+                QCOMPARE(qobject_cast<QLabel*>(w)->text(), caption);
+                break;
+            case Kind::CommandButton:
+                QCOMPARE(qobject_cast<QPushButton*>(w)->text(), caption);
+                break;
+            case Kind::TextBox: {
+                const QString text = QString::fromStdString(static_cast<TextBox&>(*control).text);
+                if (static_cast<TextBox&>(*control).multiLine)
+                    QCOMPARE(qobject_cast<QPlainTextEdit*>(w)->toPlainText(), text);
+                else
+                    QCOMPARE(qobject_cast<QLineEdit*>(w)->text(), text);
+                break;
+            }
+            case Kind::ComboBox: {
+                auto* combo = qobject_cast<ui::ModelComboBox*>(w);
+                QVERIFY2(combo, qPrintable(name));
+                QCOMPARE(combo->shownText(), QString::fromStdString(static_cast<ComboBox&>(*control).text));
+                QCOMPARE(combo->count(), static_cast<int>(static_cast<ComboBox&>(*control).items.size()));
+                break;
+            }
+            case Kind::ListBox:
+                QVERIFY2(qobject_cast<QListView*>(w), qPrintable(name));
+                break;
+            case Kind::CheckBox:
+                QVERIFY2(qobject_cast<QCheckBox*>(w), qPrintable(name));
+                break;
+            case Kind::OptionButton:
+                QVERIFY2(qobject_cast<QRadioButton*>(w), qPrintable(name));
+                QCOMPARE(w->isVisibleTo(w->parentWidget()), control->visible);
+                break;
+            case Kind::TabControl:
+                QCOMPARE(qobject_cast<QTabWidget*>(w)->count(), 4);
+                QCOMPARE(qobject_cast<QTabWidget*>(w)->tabText(3), QString("Press And Comments"));
+                break;
+            case Kind::Grid: {
+                auto* grid = qobject_cast<QTableView*>(w);
+                QVERIFY2(grid, qPrintable(name));
+                QCOMPARE(grid->model()->columnCount(), 31);
+                QCOMPARE(grid->model()->rowCount(), 9);  // ten rows, the heading row being the header
+                QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QString("Max SP"));
+                QCOMPARE(grid->columnWidth(1), 2000 / 15);
+                break;
+            }
+            default:
+                break;
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 200);
+    }
+
+    void onlyTheFileSelectionFrameShowsWithSelectFileFocused()
+    {
+        QVERIFY(widget<QGroupBox>("Frame32")->isVisible());
+        QVERIFY(!widget<QTabWidget>("SSTab1")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), widget<QPushButton>("Command4"));
+        QCOMPARE(m_window->size(), QSize(750, 627));
+    }
+
+    void thePathBoxAndTheLockedBoxesRefuseTyping()
+    {
+        auto* path = widget<QLineEdit>("Text31");
+        QVERIFY(!path->isEnabled());
+        QTest::keyClicks(path, "/tmp/x.txt");
+        QCOMPARE(path->text(), QString());
+        QCOMPARE(m_form->Text31.text, "");
+
+        for (const char* name : {"Text27(0)", "Text27(10)", "Text28(5)"}) {
+            auto* box = widget<QLineEdit>(name);
+            const QString before = box->text();
+            box->setFocus();
+            QTest::keyClicks(box, "Smith");
+            QCOMPARE(box->text(), before);
+        }
+        QCOMPARE(m_form->Text27(10).text, " ");
+
+        // The substitutes' boxes take typing, and the model holds what was typed.
+        auto* substitute = widget<QLineEdit>("Text27(11)");
+        substitute->selectAll();
+        QTest::keyClicks(substitute, "Moss");
+        QCOMPARE(m_form->Text27(11).text, "Moss");
+    }
+
+    void theTwoCharacterBoxesRefuseAThirdCharacter()
+    {
+        for (const char* name : {"Text29", "Text32", "Text33"}) {
+            auto* box = widget<QLineEdit>(name);
+            box->selectAll();
+            QTest::keyClicks(box, "CDE");
+            QCOMPARE(box->text(), QString("CD"));
+        }
+        QCOMPARE(m_form->Text29.text, "CD");
+        QCOMPARE(m_form->Text32.text, "CD");
+    }
+
+    void theGoalkeepersPositionCannotBeChanged()
+    {
+        auto* combo = widget<ui::ModelComboBox>("Combo1(0)");
+        combo->setFocus();
+        QTest::keyClicks(combo, "DS");
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_F4);
+        QVERIFY(!combo->view()->isVisible());
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QVERIFY(!combo->view()->isVisible());
+        QCOMPARE(combo->shownText(), QString("GK"));
+        QCOMPARE(m_form->Combo1(0).text, "GK");
+    }
+
+    void tacticAndStyleStartAtABlankAndTakeNoTyping()
+    {
+        for (const char* name : {"Combo2", "Combo3"}) {
+            auto* combo = widget<ui::ModelComboBox>(name);
+            QCOMPARE(combo->shownText(), QString(" "));
+            combo->setFocus();
+            QTest::keyClicks(combo, "LB");
+            QTest::keyClick(combo, Qt::Key_Backspace);
+            QTest::keyClick(combo, Qt::Key_Down);
+            QTest::keyClick(combo, Qt::Key_Delete);
+            QCOMPARE(combo->shownText(), QString(" "));
+        }
+        QCOMPARE(m_form->Combo2.text, " ");
+        QCOMPARE(m_form->Combo3.text, " ");
+    }
+};
+
+QTEST_MAIN(WindowAtStart)
+#include "ui_window_test.moc"

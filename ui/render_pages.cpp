@@ -1,0 +1,75 @@
+// Renders the window to PNG files, for the README's pictures:
+//   teamtool_render_pages OUTDIR [TEAMFILE]
+// Without a team file it renders the start; with one it loads it, picks the first
+// sixteen selectable players and renders each of the four pages.
+
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Dialogs that answer nothing: a failure while rendering is printed instead.
+class PrintingDialogs : public teamtool::Dialogs {
+public:
+    void msgBox(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    std::optional<std::string> showOpen(const teamtool::FileDialog&) override { return std::nullopt; }
+};
+
+bool save(QWidget& window, const QString& path)
+{
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR [TEAMFILE]\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath("."))
+        return 1;
+
+    PrintingDialogs dialogs;
+    auto form = teamtool::createMainWindow(dialogs);
+    teamtool::FRMTEAMTOOL& f = *form;
+    teamtool::ui::MainWindow window(f);
+    window.show();
+    if (argc < 3)
+        return save(window, out.filePath("start.png")) ? 0 : 1;
+
+    f.Text31.text = argv[2];
+    teamtool::Command3_Click(f);
+    if (f.Frame32.visible)
+        return 1;
+    for (int row = 0; row < static_cast<int>(f.List1.items.size()) && row < 16; ++row) {
+        for (int number = 1; number <= 5; ++number)
+            f.list(number).listIndex = row;
+        teamtool::List_DblClick(f, 1);
+    }
+    const char* pages[] = {"game.png", "player-stats.png", "select-team.png", "press-and-comments.png"};
+    for (int page = 0; page < 4; ++page) {
+        f.SSTab1.tab = page;
+        window.refresh();
+        if (!save(window, out.filePath(pages[page])))
+            return 1;
+    }
+    return 0;
+}
