@@ -4,10 +4,36 @@
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 namespace teamtool::ui {
 
-int runApplication(int argc, char** argv)
+namespace {
+
+class QuitOnFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void quitAfterFirstPaint(QWidget& widget)
+{
+    widget.installEventFilter(new QuitOnFirstPaint(&widget));
+}
+
+int runApplication(int argc, char** argv, bool quitOnceShown)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("TeamTool");
@@ -16,6 +42,8 @@ int runApplication(int argc, char** argv)
     auto form = createMainWindow(dialogs);
     MainWindow window(*form);
     dialogs.setParent(&window, window.windowTitle());
+    if (quitOnceShown)
+        quitAfterFirstPaint(window);
     window.show();
     return QApplication::exec();
 }

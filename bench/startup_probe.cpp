@@ -1,0 +1,29 @@
+// Start-up probes for the start-up benchmark: each starts, shows its window, and
+// ends right after the window's first paint.
+//   startup_probe teamtool   TeamTool's own window, Form_Load included
+//   startup_probe bare       an empty Qt window: the floor for any Qt program
+
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "teamtool") == 0) {
+        int qtArgc = 1;
+        return teamtool::ui::runApplication(qtArgc, argv, true);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "bare") == 0) {
+        int qtArgc = 1;
+        QApplication app(qtArgc, argv);
+        QWidget window;
+        window.setFixedSize(750, 627);
+        teamtool::ui::quitAfterFirstPaint(window);
+        window.show();
+        return QApplication::exec();
+    }
+    return 2;
+}
