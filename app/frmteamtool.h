@@ -44,6 +44,7 @@ public:
 
     // The team page's boxes Text1 to Text26.
     TextBox& Text(int number) { return *m_teamBoxes.at(number - 1); }
+    const TextBox& Text(int number) const { return *m_teamBoxes.at(number - 1); }
 
     void msgBox(const std::string& text) { m_dialogs.msgBox(text); }
     Dialogs& dialogs() { return m_dialogs; }
