@@ -2,6 +2,7 @@
 
 #include "app/text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -14,6 +15,53 @@ namespace {
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The power of ten of the leading digit of a text of number form (without its sign):
+// 2 for 123.4, -3 for 0.00123, 5 for 1E5. Saturates far beyond any double's range.
+long long decimalMagnitude(std::string_view text)
+{
+    constexpr long long kFar = 1'000'000'000;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == '0')
+        ++i;
+    long long magnitude = 0;
+    bool found = false;
+    long long integerDigits = 0;
+    while (i < n && isDigit(text[i]))
+        ++i, ++integerDigits;
+    if (integerDigits > 0) {
+        magnitude = std::min(integerDigits - 1, kFar);
+        found = true;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        long long zeros = 0;
+        while (i < n && text[i] == '0')
+            ++i, ++zeros;
+        if (!found && i < n && isDigit(text[i])) {
+            magnitude = -std::min(zeros + 1, kFar);
+            found = true;
+        }
+        while (i < n && isDigit(text[i]))
+            ++i;
+    }
+    if (!found)
+        return -kFar;  // all zeros
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        const bool negative = i < n && text[i] == '-';
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        long long exponent = 0;
+        while (i < n && isDigit(text[i])) {
+            exponent = std::min(exponent * 10 + (text[i] - '0'), kFar);
+            ++i;
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude;
 }
 
 }  // namespace
@@ -58,9 +106,10 @@ std::optional<double> parseNumber(std::string_view text)
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large to hold is no number at all.
-        const auto exponent = text.find_first_of("Ee");
-        if (exponent == std::string_view::npos || text[exponent + 1] != '-')
+        // Too small to hold is zero; too large to hold is no number at all. Which one
+        // it is depends on the digits as well as the exponent: 0.000...1 underflows
+        // without any exponent, and 1000...0E-5 can still overflow.
+        if (decimalMagnitude(text) > 0)
             return std::nullopt;
         value = 0;
     } else if (error != std::errc{} || end != text.data() + text.size()) {

@@ -1,0 +1,87 @@
+// "Select File" and "Load Team": the two buttons of the file-selection frame.
+
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "teamfile/team_load.h"
+
+#include <cstdlib>
+#include <iterator>
+#include <string>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace teamtool {
+
+namespace {
+
+// Where the file-open dialog starts: the root of drive C on Windows, as the league's
+// managers expect, and the user's home folder elsewhere.
+std::string startingFolder()
+{
+#ifdef _WIN32
+    return "c:\\";
+#else
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return "/";
+#endif
+}
+
+void commitTeamLoad(FRMTEAMTOOL& f, TeamLoad load)
+{
+    for (std::size_t n = 0; n < kTeamFields.size(); ++n)
+        f.Text(kTeamFields[n].textBox).text = std::move(load.teamTexts[n]);
+
+    // N players fill rows 1 to N; the grid then has one empty row below them. With no
+    // player the grid keeps the rows it had.
+    if (load.players > 0) {
+        f.MSFlexGrid1.assignRows(1, std::move(load.gridCells));
+        f.MSFlexGrid1.setRows(load.players + 2);
+    }
+
+    for (int k = 0; k < 5; ++k) {
+        auto& items = f.list(k + 1).items;
+        auto& staged = load.lists[static_cast<std::size_t>(k)];
+        items.insert(items.end(), std::make_move_iterator(staged.begin()), std::make_move_iterator(staged.end()));
+    }
+
+    f.SSTab1.geometry.left = 0;
+    f.SSTab1.geometry.top = 0;
+    f.SSTab1.visible = true;
+    f.Frame32.visible = false;
+}
+
+}  // namespace
+
+void Command4_Click(FRMTEAMTOOL& f)
+{
+    FileDialog& dialog = f.CommonDialog1;
+    dialog.fileName.clear();
+    dialog.flags = cdlOFNHideReadOnly;
+    dialog.initDir = startingFolder();
+    dialog.filter = "Text Files (*.txt)|*.txt";
+    dialog.cancelError = true;
+    if (auto path = f.dialogs().showOpen(dialog))
+        f.Text31.text = std::move(*path);
+}
+
+void Command3_Click(FRMTEAMTOOL& f)
+{
+    // Used exactly as it stands: a path of blanks is tried like any other.
+    const std::string path = f.Text31.text;
+    if (path.empty())
+        return;
+    auto load = readTeamLoad(path);
+    if (!load) {
+        f.msgBox(describeReadError(load.error(), path));
+        return;
+    }
+    commitTeamLoad(f, std::move(*load));
+}
+
+}  // namespace teamtool

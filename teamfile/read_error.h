@@ -1,0 +1,60 @@
+#pragma once
+
+// What can go wrong while a team file is read, and where. Errors are values: the
+// reader and the record layer hand them back, and loading turns one into the single
+// sentence the user sees.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+namespace teamtool {
+
+enum class ReadErrorCode {
+    CannotOpen,           // detail: the system's reason
+    CannotRead,           // detail: the system's reason
+    TooLarge,             // detail: the file's size in bytes
+    NotText,              // a NUL byte: binary data, not a text file
+    Empty,                // nothing but blanks and line ends
+    UnterminatedQuote,    // a quoted field whose closing quote never comes
+    EndsInsideRecord,     // the file ends before the record's last field
+    CmaNotANumber,        // detail: the field's text
+    CmaTooLarge,          // detail: the field's text
+};
+
+struct ReadError {
+    ReadErrorCode code = ReadErrorCode::CannotOpen;
+    std::size_t line = 0;     // line of the file (from 1) where it happened; 0 when no place applies
+    int player = 0;           // record: 0 for the team record, N for player N
+    int field = 0;            // field of that record (from 1) that could not be read or used
+    int fieldsRead = 0;       // fields of that record read before the failure
+    int fieldCount = 0;       // fields the record should have had
+    std::string detail;
+};
+
+// One sentence for the user that names the file and says what is wrong with it.
+std::string describeReadError(const ReadError& error, std::string_view fileName);
+
+// A value, or the error that kept it from being made.
+template <class T>
+class [[nodiscard]] ReadResult {
+public:
+    ReadResult(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
+    ReadResult(ReadError error) : m_state(std::in_place_index<1>, std::move(error)) {}
+
+    explicit operator bool() const { return m_state.index() == 0; }
+    T& value() { return std::get<0>(m_state); }
+    const T& value() const { return std::get<0>(m_state); }
+    T& operator*() { return value(); }
+    const T& operator*() const { return value(); }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+    const ReadError& error() const { return std::get<1>(m_state); }
+
+private:
+    std::variant<T, ReadError> m_state;
+};
+
+}  // namespace teamtool

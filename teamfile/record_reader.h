@@ -1,0 +1,72 @@
+#pragma once
+
+// The reader of the team file's comma-delimited fields. It reads the whole file into
+// memory at once (closing it straight away), then hands out records of a fixed
+// number of fields, forward only.
+//
+// Field syntax: a field ends at a comma, a line end (CR LF, LF or CR alone) or the end
+// of the file, and its delimiter is consumed with it, so records may span lines. Blanks
+// (spaces, tabs) in front of a field and after an unquoted one are dropped. A field
+// that starts with a double quote runs to the next double quote, commas and line ends
+// included; whatever stands between the closing quote and the delimiter is ignored.
+// The reader is at its end when only blanks and line ends are left, so blank lines or
+// a stray comma after the last record start no record.
+
+#include "teamfile/field_value.h"
+#include "teamfile/read_error.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+// What the caller wants of a field: its characters as they stand, or a FieldValue.
+enum class Target { Text, Value };
+
+// No team file comes near this; a bigger file is refused before it fills the memory.
+inline constexpr std::size_t kMaxTeamFileBytes = std::size_t{256} << 20;
+
+class RecordReader {
+public:
+    // Reads the file at path (UTF-8) whole and closes it.
+    static ReadResult<RecordReader> open(const std::string& path);
+    // A reader over bytes already in memory, as if they were the file's.
+    static ReadResult<RecordReader> fromBytes(std::string bytes);
+
+    // Reads targets.size() fields into out, which must be at least as long. A text
+    // target always gets a Text (possibly empty). On failure the caller has no
+    // usable record and the reader is at its end; the error names the field, how many
+    // fields were read, and the line. Its player number is left for the caller.
+    [[nodiscard]] std::optional<ReadError> readRecord(std::span<const Target> targets, std::span<FieldValue> out);
+    [[nodiscard]] ReadResult<std::vector<FieldValue>> readRecord(std::span<const Target> targets);
+
+    // True when nothing but blanks and line ends is left.
+    bool atEnd() const;
+
+    // The file's text (UTF-8) and where the reader stands in it.
+    std::string_view text() const { return m_text; }
+    std::size_t position() const { return m_pos; }
+    // The line (from 1) that holds the character at position.
+    std::size_t lineAt(std::size_t position) const;
+
+private:
+    enum class FieldStatus { Read, EndOfFile, UnterminatedQuote };
+
+    explicit RecordReader(std::string text) : m_text(std::move(text)) {}
+    FieldStatus readField(Target target, FieldValue& out);
+    std::size_t skipBlanksAndLineEnds(std::size_t from) const;
+
+    std::string m_text;
+    std::size_t m_pos = 0;
+    // Everything in [m_blankFrom, m_contentAt) is blanks and line ends: atEnd() never
+    // looks at the same stretch twice, however many blank lines a file holds.
+    mutable std::size_t m_blankFrom = 0;
+    mutable std::size_t m_contentAt = 0;
+    mutable bool m_scanned = false;
+    bool m_trailingFieldTaken = false;
+};
+
+}  // namespace teamtool

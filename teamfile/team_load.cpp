@@ -1,0 +1,70 @@
+#include "teamfile/team_load.h"
+
+#include <algorithm>
+
+namespace teamtool {
+
+namespace {
+
+constexpr auto kFieldOfColumn = fieldOfGridColumn();
+constexpr auto kFieldOfList = fieldOfList();
+
+// About how many fields the text holds from `from` on: its delimiters, less the
+// commas and line ends inside quotes. Only a hint for reserving the grid texts, so a
+// stray quote that throws it off costs nothing but a reallocation.
+std::size_t estimateFields(std::string_view text, std::size_t from)
+{
+    std::size_t delimiters = 0;
+    bool inQuotes = false;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (!inQuotes && (c == ',' || c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))))
+            ++delimiters;
+    }
+    return delimiters + 1;
+}
+
+}  // namespace
+
+ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
+{
+    auto team = readTeamRecord(reader);
+    if (!team)
+        return team.error();
+    auto texts = teamBoxTexts(*team);
+    if (!texts)
+        return texts.error();
+
+    TeamLoad load;
+    load.teamTexts = std::move(*texts);
+
+    // One row's worth of texts per player; a text file of n bytes holds at most about
+    // n / 2 fields worth reserving room for.
+    const std::size_t estimate = std::min(estimateFields(reader.text(), reader.position()), reader.text().size() / 2);
+    load.gridCells.reserve(estimate - estimate % kPlayerFieldCount + kPlayerFieldCount);
+
+    PlayerRecord player;
+    while (!reader.atEnd()) {
+        if (auto error = readPlayerRecord(reader, load.players + 1, player))
+            return std::move(*error);
+        ++load.players;
+        if (player.selectable())
+            for (std::size_t k = 0; k < kFieldOfList.size(); ++k)
+                load.lists[k].push_back(player.field(kFieldOfList[k]).toText());
+        for (const int field : kFieldOfColumn)
+            load.gridCells.push_back(player.field(field).takeText());
+    }
+    return load;
+}
+
+ReadResult<TeamLoad> readTeamLoad(const std::string& path)
+{
+    auto reader = RecordReader::open(path);
+    if (!reader)
+        return reader.error();
+    return stageTeamLoad(*reader);
+}
+
+}  // namespace teamtool

@@ -1,0 +1,32 @@
+#pragma once
+
+// A team file read and checked in full, in the form the window takes it. Loading is
+// all or nothing: the window is changed only from a complete TeamLoad.
+
+#include "teamfile/read_error.h"
+#include "teamfile/record_reader.h"
+#include "teamfile/team_records.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+struct TeamLoad {
+    // The 26 team texts in file order; kTeamFields says which box takes each.
+    std::array<std::string, kTeamFieldCount> teamTexts;
+    int players = 0;
+    // players * 31 grid texts, row by row, each row in grid column order.
+    std::vector<std::string> gridCells;
+    // The items for List1 to List5: Pos, Name, NSL, SP and Max SP of each selectable player.
+    std::array<std::vector<std::string>, 5> lists;
+};
+
+// Reads the team record and every player from reader to its end.
+[[nodiscard]] ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader);
+
+// Opens the file at path (UTF-8, used exactly as given) and stages it.
+[[nodiscard]] ReadResult<TeamLoad> readTeamLoad(const std::string& path);
+
+}  // namespace teamtool

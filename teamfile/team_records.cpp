@@ -1,0 +1,110 @@
+#include "teamfile/team_records.h"
+
+#include "teamfile/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+namespace teamtool {
+
+namespace {
+
+constexpr std::array<Target, kTeamFieldCount> kTeamTargets = [] {
+    std::array<Target, kTeamFieldCount> targets{};
+    targets.fill(Target::Value);
+    return targets;
+}();
+
+constexpr std::array<Target, kPlayerFieldCount> kPlayerTargets = [] {
+    std::array<Target, kPlayerFieldCount> targets{};
+    targets.fill(Target::Value);
+    targets[kNameField - 1] = Target::Text;  // a name of digits keeps its leading zeros
+    return targets;
+}();
+
+}  // namespace
+
+std::optional<double> cmaTimes1500(const FieldValue& cma)
+{
+    const auto value = cma.toNumber();
+    if (!value)
+        return std::nullopt;
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    const double shown = std::nearbyint(*value * 1500);
+    if (!std::isfinite(shown))
+        return std::nullopt;
+    return shown == 0 ? 0.0 : shown;  // no "-0"
+}
+
+ReadResult<std::array<std::string, kTeamFieldCount>> teamBoxTexts(const TeamRecord& team)
+{
+    std::array<std::string, kTeamFieldCount> texts;
+    for (int n = 1; n <= kTeamFieldCount; ++n) {
+        if (n != kCmaField) {
+            texts[static_cast<std::size_t>(n - 1)] = team.field(n).toText();
+            continue;
+        }
+        const FieldValue& cma = team.field(n);
+        const auto shown = cmaTimes1500(cma);
+        if (!shown) {
+            ReadError error;
+            error.code = cma.toNumber() ? ReadErrorCode::CmaTooLarge : ReadErrorCode::CmaNotANumber;
+            error.line = team.cmaLine;
+            error.field = n;
+            error.fieldsRead = kTeamFieldCount;
+            error.fieldCount = kTeamFieldCount;
+            error.detail = cma.toText();
+            return error;
+        }
+        texts[static_cast<std::size_t>(n - 1)] = numberToText(*shown);
+    }
+    return texts;
+}
+
+ReadResult<TeamRecord> readTeamRecord(RecordReader& reader)
+{
+    if (reader.atEnd()) {
+        ReadError error;
+        error.code = ReadErrorCode::Empty;
+        error.fieldCount = kTeamFieldCount;
+        error.field = 1;
+        return error;
+    }
+    TeamRecord team;
+    const std::size_t start = reader.position();
+    const std::span<const Target> targets(kTeamTargets);
+    const std::span<FieldValue> fields(team.fields);
+    // Up to the CMA, then the CMA's line is noted, then the rest.
+    constexpr std::size_t beforeCma = kCmaField - 1;
+    auto error = reader.readRecord(targets.first(beforeCma), fields.first(beforeCma));
+    if (!error) {
+        const auto text = reader.text();
+        const auto cmaAt = std::min(text.find_first_not_of(" \t", reader.position()), text.size());
+        team.cmaLine = reader.lineAt(cmaAt);
+        error = reader.readRecord(targets.subspan(beforeCma), fields.subspan(beforeCma));
+        if (error) {
+            error->fieldsRead += static_cast<int>(beforeCma);
+            error->field += static_cast<int>(beforeCma);
+            if (error->code == ReadErrorCode::EndsInsideRecord) {
+                const auto text = reader.text();
+                error->line = reader.lineAt(std::min(text.find_first_not_of(" \t\r\n", start), text.size()));
+            }
+        }
+    }
+    if (error)
+        error->fieldCount = kTeamFieldCount;
+    if (error)
+        return std::move(*error);
+    return team;
+}
+
+std::optional<ReadError> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player)
+{
+    auto error = reader.readRecord(kPlayerTargets, player.fields);
+    if (error)
+        error->player = number;
+    return error;
+}
+
+}  // namespace teamtool
