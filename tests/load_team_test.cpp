@@ -1,0 +1,318 @@
+// "Select File" and "Load Team" on the window model: the dialog's settings, a load
+// that fills the team page, the grid and the lists, and failed loads that leave the
+// window exactly as it was.
+
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "scripted_dialogs.h"
+#include "team_file_text.h"
+#include "teamfile/team_records.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+using testing::playerFields;
+using testing::teamFields;
+using testing::teamFileText;
+
+// What a load may change, taken whole so that a failed load can be compared with it.
+struct Snapshot {
+    Texts teamBoxes;
+    std::string path;
+    int gridRows = 0;
+    Texts gridCells;
+    std::vector<Texts> lists;
+    bool tabsVisible = false;
+    int tabsLeft = 0;
+    int tabsTop = 0;
+    int tab = 0;
+    bool selectionVisible = false;
+
+    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
+
+Snapshot snapshot(FRMTEAMTOOL& f)
+{
+    Snapshot s;
+    for (int n = 1; n <= 26; ++n)
+        s.teamBoxes.push_back(f.Text(n).text);
+    s.path = f.Text31.text;
+    s.gridRows = f.MSFlexGrid1.rows();
+    for (int row = 0; row < f.MSFlexGrid1.rows(); ++row)
+        for (int col = 0; col < f.MSFlexGrid1.cols(); ++col)
+            s.gridCells.push_back(f.MSFlexGrid1.textMatrix(row, col));
+    for (int k = 1; k <= 5; ++k)
+        s.lists.push_back(f.list(k).items);
+    s.tabsVisible = f.SSTab1.visible;
+    s.tabsLeft = f.SSTab1.geometry.left;
+    s.tabsTop = f.SSTab1.geometry.top;
+    s.tab = f.SSTab1.tab;
+    s.selectionVisible = f.Frame32.visible;
+    return s;
+}
+
+Texts gridRow(const FRMTEAMTOOL& f, int row)
+{
+    Texts cells;
+    for (int col = 0; col < f.MSFlexGrid1.cols(); ++col)
+        cells.push_back(f.MSFlexGrid1.textMatrix(row, col));
+    return cells;
+}
+
+class LoadTeam : public ::testing::Test {
+protected:
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<FRMTEAMTOOL> form = createMainWindow(dialogs);
+    FRMTEAMTOOL& f = *form;
+    fs::path folder;
+
+    void SetUp() override
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("teamtool_load_") + test->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string write(const std::string& name, const std::string& bytes)
+    {
+        const fs::path file = folder / name;
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.string();
+    }
+
+    // Picks path through "Select File" and presses "Load Team".
+    void pickAndLoad(const std::string& path)
+    {
+        dialogs.openAnswers.push_back(path);
+        Command4_Click(f);
+        ASSERT_EQ(f.Text31.text, path);
+        Command3_Click(f);
+    }
+
+    // A failed load: one message naming the file, and the window as it was.
+    void expectRefused(const std::string& path, const std::string& expectedMessage = {})
+    {
+        f.Text31.text = path;
+        const Snapshot before = snapshot(f);
+        dialogs.messages.clear();
+        Command3_Click(f);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << path;
+        EXPECT_NE(dialogs.messages[0].find("\"" + path + "\""), std::string::npos) << dialogs.messages[0];
+        if (!expectedMessage.empty()) {
+            EXPECT_EQ(dialogs.messages[0], expectedMessage);
+        }
+        EXPECT_TRUE(snapshot(f) == before) << "the window changed after: " << dialogs.messages[0];
+    }
+};
+
+// ---------------------------------------------------------------------------------
+// Select File
+
+TEST_F(LoadTeam, SelectFileSetsUpTheDialogAndTakesThePathAsReturned)
+{
+    const std::string path = "/teams/ A Team .txt";
+    dialogs.openAnswers.push_back(path);
+    f.CommonDialog1.fileName = "old.txt";
+    Command4_Click(f);
+    ASSERT_EQ(dialogs.openSettings.size(), 1u);
+    const FileDialog& settings = dialogs.openSettings[0];
+    EXPECT_EQ(settings.fileName, "");
+    EXPECT_EQ(settings.flags, cdlOFNHideReadOnly);
+    EXPECT_EQ(settings.filter, "Text Files (*.txt)|*.txt");
+    EXPECT_TRUE(settings.cancelError);
+#ifdef _WIN32
+    EXPECT_EQ(settings.initDir, "c:\\");
+#else
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        EXPECT_EQ(settings.initDir, home);
+    }
+    EXPECT_FALSE(settings.initDir.empty());
+#endif
+    EXPECT_EQ(f.Text31.text, path) << "not trimmed";
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LoadTeam, CancellingKeepsThePathChosenBefore)
+{
+    dialogs.openAnswers = {std::string("/teams/first.txt"), std::nullopt};
+    Command4_Click(f);
+    const Snapshot before = snapshot(f);
+    Command4_Click(f);
+    EXPECT_EQ(f.Text31.text, "/teams/first.txt");
+    EXPECT_TRUE(snapshot(f) == before);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// ---------------------------------------------------------------------------------
+// Load Team
+
+TEST_F(LoadTeam, AnEmptyPathDoesNothingAndSaysNothing)
+{
+    const Snapshot before = snapshot(f);
+    Command3_Click(f);
+    EXPECT_TRUE(snapshot(f) == before);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LoadTeam, ThreePlayersFillTheGridAndTheSelectableOnesTheLists)
+{
+    pickAndLoad(write("team.txt", teamFileText(teamFields(), {playerFields("\"Able, A\"", "GK", "10", "0", "0", 1),
+                                                              playerFields("Baker", "CB", "11.5", "0", "1", 2),
+                                                              playerFields("007", "S", "9.0", "", "", 3)})));
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
+
+    // The team boxes, each under the frame whose caption names its field.
+    EXPECT_EQ(f.Text(1).text, "Rovers of Dale");
+    EXPECT_EQ(f.Text(8).text, "RDV");
+    EXPECT_EQ(f.Text(6).text, "3");
+    EXPECT_EQ(f.Text(7).text, "1");
+    EXPECT_EQ(f.Text(4).text, "75");
+    EXPECT_EQ(f.Text(3).text, "1275");
+    EXPECT_EQ(f.Text(2).text, "Dale Park");
+    EXPECT_EQ(f.Text(16).text, "125000.5");
+    EXPECT_EQ(f.Text(20).text, "7.5");
+    EXPECT_EQ(f.Text(26).text, "-2");
+    EXPECT_EQ(f.Text(24).text, "") << "an empty Bonus clears the design text";
+
+    // N players, N + 2 rows: the headings, the players, one empty row.
+    EXPECT_EQ(f.MSFlexGrid1.rows(), 5);
+    EXPECT_EQ(f.MSFlexGrid1.textMatrix(0, 0), "Pos");
+    const Texts first = gridRow(f, 1);
+    EXPECT_EQ(Texts(first.begin(), first.begin() + 9), (Texts{"GK", "Able, A", "10", "1", "11", "0", "0", "21", "1025"}));
+    EXPECT_EQ(gridRow(f, 2)[6], "1");
+    EXPECT_EQ(gridRow(f, 3)[1], "007") << "a name keeps its leading zeros";
+    EXPECT_EQ(gridRow(f, 3)[2], "9");
+    EXPECT_EQ(gridRow(f, 4), Texts(31, ""));
+
+    EXPECT_EQ(f.List1.items, (Texts{"GK", "S"}));
+    EXPECT_EQ(f.List2.items, (Texts{"Able, A", "007"}));
+    EXPECT_EQ(f.List3.items, (Texts{"10", "9"}));
+    EXPECT_EQ(f.List4.items, (Texts{"1", "3"}));
+    EXPECT_EQ(f.List5.items, (Texts{"11", "13"}));
+
+    EXPECT_TRUE(f.SSTab1.visible);
+    EXPECT_EQ(f.SSTab1.geometry.left, 0);
+    EXPECT_EQ(f.SSTab1.geometry.top, 0);
+    EXPECT_EQ(f.SSTab1.tab, 0) << "the pages open on Game";
+    EXPECT_FALSE(f.Frame32.visible);
+}
+
+TEST_F(LoadTeam, TheTeamRecordAloneShowsThePagesWithoutPlayers)
+{
+    pickAndLoad(write("team.txt", testing::joinFields(teamFields("21")) + "\r\n"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(f.Text(3).text, "31500");
+    EXPECT_EQ(f.MSFlexGrid1.rows(), 10) << "the start-up row count";
+    EXPECT_TRUE(f.List1.items.empty());
+    EXPECT_TRUE(f.SSTab1.visible);
+    EXPECT_FALSE(f.Frame32.visible);
+}
+
+TEST_F(LoadTeam, CaptionsAndHeadingsOfTheWindowNameTheFieldsTheyShow)
+{
+    for (const auto& field : kTeamFields) {
+        const TextBox& box = f.Text(field.textBox);
+        const Control* frame = f.find(box.container);
+        ASSERT_NE(frame, nullptr) << box.name;
+        EXPECT_EQ(frame->caption, field.caption) << box.name;
+    }
+    for (const auto& field : kPlayerFields)
+        EXPECT_EQ(f.MSFlexGrid1.textMatrix(0, field.gridColumn), field.heading);
+}
+
+TEST_F(LoadTeam, TheExampleTeamFileLoads)
+{
+    const fs::path example = fs::path(__FILE__).parent_path().parent_path() / "examples" / "team.txt";
+    ASSERT_TRUE(fs::exists(example)) << example;
+    pickAndLoad(example.string());
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
+    EXPECT_EQ(f.Text(1).text, "Redvale Rovers");
+    EXPECT_EQ(f.Text(8).text, "RDV");
+    EXPECT_EQ(f.Text(3).text, "1275");
+    EXPECT_EQ(f.MSFlexGrid1.rows(), 25 + 2);
+    EXPECT_EQ(f.MSFlexGrid1.textMatrix(3, 1), "Smith, John");
+    int goalkeepers = 0;
+    for (const auto& pos : f.List1.items)
+        goalkeepers += pos == "GK";
+    EXPECT_EQ(goalkeepers, 2);
+    EXPECT_EQ(f.List2.items.size(), 21u) << "four players have WI or WS";
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(f.list(k).items.size(), f.List2.items.size());
+}
+
+TEST_F(LoadTeam, APathOfBlanksIsTriedAsAPath)
+{
+    expectRefused("   ", "The team file \"   \" cannot be opened: No such file or directory.");
+}
+
+TEST_F(LoadTeam, BadFilesAreRefusedWithOneMessageAndChangeNothing)
+{
+    const auto players = std::vector{playerFields("A", "GK", "1"), playerFields("B", "CB", "2"),
+                                     playerFields("C", "S", "3")};
+    std::string shortPlayer = teamFileText(teamFields(), {players[0], players[1]});
+    for (std::size_t k = 0; k < 12; ++k)
+        shortPlayer += players[2][k] + ",";
+
+    std::string binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.push_back(static_cast<char>((i * 7919) % 256));
+
+    const std::string missing = (folder / "missing.txt").string();
+    expectRefused(missing, "The team file \"" + missing + "\" cannot be opened: No such file or directory.");
+    expectRefused(folder.string(), "The team file \"" + folder.string() + "\" cannot be opened: it is a folder, not a file.");
+    const auto empty = write("empty.txt", "");
+    expectRefused(empty, "The team file \"" + empty + "\" is empty.");
+    const auto shortTeam = write("short.txt", "Dale,RDV,3,1,75\r\n");
+    expectRefused(shortTeam, "The team file \"" + shortTeam +
+                                 "\" ends inside the team record: only 5 of its 26 fields were read (line 1).");
+    const auto inside = write("inside3.txt", shortPlayer);
+    expectRefused(inside, "The team file \"" + inside +
+                              "\" ends inside player 3: only 13 of its 31 fields were read (line 4).");
+    const auto cma = write("cma.txt", teamFileText(teamFields("x1"), players));
+    expectRefused(cma, "The team file \"" + cma + "\" has a CMA that is not a number: \"x1\" (line 1).");
+    const auto bin = write("binary.txt", binary);
+    expectRefused(bin, "The team file \"" + bin + "\" is not a text file: it holds binary data (line 1).");
+    const auto quote = write("quote.txt", teamFileText(teamFields(), players) + "\"Never, closed,1\r\n");
+    expectRefused(quote, "The team file \"" + quote + "\" has an unterminated quote at line 5, in field 1 of player 4.");
+    EXPECT_TRUE(f.Frame32.visible);
+    EXPECT_FALSE(f.SSTab1.visible);
+}
+
+TEST_F(LoadTeam, AfterAFailureTheUserPicksAnotherFileAndLoads)
+{
+    const auto good = write("good.txt", teamFileText(teamFields(), {playerFields("A", "GK", "1")}));
+    const auto bad = write("bad.txt", teamFileText(teamFields(), {playerFields("A", "GK", "1")}) + "B,20,");
+    pickAndLoad(bad);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    pickAndLoad(good);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.MSFlexGrid1.rows(), 3);
+    EXPECT_EQ(f.List2.items, (Texts{"A"})) << "nothing of the failed load is left in the lists";
+    EXPECT_FALSE(f.Frame32.visible);
+}
+
+TEST_F(LoadTeam, AWindows1252FileShowsItsAccentsAndLineEndsOfAnyKind)
+{
+    auto team = teamFields();
+    team[0] = "\"M\xFCnster\"";
+    std::string text = testing::joinFields(team) + "\n" + testing::joinFields(playerFields("Mu\xF1oz", "W", "8")) + "\r";
+    pickAndLoad(write("latin.txt", text));
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
+    EXPECT_EQ(f.Text(1).text, "M\xC3\xBCnster");
+    EXPECT_EQ(f.List2.items, (Texts{"Mu\xC3\xB1oz"}));
+}
+
+}  // namespace
+}  // namespace teamtool
