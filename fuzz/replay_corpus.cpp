@@ -1,0 +1,50 @@
+// Replays fuzz inputs (files, or folders of them) through the fuzz target's checks
+// without libFuzzer, so every input once found stays covered by the ordinary tests.
+
+#include "fuzz/team_file_fuzz.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool replay(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
+        return false;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    teamtool::fuzz::checkTeamFileBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::size_t inputs = 0;
+    bool ok = argc > 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path path = argv[i];
+        std::vector<std::filesystem::path> files;
+        if (std::filesystem::is_directory(path)) {
+            for (const auto& entry : std::filesystem::directory_iterator(path))
+                if (entry.is_regular_file())
+                    files.push_back(entry.path());
+        } else {
+            files.push_back(path);
+        }
+        for (const auto& file : files) {
+            ok = replay(file) && ok;
+            ++inputs;
+        }
+    }
+    std::printf("replayed %zu inputs\n", inputs);
+    return ok && inputs > 0 ? 0 : 1;
+}
