@@ -314,8 +314,11 @@ void MainWindow::showControl(Bound& bound)
         const auto& box = static_cast<const TextBox&>(control);
         const QString text = qt(box.text);
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            if (edit->text() != text)
+            if (edit->text() != text) {
                 edit->setText(text);
+                if (!edit->hasFocus())
+                    edit->setCursorPosition(0);  // a long value shows from its start
+            }
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             if (edit->toPlainText() != text)
                 edit->setPlainText(text);

@@ -19,7 +19,10 @@ void ModelComboBox::setShownText(const QString& text)
     if (text == m_text)
         return;
     m_text = text;
-    setAccessibleDescription(text);
+    // Qt's current entry follows the text, so that what the box reports to screen
+    // readers and opens its list on is what it shows; none for an unlisted text.
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     update();
 }
 
@@ -27,8 +30,6 @@ void ModelComboBox::showPopup()
 {
     if (m_locked)
         return;
-    // Open on the entry the box shows, or on none when it shows an unlisted text.
-    setCurrentIndex(findText(m_text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     QComboBox::showPopup();
 }
 
