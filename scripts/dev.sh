@@ -52,7 +52,7 @@ sanitize)
         ctest --test-dir build-sanitize --output-on-failure -j "$JOBS"
     ;;
 bench)
-    deps hyperfine
+    deps hyperfine xvfb xauth time python3
     build build -DCMAKE_BUILD_TYPE=Release
     scripts/bench.sh build
     ;;

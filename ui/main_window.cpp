@@ -45,6 +45,10 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
     setObjectName(qt(form.Me.name));
     setWindowTitle(qt(form.Me.caption));
     setFixedSize(px(form.Me.geometry.width), px(form.Me.geometry.height));
+    // The layout was designed around an 8-point window font.
+    QFont windowFont = font();
+    windowFont.setPointSizeF(8);
+    setFont(windowFont);
 
     // The design lists every container before what it holds.
     for (const auto& control : form.controls()) {

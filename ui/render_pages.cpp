@@ -1,7 +1,8 @@
 // Renders the window to PNG files, for the README's pictures:
 //   teamtool_render_pages OUTDIR [TEAMFILE]
 // Without a team file it renders the start; with one it loads it, picks the first
-// sixteen selectable players and renders each of the four pages.
+// sixteen selectable players, makes the week's other choices and renders each of the
+// four pages.
 
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
@@ -64,6 +65,14 @@ int main(int argc, char** argv)
             f.list(number).listIndex = row;
         teamtool::List_DblClick(f, 1);
     }
+    // A week's choices, so the pictures show every part of the page in use.
+    f.Option1(5).setValue(true);
+    f.Option2(9).setValue(true);
+    f.Check1(2).setValue(1);
+    f.Text34(2).text = "9";
+    f.Text29.text = "CD";
+    f.Combo2.text = "LB";
+    f.Combo3.text = "MC";
     const char* pages[] = {"game.png", "player-stats.png", "select-team.png", "press-and-comments.png"};
     for (int page = 0; page < 4; ++page) {
         f.SSTab1.tab = page;
