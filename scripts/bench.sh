@@ -25,6 +25,10 @@ for probe in bare teamtool; do
     echo "  peak memory, $probe: $((kib / 1024)) MiB (target for TeamTool at most 40 MiB)"
 done
 
+kib=$( { /usr/bin/time -f %M "$BUILD/bench/window_bench" --benchmark_filter='LoadThroughWindow/100000$' \
+    >/dev/null; } 2>&1 | tail -1)
+echo "== Peak memory of loading 100,000 players through the window: $((kib / 1024)) MiB (target at most 400 MiB)"
+
 for bench in "$BUILD"/bench/*_bench; do
     [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"

@@ -268,7 +268,11 @@ void MainWindow::connectList(int number, PlayerListView* view)
             });
     connect(view, &QAbstractItemView::doubleClicked, this, [this, &list, number](const QModelIndex& index) {
         act([&] {
-            list.listIndex = index.row();
+            // A double-click is a click first: the row it lands on is selected in all five.
+            if (list.listIndex != index.row()) {
+                list.listIndex = index.row();
+                List_Click(m_form, number);
+            }
             List_DblClick(m_form, number);
         });
     });

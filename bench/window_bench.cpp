@@ -1,0 +1,216 @@
+// The Qt window, offscreen: "Load Team" pressed on the real button for 25, 10,000 and
+// 100,000 players until the loaded page is painted; then, with 100,000 players loaded,
+// the squad page's actions through the real widgets, each until repainted.
+
+#include "app/dialogs.h"
+#include "app/frmteamtool.h"
+#include "bench/team_file_gen.h"
+#include "ui/main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+
+using teamtool::FRMTEAMTOOL;
+
+class CountingDialogs : public teamtool::Dialogs {
+public:
+    int messages = 0;
+    void msgBox(const std::string&) override { ++messages; }
+    std::optional<std::string> showOpen(const teamtool::FileDialog&) override { return std::nullopt; }
+};
+
+const std::string& teamFilePath(int players)
+{
+    static std::map<int, std::string> paths;
+    auto& path = paths[players];
+    if (path.empty()) {
+        path = (std::filesystem::temp_directory_path() / ("teamtool_window_bench_" + std::to_string(players) + ".txt"))
+                   .string();
+        teamtool::bench::writeTeamFile(path, players);
+    }
+    return path;
+}
+
+// Lets the window lay out and paint what the last action changed.
+void showChanges(QWidget&)
+{
+    QApplication::processEvents();
+}
+
+struct LoadedWindow {
+    CountingDialogs dialogs;
+    std::unique_ptr<FRMTEAMTOOL> form = teamtool::createMainWindow(dialogs);
+    teamtool::ui::MainWindow window{*form};
+
+    explicit LoadedWindow(int players)
+    {
+        window.show();
+        showChanges(window);
+        form->Text31.text = teamFilePath(players);
+        window.refresh();
+    }
+
+    template <class T = QWidget>
+    T* widget(const std::string& name) const
+    {
+        return qobject_cast<T*>(window.control(name));
+    }
+
+    void load() { widget<QPushButton>("Command3")->click(); }
+};
+
+void BM_LoadThroughWindow(benchmark::State& state)
+{
+    const int players = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto w = std::make_unique<LoadedWindow>(players);
+        state.ResumeTiming();
+
+        w->load();
+        showChanges(w->window);
+
+        state.PauseTiming();
+        if (w->dialogs.messages != 0 || w->form->MSFlexGrid1.rows() != players + 2)
+            state.SkipWithError("the team did not load");
+        w.reset();  // closing the window is not part of the load
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * players);
+}
+BENCHMARK(BM_LoadThroughWindow)->Arg(25)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// One window with 100,000 players, on the "Select Team" page, shared by the action benchmarks.
+LoadedWindow& bigTeam()
+{
+    static LoadedWindow* w = [] {
+        auto* loaded = new LoadedWindow(100'000);
+        loaded->load();
+        loaded->widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+        showChanges(loaded->window);
+        return loaded;
+    }();
+    return *w;
+}
+
+QPoint rowCentre(QAbstractItemView* view, int row)
+{
+    return view->visualRect(view->model()->index(row, 0)).center();
+}
+
+void BM_ListClick(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    auto* list = w.widget<QAbstractItemView>("List3");
+    int row = 0;
+    for (auto _ : state) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+        showChanges(w.window);
+        row = (row + 1) % 20;
+    }
+}
+BENCHMARK(BM_ListClick)->Unit(benchmark::kMicrosecond);
+
+// A double-click picks into slot 0; a Clear, not timed, empties it again.
+void BM_ListDoubleClick(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    auto* list = w.widget<QAbstractItemView>("List4");
+    auto* clear = w.widget<QPushButton>("Command2(0)");
+    for (auto _ : state) {
+        // A double-click arrives as a press and release, then the double-click itself.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 3));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 3));
+        showChanges(w.window);
+        if (w.form->Text27(0).text.empty()) {
+            state.SkipWithError("the double-click picked no one");
+            break;
+        }
+        state.PauseTiming();
+        clear->click();
+        showChanges(w.window);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ListDoubleClick)->Unit(benchmark::kMicrosecond);
+
+// Ticking and unticking the marker of a centre back in slot 1.
+void BM_MarkerClick(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    w.form->Text27(1).text = "Marker";
+    w.form->Combo1(1).text = "CB";
+    w.window.refresh();
+    auto* marker = w.widget<QCheckBox>("Check1(0)");
+    for (auto _ : state) {
+        QTest::mouseClick(marker, Qt::LeftButton);
+        showChanges(w.window);
+    }
+    if (w.dialogs.messages != 0)
+        state.SkipWithError("the marker was refused");
+}
+BENCHMARK(BM_MarkerClick)->Unit(benchmark::kMicrosecond);
+
+// A Clear of an outfield slot; the slot is filled again, not timed, for the next one.
+void BM_Clear(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    auto* clear = w.widget<QPushButton>("Command2(2)");
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.form->Combo1(2).text = "CM";
+        w.form->Text27(2).text = "Cleared";
+        w.form->Text28(2).text = "12.5";
+        w.form->Text30.text = "12.5";
+        w.window.refresh();
+        state.ResumeTiming();
+
+        QTest::mouseClick(clear, Qt::LeftButton);
+        showChanges(w.window);
+    }
+    if (w.form->Text30.text != "0")
+        state.SkipWithError("the Clear did not lower the total");
+}
+BENCHMARK(BM_Clear)->Unit(benchmark::kMicrosecond);
+
+void BM_ScrollLists(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    QScrollBar* bar = w.widget<QAbstractItemView>("List2")->verticalScrollBar();
+    int top = 0;
+    for (auto _ : state) {
+        top = (top + 997) % 99'000;
+        bar->setValue(top);
+        showChanges(w.window);
+    }
+    if (w.form->List5.topIndex != top || w.widget<QAbstractItemView>("List5")->verticalScrollBar()->value() != top)
+        state.SkipWithError(("the lists did not scroll together: " + std::to_string(top) + " " +
+                             std::to_string(w.form->List5.topIndex) + " " + std::to_string(bar->value()))
+                                .c_str());
+}
+BENCHMARK(BM_ScrollLists)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
