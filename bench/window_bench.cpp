@@ -203,6 +203,23 @@ void BM_ScrollLists(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollLists)->Unit(benchmark::kMicrosecond);
 
+void BM_ScrollGrid(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    w.widget<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto* grid = w.widget<QAbstractItemView>("MSFlexGrid1");
+    showChanges(w.window);
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        grid->verticalScrollBar()->setValue((step * 7919) % grid->verticalScrollBar()->maximum());
+        grid->horizontalScrollBar()->setValue((step * 37) % (grid->horizontalScrollBar()->maximum() + 1));
+        showChanges(w.window);
+    }
+    w.widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+}
+BENCHMARK(BM_ScrollGrid)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv)

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -80,6 +81,7 @@ PlayerListView::PlayerListView(QWidget* parent) : QListView(parent)
     setUniformItemSizes(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new PlainTextDelegate(this));
 }
 
 void PlayerListView::keyPressEvent(QKeyEvent* event)
@@ -90,6 +92,19 @@ void PlayerListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected)
+        painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
 }
 
 FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(parent), m_frozen(new QTableView(this))
@@ -103,6 +118,7 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
         view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         view->setWordWrap(false);
         view->setTextElideMode(Qt::ElideNone);  // narrow columns clip, as a grid does
+        view->setItemDelegate(new PlainTextDelegate(view));
     }
     m_frozen->setObjectName("frozenColumns");
     m_frozen->setFocusPolicy(Qt::NoFocus);
