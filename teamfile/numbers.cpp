@@ -64,6 +64,30 @@ long long decimalMagnitude(std::string_view text)
     return magnitude;
 }
 
+// The common case: a sign, at most 15 digits and at most one point, no exponent.
+bool tryParsePlainDecimal(std::string_view text, double& result)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '+' || *p == '-'))
+        ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    while (p < end && isDigit(*p))
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0'), ++digits;
+    if (p < end && *p == '.') {
+        ++p;
+        while (p < end && isDigit(*p))
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0'), ++digits, ++fractionDigits;
+    }
+    if (p != end || digits == 0 || digits > 15)
+        return false;
+    result = plainDecimalValue(mantissa, fractionDigits, negative);
+    return true;
+}
+
 }  // namespace
 
 bool hasNumberForm(std::string_view text)
@@ -95,10 +119,12 @@ bool hasNumberForm(std::string_view text)
     return i == n;
 }
 
-std::optional<double> parseNumber(std::string_view text)
+bool tryParseNumber(std::string_view text, double& result)
 {
+    if (tryParsePlainDecimal(text, result))
+        return true;
     if (!hasNumberForm(text))
-        return std::nullopt;
+        return false;
     // from_chars takes no plus sign; the form has been checked, so the rest parses whole.
     const bool negative = text.front() == '-';
     if (text.front() == '+' || negative)
@@ -110,12 +136,21 @@ std::optional<double> parseNumber(std::string_view text)
         // it is depends on the digits as well as the exponent: 0.000...1 underflows
         // without any exponent, and 1000...0E-5 can still overflow.
         if (decimalMagnitude(text) > 0)
-            return std::nullopt;
+            return false;
         value = 0;
     } else if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
+        return false;
     }
-    return negative ? -value : value;
+    result = negative ? -value : value;
+    return true;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    double value = 0;
+    if (!tryParseNumber(text, value))
+        return std::nullopt;
+    return value;
 }
 
 std::string numberToText(double value)

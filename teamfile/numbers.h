@@ -2,6 +2,7 @@
 
 // Decimal numbers as the team file writes them and as the window shows them.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,23 @@ bool hasNumberForm(std::string_view text);
 // The value of a text of number form, or nothing for any other text and for a value
 // too large for a double.
 std::optional<double> parseNumber(std::string_view text);
+
+// The same as parseNumber, for loops that read millions of fields: true and the value
+// in result, or false and result untouched.
+bool tryParseNumber(std::string_view text, double& result);
+
+// The value of a plain decimal read digit by digit: at most 15 digits in all (so the
+// mantissa is exact), fractionDigits of them after the point. One division by an exact
+// power of ten gives the correctly rounded value.
+inline double plainDecimalValue(std::uint64_t mantissa, int fractionDigits, bool negative)
+{
+    constexpr double kPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    double value = static_cast<double>(mantissa);
+    if (fractionDigits > 0)
+        value /= kPowersOfTen[fractionDigits];
+    return negative ? -value : value;
+}
 
 // The display form of a number: a whole number below 1E+15 without a point; any other
 // value to at most 15 significant digits without trailing zeros, in exponent form

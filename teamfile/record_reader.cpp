@@ -4,7 +4,9 @@
 #include "teamfile/text_encoding.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -19,9 +21,15 @@ bool isBlankChar(char c)
     return c == ' ' || c == '\t';
 }
 
+constexpr auto kDelimiters = [] {
+    std::array<bool, 256> table{};
+    table[','] = table['\n'] = table['\r'] = true;
+    return table;
+}();
+
 bool isDelimiter(char c)
 {
-    return c == ',' || c == '\n' || c == '\r';
+    return kDelimiters[static_cast<unsigned char>(c)];
 }
 
 std::filesystem::path pathFromUtf8(const std::string& path)
@@ -130,6 +138,17 @@ std::size_t RecordReader::lineAt(std::size_t position) const
     return countLinesBefore(m_text, position);
 }
 
+std::size_t RecordReader::consumeDelimiter(std::size_t at) const
+{
+    // CR LF is one line end.
+    if (at < m_text.size()) {
+        if (m_text[at] == '\r' && at + 1 < m_text.size() && m_text[at + 1] == '\n')
+            ++at;
+        ++at;
+    }
+    return at;
+}
+
 std::size_t RecordReader::skipBlanksAndLineEnds(std::size_t from) const
 {
     const std::size_t size = m_text.size();
@@ -184,6 +203,38 @@ RecordReader::FieldStatus RecordReader::readField(Target target, FieldValue& out
             ++pos;
     } else {
         const std::size_t first = pos;
+        if (target == Target::Value) {
+            // Most fields are plain decimals: read the digits while looking for the
+            // delimiter, and skip the second pass through the characters.
+            std::size_t p = pos;
+            const bool negative = p < size && begin[p] == '-';
+            if (p < size && (begin[p] == '-' || begin[p] == '+'))
+                ++p;
+            std::uint64_t mantissa = 0;
+            int digits = 0;
+            int fractionDigits = -1;  // -1: no point yet
+            for (; p < size; ++p) {
+                const unsigned digit = static_cast<unsigned char>(begin[p]) - unsigned{'0'};
+                if (digit < 10) {
+                    mantissa = mantissa * 10 + digit;
+                    ++digits;
+                    fractionDigits += fractionDigits >= 0;
+                } else if (begin[p] == '.' && fractionDigits < 0) {
+                    fractionDigits = 0;
+                } else {
+                    break;
+                }
+            }
+            std::size_t after = p;
+            while (after < size && isBlankChar(begin[after]))
+                ++after;
+            if (digits > 0 && digits <= 15 && (after == size || isDelimiter(begin[after]))) {
+                out.setNumber(plainDecimalValue(mantissa, fractionDigits, negative));
+                m_pos = consumeDelimiter(after);
+                return FieldStatus::Read;
+            }
+            pos = p;
+        }
         while (pos < size && !isDelimiter(begin[pos]))
             ++pos;
         std::size_t last = pos;
@@ -192,21 +243,15 @@ RecordReader::FieldStatus RecordReader::readField(Target target, FieldValue& out
         chars = std::string_view(begin + first, last - first);
     }
 
-    // Consume the delimiter; CR LF is one line end.
-    if (pos < size) {
-        if (begin[pos] == '\r' && pos + 1 < size && begin[pos + 1] == '\n')
-            ++pos;
-        ++pos;
-    }
-    m_pos = pos;
+    m_pos = consumeDelimiter(pos);
 
     if (target == Target::Text || quoted) {
         // A quoted field is Text even when it holds digits.
         out.setText(chars);
     } else if (chars.empty()) {
         out.setEmpty();
-    } else if (const auto number = parseNumber(chars)) {
-        out.setNumber(*number);
+    } else if (double number = 0; tryParseNumber(chars, number)) {
+        out.setNumber(number);
     } else {
         out.setText(chars);
     }

@@ -58,6 +58,8 @@ private:
     explicit RecordReader(std::string text) : m_text(std::move(text)) {}
     FieldStatus readField(Target target, FieldValue& out);
     std::size_t skipBlanksAndLineEnds(std::size_t from) const;
+    // The position after the delimiter at `at` (none at the end of the text).
+    std::size_t consumeDelimiter(std::size_t at) const;
 
     std::string m_text;
     std::size_t m_pos = 0;

@@ -1,0 +1,64 @@
+// "Load Team" on the window model (no toolkit) for 25, 10,000 and 100,000 players:
+// read, check, and fill the team boxes, the grid and the lists.
+
+#include "app/dialogs.h"
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "bench/team_file_gen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+class SilentDialogs : public teamtool::Dialogs {
+public:
+    int messages = 0;
+    void msgBox(const std::string&) override { ++messages; }
+    std::optional<std::string> showOpen(const teamtool::FileDialog&) override { return std::nullopt; }
+};
+
+const std::string& teamFilePath(int players)
+{
+    static std::map<int, std::string> paths;
+    auto& path = paths[players];
+    if (path.empty()) {
+        path = (std::filesystem::temp_directory_path() / ("teamtool_load_bench_" + std::to_string(players) + ".txt"))
+                   .string();
+        teamtool::bench::writeTeamFile(path, players);
+    }
+    return path;
+}
+
+void BM_LoadTeam(benchmark::State& state)
+{
+    const int players = static_cast<int>(state.range(0));
+    const std::string& path = teamFilePath(players);
+    SilentDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = teamtool::createMainWindow(dialogs);
+        form->Text31.text = path;
+        state.ResumeTiming();
+
+        teamtool::Command3_Click(*form);
+
+        state.PauseTiming();
+        if (dialogs.messages != 0 || form->MSFlexGrid1.rows() != players + 2)
+            state.SkipWithError("the team did not load");
+        form.reset();  // freeing the grid is not part of the load
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * players);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_LoadTeam)->Arg(25)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
