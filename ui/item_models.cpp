@@ -3,31 +3,39 @@
 namespace teamtool::ui {
 
 GridModel::GridModel(const Grid& grid, QObject* parent)
-    : QAbstractTableModel(parent), m_grid(grid), m_shownRevision(grid.revision())
+    : QAbstractTableModel(parent),
+      m_grid(grid),
+      m_shownRevision(grid.revision()),
+      m_shownRows(std::max(0, grid.rows() - grid.fixedRows)),
+      m_shownCols(grid.cols())
 {
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : std::max(0, m_grid.rows() - m_grid.fixedRows);
+    return parent.isValid() ? 0 : m_shownRows;
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_grid.cols();
+    return parent.isValid() ? 0 : m_shownCols;
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return QString::fromStdString(m_grid.textMatrix(index.row() + m_grid.fixedRows, index.column()));
+    // A view may paint during a handler's message box, before the next sync.
+    const int row = index.row() + m_grid.fixedRows;
+    if (row >= m_grid.rows() || index.column() >= m_grid.cols())
+        return {};
+    return QString::fromStdString(m_grid.textMatrix(row, index.column()));
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_grid.cols() ||
-        m_grid.fixedRows == 0)
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_shownCols ||
+        section >= m_grid.cols() || m_grid.fixedRows == 0 || m_grid.rows() == 0)
         return {};
     return QString::fromStdString(m_grid.textMatrix(0, section));
 }
@@ -38,6 +46,8 @@ void GridModel::sync()
         return;
     beginResetModel();
     m_shownRevision = m_grid.revision();
+    m_shownRows = std::max(0, m_grid.rows() - m_grid.fixedRows);
+    m_shownCols = m_grid.cols();
     endResetModel();
 }
 
@@ -53,7 +63,8 @@ int ListModel::rowCount(const QModelIndex& parent) const
 
 QVariant ListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        index.row() >= static_cast<int>(m_list.items.size()))
         return {};
     return QString::fromStdString(m_list.items[static_cast<std::size_t>(index.row())]);
 }

@@ -28,6 +28,8 @@ public:
 private:
     const Grid& m_grid;
     unsigned m_shownRevision;
+    int m_shownRows;  // the counts the view was last told of
+    int m_shownCols;
 };
 
 // One of the five player lists.
