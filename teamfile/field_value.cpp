@@ -39,8 +39,17 @@ std::optional<double> FieldValue::toNumber() const
 
 bool FieldValue::isZero() const
 {
-    const auto number = toNumber();
-    return number && *number == 0;
+    switch (kind()) {
+    case FieldKind::Empty:
+        return true;
+    case FieldKind::Number:
+        return asNumber() == 0;
+    case FieldKind::Text: {
+        double number = 1;
+        return tryParseNumber(asText(), number) && number == 0;
+    }
+    }
+    return false;
 }
 
 void FieldValue::setText(std::string_view value)

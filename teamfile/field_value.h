@@ -41,7 +41,13 @@ public:
     bool isZero() const;
 
     void setEmpty() { m_value.emplace<0>(); }
-    void setNumber(double value) { m_value.emplace<1>(value); }
+    void setNumber(double value)
+    {
+        if (auto* number = std::get_if<1>(&m_value))
+            *number = value;  // the same field of the last record was a number too
+        else
+            m_value.emplace<1>(value);
+    }
     void setText(std::string_view value);
 
     friend bool operator==(const FieldValue&, const FieldValue&) = default;

@@ -25,13 +25,14 @@ bool tryParseNumber(std::string_view text, double& result);
 // The value of a plain decimal read digit by digit: at most 15 digits in all (so the
 // mantissa is exact), fractionDigits of them after the point. One division by an exact
 // power of ten gives the correctly rounded value.
+inline constexpr double kExactPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 inline double plainDecimalValue(std::uint64_t mantissa, int fractionDigits, bool negative)
 {
-    constexpr double kPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     double value = static_cast<double>(mantissa);
     if (fractionDigits > 0)
-        value /= kPowersOfTen[fractionDigits];
+        value /= kExactPowersOfTen[fractionDigits];
     return negative ? -value : value;
 }
 

@@ -140,13 +140,12 @@ std::size_t RecordReader::lineAt(std::size_t position) const
 
 std::size_t RecordReader::consumeDelimiter(std::size_t at) const
 {
+    const char* const text = m_text.data();
+    const std::size_t size = m_text.size();
+    if (at >= size)
+        return at;
     // CR LF is one line end.
-    if (at < m_text.size()) {
-        if (m_text[at] == '\r' && at + 1 < m_text.size() && m_text[at + 1] == '\n')
-            ++at;
-        ++at;
-    }
-    return at;
+    return at + 1 + (text[at] == '\r' && at + 1 < size && text[at + 1] == '\n');
 }
 
 std::size_t RecordReader::skipBlanksAndLineEnds(std::size_t from) const
