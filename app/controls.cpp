@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace teamtool {
@@ -34,6 +35,26 @@ void OptionButton::setValue(bool value)
     m_value = value;
 }
 
+void GridTexts::reserve(std::size_t cells, std::size_t chars)
+{
+    m_ends.reserve(cells);
+    m_chars.reserve(chars);
+}
+
+void GridTexts::push_back(std::string_view text)
+{
+    if (m_chars.size() + text.size() > UINT32_MAX)
+        throw std::length_error("GridTexts: too many characters");
+    m_chars.append(text);
+    m_ends.push_back(static_cast<std::uint32_t>(m_chars.size()));
+}
+
+std::string_view GridTexts::operator[](std::size_t cell) const
+{
+    const std::uint32_t begin = cell == 0 ? 0 : m_ends.at(cell - 1);
+    return std::string_view(m_chars).substr(begin, m_ends.at(cell) - begin);
+}
+
 void Grid::setRows(int rows)
 {
     if (rows < 0)
@@ -48,33 +69,51 @@ void Grid::setCols(int cols)
     if (cols < 0)
         throw std::out_of_range("Grid::setCols");
     // Re-lay the cells row by row under the new width.
-    std::vector<std::string> cells(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(cols));
+    std::vector<Cell> cells(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(cols));
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < std::min(cols, m_cols); ++c)
-            cells[static_cast<std::size_t>(r * cols + c)] = std::move(m_cells[static_cast<std::size_t>(r * m_cols + c)]);
+            cells[static_cast<std::size_t>(r * cols + c)] = m_cells[static_cast<std::size_t>(r * m_cols + c)];
     m_cells = std::move(cells);
     m_cols = cols;
     ++m_revision;
     m_colWidths.resize(static_cast<std::size_t>(cols), 0);
 }
 
-const std::string& Grid::textMatrix(int row, int col) const
+std::size_t Grid::cellIndex(int row, int col) const
 {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
-        throw std::out_of_range("Grid::textMatrix");
-    return m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) + static_cast<std::size_t>(col)];
+        throw std::out_of_range("Grid: no cell (" + std::to_string(row) + ", " + std::to_string(col) + ")");
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) + static_cast<std::size_t>(col);
 }
 
-void Grid::setTextMatrix(int row, int col, std::string text)
+std::uint32_t Grid::appendChars(std::string_view text)
 {
-    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
-        throw std::out_of_range("Grid::setTextMatrix");
+    if (m_chars.size() + text.size() > UINT32_MAX)
+        throw std::length_error("Grid: too many characters");
+    const auto offset = static_cast<std::uint32_t>(m_chars.size());
+    m_chars.append(text);
+    return offset;
+}
+
+std::string_view Grid::textMatrix(int row, int col) const
+{
+    const Cell cell = m_cells[cellIndex(row, col)];
+    return std::string_view(m_chars).substr(cell.offset, cell.length);
+}
+
+void Grid::setTextMatrix(int row, int col, std::string_view text)
+{
+    Cell& cell = m_cells[cellIndex(row, col)];
+    // A text no longer than the old one takes its place; a longer one goes at the end.
+    if (text.size() <= cell.length)
+        std::copy(text.begin(), text.end(), m_chars.begin() + cell.offset);
+    else
+        cell.offset = appendChars(text);
+    cell.length = static_cast<std::uint32_t>(text.size());
     ++m_revision;
-    m_cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) + static_cast<std::size_t>(col)] =
-        std::move(text);
 }
 
-void Grid::assignRows(int firstRow, std::vector<std::string> cells)
+void Grid::assignRows(int firstRow, const GridTexts& cells)
 {
     if (firstRow < 0 || m_cols == 0 || cells.size() % static_cast<std::size_t>(m_cols) != 0)
         throw std::invalid_argument("Grid::assignRows");
@@ -84,7 +123,13 @@ void Grid::assignRows(int firstRow, std::vector<std::string> cells)
         m_cells.resize(end);
         m_rows = static_cast<int>(end / static_cast<std::size_t>(m_cols));
     }
-    std::move(cells.begin(), cells.end(), m_cells.begin() + static_cast<std::ptrdiff_t>(begin));
+    const std::uint32_t base = appendChars(cells.chars());
+    std::uint32_t cellBegin = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const auto length = static_cast<std::uint32_t>(cells[i].size());
+        m_cells[begin + i] = Cell{base + cellBegin, length};
+        cellBegin += length;
+    }
     ++m_revision;
 }
 

@@ -4,8 +4,10 @@
 // properties (where it stands, what it shows) and the state the handlers read and
 // write. Nothing here knows how a control is drawn.
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace teamtool {
@@ -112,6 +114,22 @@ struct TabControl : Control {
     int tab = 0;             // current page
 };
 
+// Texts of grid cells, row by row, with all their characters in one buffer: a block
+// of 100,000 players' rows costs a few bytes a cell rather than a string each.
+class GridTexts {
+public:
+    void reserve(std::size_t cells, std::size_t chars);
+    void push_back(std::string_view text);
+    std::size_t size() const { return m_ends.size(); }
+    bool empty() const { return m_ends.empty(); }
+    std::string_view operator[](std::size_t cell) const;
+    const std::string& chars() const { return m_chars; }
+
+private:
+    std::string m_chars;
+    std::vector<std::uint32_t> m_ends;  // where each cell's characters end
+};
+
 // A read-only table of text cells. Row 0 is the heading row; the first fixedCols
 // columns stay put when the user scrolls sideways.
 struct Grid : Control {
@@ -122,8 +140,8 @@ struct Grid : Control {
     int fixedRows = 1;
     int fixedCols = 0;
 
-    const std::string& textMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, std::string text);
+    std::string_view textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, std::string_view text);
     int colWidth(int col) const { return m_colWidths.at(col); }
     void setColWidth(int col, int twips)
     {
@@ -131,18 +149,26 @@ struct Grid : Control {
         ++m_revision;
     }
 
-    // Takes over a whole block of rows at once: cells holds rows * cols() texts,
-    // row by row, written from firstRow on. Rows past the grid's end are added.
-    void assignRows(int firstRow, std::vector<std::string> cells);
+    // Takes over a whole block of rows at once: cells holds a whole number of rows,
+    // written from firstRow on. Rows past the grid's end are added.
+    void assignRows(int firstRow, const GridTexts& cells);
 
     // Goes up with every change of shape, width or text, so a view knows when to redraw.
     unsigned revision() const { return m_revision; }
 
 private:
+    struct Cell {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    std::size_t cellIndex(int row, int col) const;
+    std::uint32_t appendChars(std::string_view text);
+
     unsigned m_revision = 0;
     int m_rows = 0;
     int m_cols = 0;
-    std::vector<std::string> m_cells;  // row by row
+    std::vector<Cell> m_cells;  // row by row
+    std::string m_chars;        // every cell's characters
     std::vector<int> m_colWidths;
 };
 

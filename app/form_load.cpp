@@ -40,7 +40,7 @@ void Form_Load(FRMTEAMTOOL& f)
 
     // The grid's heading row and column widths.
     for (int k = 0; k < static_cast<int>(kGridColumns.size()); ++k) {
-        f.MSFlexGrid1.setTextMatrix(0, k, std::string(kGridColumns[static_cast<std::size_t>(k)].heading));
+        f.MSFlexGrid1.setTextMatrix(0, k, kGridColumns[static_cast<std::size_t>(k)].heading);
         f.MSFlexGrid1.setColWidth(k, kGridColumns[static_cast<std::size_t>(k)].width);
     }
 }

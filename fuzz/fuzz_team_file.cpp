@@ -1,6 +1,7 @@
 // libFuzzer target: the team file reader and its records.
-// Campaign (clang build with -DTEAMTOOL_FUZZ=ON, from the repository root):
-//   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTEAMTOOL_FUZZ=ON -DTEAMTOOL_BUILD_UI=OFF -DTEAMTOOL_BUILD_BENCH=OFF -DBUILD_TESTING=OFF && ninja -C build-fuzz fuzz_team_file && mkdir -p build-fuzz/corpus fuzz/findings && build-fuzz/fuzz/fuzz_team_file -max_total_time=600 -max_len=4096 -jobs=1 -workers=1 -artifact_prefix=fuzz/findings/ -dict=fuzz/team_file.dict build-fuzz/corpus fuzz/corpus
+// A ten-minute campaign, from the repository root (a clang build with -DTEAMTOOL_FUZZ=ON,
+// then this target over fuzz/corpus with its dictionary):
+//   scripts/dev.sh fuzz 600
 
 #include "fuzz/team_file_fuzz.h"
 

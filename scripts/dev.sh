@@ -36,12 +36,12 @@ build() {  # build DIR [cmake options...]
 case "${1:-run}" in
 run)
     deps
-    build build -DCMAKE_BUILD_TYPE=Release
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     exec ./build/teamtool
     ;;
 test)
     deps
-    build build -DCMAKE_BUILD_TYPE=Release
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build --output-on-failure -j "$JOBS"
     ;;
 sanitize)
@@ -53,20 +53,20 @@ sanitize)
     ;;
 bench)
     deps hyperfine xvfb xauth time python3
-    build build -DCMAKE_BUILD_TYPE=Release
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     scripts/bench.sh build
     ;;
 fuzz)
-    deps clang-14 libclang-rt-14-dev
-    CXX=clang++-14 build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEAMTOOL_FUZZ=ON -DTEAMTOOL_BUILD_UI=OFF \
+    deps clang libclang-rt-14-dev
+    CXX=clang++ build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEAMTOOL_FUZZ=ON -DTEAMTOOL_BUILD_UI=OFF \
         -DTEAMTOOL_BUILD_BENCH=OFF -DBUILD_TESTING=OFF
-    mkdir -p fuzz/findings
-    ./build-fuzz/fuzz/team_file_fuzzer -max_total_time="${2:-600}" -max_len=65536 -artifact_prefix=fuzz/findings/ \
-        fuzz/findings fuzz/corpus
+    mkdir -p build-fuzz/corpus fuzz/findings
+    ./build-fuzz/fuzz/fuzz_team_file -max_total_time="${2:-600}" -max_len=4096 -jobs=1 -workers=1 \
+        -artifact_prefix=fuzz/findings/ -dict=fuzz/team_file.dict build-fuzz/corpus fuzz/corpus
     ;;
 pages)
     deps
-    build build -DCMAKE_BUILD_TYPE=Release
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ./build/ui/teamtool_render_pages docs
     ./build/ui/teamtool_render_pages docs examples/team.txt
     ;;

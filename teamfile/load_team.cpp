@@ -40,7 +40,7 @@ void commitTeamLoad(FRMTEAMTOOL& f, TeamLoad load)
     // N players fill rows 1 to N; the grid then has one empty row below them. With no
     // player the grid keeps the rows it had.
     if (load.players > 0) {
-        f.MSFlexGrid1.assignRows(1, std::move(load.gridCells));
+        f.MSFlexGrid1.assignRows(1, load.gridCells);
         f.MSFlexGrid1.setRows(load.players + 2);
     }
 

@@ -43,7 +43,7 @@ ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
     // One row's worth of texts per player; a text file of n bytes holds at most about
     // n / 2 fields worth reserving room for.
     const std::size_t estimate = std::min(estimateFields(reader.text(), reader.position()), reader.text().size() / 2);
-    load.gridCells.reserve(estimate - estimate % kPlayerFieldCount + kPlayerFieldCount);
+    load.gridCells.reserve(estimate - estimate % kPlayerFieldCount + kPlayerFieldCount, reader.text().size());
 
     PlayerRecord player;
     while (!reader.atEnd()) {

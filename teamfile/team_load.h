@@ -3,6 +3,7 @@
 // A team file read and checked in full, in the form the window takes it. Loading is
 // all or nothing: the window is changed only from a complete TeamLoad.
 
+#include "app/controls.h"
 #include "teamfile/read_error.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/team_records.h"
@@ -18,7 +19,7 @@ struct TeamLoad {
     std::array<std::string, kTeamFieldCount> teamTexts;
     int players = 0;
     // players * 31 grid texts, row by row, each row in grid column order.
-    std::vector<std::string> gridCells;
+    GridTexts gridCells;
     // The items for List1 to List5: Pos, Name, NSL, SP and Max SP of each selectable player.
     std::array<std::vector<std::string>, 5> lists;
 };

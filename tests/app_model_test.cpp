@@ -31,15 +31,17 @@ TEST(Design, EveryControlHasOneNameAndLivesInADeclaredContainer)
     std::set<std::string> names;
     for (const ControlSpec& spec : designTimeControls()) {
         EXPECT_TRUE(names.insert(spec.fullName()).second) << "twice: " << spec.fullName();
-        if (!spec.container.empty())
+        if (!spec.container.empty()) {
             EXPECT_TRUE(names.count(spec.container)) << spec.fullName() << " stands in " << spec.container
                                                      << ", declared later or not at all";
+        }
     }
     for (int n = 1; n <= 37; ++n)
         EXPECT_TRUE(names.count("Frame" + std::to_string(n))) << n;
     for (int n = 1; n <= 36; ++n)
-        if (n != 27 && n != 28 && n != 34)
+        if (n != 27 && n != 28 && n != 34) {
             EXPECT_TRUE(names.count("Text" + std::to_string(n))) << n;
+        }
     for (int n = 1; n <= 8; ++n)
         EXPECT_TRUE(names.count("Label" + std::to_string(n))) << n;
 }
@@ -189,10 +191,20 @@ TEST(GridCells, RowsGrowAndKeepTheirTexts)
     grid.setTextMatrix(1, 2, "x");
     grid.setRows(5);
     EXPECT_EQ(grid.textMatrix(1, 2), "x");
-    grid.assignRows(1, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o",
-                        "p", "q", "r"});
+    GridTexts rows;
+    for (const char* text : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r"})
+        rows.push_back(text);
+    grid.assignRows(1, rows);
     EXPECT_EQ(grid.rows(), 7);
     EXPECT_EQ(grid.textMatrix(6, 2), "r");
+    EXPECT_EQ(grid.textMatrix(1, 2), "c") << "a block of rows replaces what stood there";
+    // A longer text than a cell held, then a shorter one: each reads back whole.
+    grid.setTextMatrix(2, 0, "Smith, John");
+    grid.setTextMatrix(2, 1, "");
+    grid.setTextMatrix(2, 0, "Fox");
+    EXPECT_EQ(grid.textMatrix(2, 0), "Fox");
+    EXPECT_EQ(grid.textMatrix(2, 1), "");
+    EXPECT_EQ(grid.textMatrix(2, 2), "f");
     EXPECT_THROW(grid.textMatrix(7, 0), std::out_of_range);
     EXPECT_THROW(grid.setTextMatrix(0, 3, "z"), std::out_of_range);
 }

@@ -50,7 +50,7 @@ Snapshot snapshot(FRMTEAMTOOL& f)
     s.gridRows = f.MSFlexGrid1.rows();
     for (int row = 0; row < f.MSFlexGrid1.rows(); ++row)
         for (int col = 0; col < f.MSFlexGrid1.cols(); ++col)
-            s.gridCells.push_back(f.MSFlexGrid1.textMatrix(row, col));
+            s.gridCells.emplace_back(f.MSFlexGrid1.textMatrix(row, col));
     for (int k = 1; k <= 5; ++k)
         s.lists.push_back(f.list(k).items);
     s.tabsVisible = f.SSTab1.visible;
@@ -65,7 +65,7 @@ Texts gridRow(const FRMTEAMTOOL& f, int row)
 {
     Texts cells;
     for (int col = 0; col < f.MSFlexGrid1.cols(); ++col)
-        cells.push_back(f.MSFlexGrid1.textMatrix(row, col));
+        cells.emplace_back(f.MSFlexGrid1.textMatrix(row, col));
     return cells;
 }
 

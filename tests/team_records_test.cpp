@@ -37,8 +37,10 @@ ReadResult<TeamLoad> stage(std::string bytes)
 // The staged grid row of player `row` (from 1), in grid column order.
 Texts gridRow(const TeamLoad& load, int row)
 {
-    const auto begin = load.gridCells.begin() + (row - 1) * kPlayerFieldCount;
-    return Texts(begin, begin + kPlayerFieldCount);
+    Texts cells;
+    for (int col = 0; col < kPlayerFieldCount; ++col)
+        cells.emplace_back(load.gridCells[static_cast<std::size_t>((row - 1) * kPlayerFieldCount + col)]);
+    return cells;
 }
 
 std::string cmaShown(const FieldValue& value)
@@ -309,7 +311,7 @@ TEST(Staging, EveryFieldEmptyLoadsAsEmptyTexts)
     ASSERT_TRUE(load);
     EXPECT_EQ(load->players, 3);
     EXPECT_EQ(load->teamTexts[5], "0");
-    EXPECT_TRUE(std::all_of(load->gridCells.begin(), load->gridCells.end(), [](auto& s) { return s.empty(); }));
+    EXPECT_TRUE(load->gridCells.chars().empty());
     EXPECT_EQ(load->lists[1].size(), 3u) << "empty WI and WS make every player selectable";
 }
 

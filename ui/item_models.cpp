@@ -29,7 +29,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     const int row = index.row() + m_grid.fixedRows;
     if (row >= m_grid.rows() || index.column() >= m_grid.cols())
         return {};
-    return QString::fromStdString(m_grid.textMatrix(row, index.column()));
+    const std::string_view text = m_grid.textMatrix(row, index.column());
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -37,7 +38,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_shownCols ||
         section >= m_grid.cols() || m_grid.fixedRows == 0 || m_grid.rows() == 0)
         return {};
-    return QString::fromStdString(m_grid.textMatrix(0, section));
+    const std::string_view text = m_grid.textMatrix(0, section);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void GridModel::sync()
