@@ -125,6 +125,14 @@ private slots:
         QCOMPARE(checked, static_cast<int>(m_form->controls().size()) - 2);  // all but the form and the dialog
     }
 
+    void uncaptionedControlsAreNamedByTheirFrame()
+    {
+        QCOMPARE(widget<QLineEdit>("Text1")->accessibleName(), QString("Team Name"));
+        QCOMPARE(widget<QLineEdit>("Text29")->accessibleName(), QString("Opponent"));
+        QCOMPARE(widget<QRadioButton>("Option1(5)")->accessibleName(), QString("Cap 5"));
+        QCOMPARE(widget<QCheckBox>("Check1(2)")->accessibleName(), QString("Marker 2"));
+    }
+
     void onlyTheFileSelectionFrameShowsWithSelectFileFocused()
     {
         QVERIFY(widget<QGroupBox>("Frame32")->isVisible());

@@ -66,6 +66,12 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
             widget->setFont(font);
         }
         place(widget, *control, yOffset);
+        // A box or button without a caption of its own is named by its frame's caption,
+        // so that a screen reader can say what it is: "Team Name", "Cap 5".
+        const Control* frame = form.find(control->container);
+        if (control->caption.empty() && frame && frame->kind == Kind::Frame)
+            widget->setAccessibleName(qt(frame->caption) +
+                                      (control->index >= 0 ? ' ' + QString::number(control->index) : QString()));
         m_widgets.emplace(control->fullName(), widget);
         m_bound.push_back({control.get(), widget, yOffset, control->geometry});
         connectControl(*control, widget);
