@@ -4,7 +4,7 @@
 #include "app/design.h"
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
-#include "scripted_dialogs.h"
+#include "window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +19,7 @@ using Items = std::vector<std::string>;
 
 const Items kOutfieldCodes = {"DS", "CB", "FB", "AS", "DM", "CM", "MF", "WH", "AM", "W", "S", "CF"};
 
-class StartedWindow : public ::testing::Test {
-protected:
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<FRMTEAMTOOL> form = createMainWindow(dialogs);
-    FRMTEAMTOOL& f = *form;
-};
+using testing::StartedWindow;
 
 TEST(Design, EveryControlHasOneNameAndLivesInADeclaredContainer)
 {

@@ -4,7 +4,7 @@
 
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
-#include "scripted_dialogs.h"
+#include "window_fixture.h"
 #include "team_file_text.h"
 #include "teamfile/team_records.h"
 
@@ -69,29 +69,8 @@ Texts gridRow(const FRMTEAMTOOL& f, int row)
     return cells;
 }
 
-class LoadTeam : public ::testing::Test {
+class LoadTeam : public testing::WindowWithFolder {
 protected:
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<FRMTEAMTOOL> form = createMainWindow(dialogs);
-    FRMTEAMTOOL& f = *form;
-    fs::path folder;
-
-    void SetUp() override
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("teamtool_load_") + test->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::string write(const std::string& name, const std::string& bytes)
-    {
-        const fs::path file = folder / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
     // Picks path through "Select File" and presses "Load Team".
     void pickAndLoad(const std::string& path)
     {

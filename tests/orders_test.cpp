@@ -4,7 +4,7 @@
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
 #include "orders/orders.h"
-#include "scripted_dialogs.h"
+#include "window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -58,28 +58,13 @@ const Lines kExampleLines = {
     "Comments to Commish", "",
 };
 
-class CreateOrders : public ::testing::Test {
+class CreateOrders : public testing::WindowWithFolder {
 protected:
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<FRMTEAMTOOL> form = createMainWindow(dialogs);
-    FRMTEAMTOOL& f = *form;
-    fs::path folder;
-
     void SetUp() override
     {
-        static int counter = 0;
-        folder = fs::temp_directory_path() /
-                 ("teamtool-orders-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        WindowWithFolder::SetUp();
         f.Text31.text = (folder / "TEAM.TXT").string();  // the loaded team file's path
         fillExample();
-    }
-
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
     }
 
     void setSlot(int slot, const std::string& pos, const std::string& name)

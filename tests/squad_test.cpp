@@ -3,7 +3,7 @@
 
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
-#include "scripted_dialogs.h"
+#include "window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +21,8 @@ struct Player {
     std::string nsl;
 };
 
-class SquadPage : public ::testing::Test {
+class SquadPage : public testing::StartedWindow {
 protected:
-    testing::ScriptedDialogs dialogs;
-    std::unique_ptr<FRMTEAMTOOL> form = createMainWindow(dialogs);
-    FRMTEAMTOOL& f = *form;
-
     // Appends one row to each of the five lists, as a load does.
     int addPlayer(const Player& p)
     {
