@@ -21,15 +21,49 @@ bool isBlankChar(char c)
     return c == ' ' || c == '\t';
 }
 
-constexpr auto kDelimiters = [] {
+bool isDigitChar(char c)
+{
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// The characters that end a field: its delimiters, and the NUL after the text.
+constexpr auto kEndsField = [] {
     std::array<bool, 256> table{};
-    table[','] = table['\n'] = table['\r'] = true;
+    table[','] = table['\n'] = table['\r'] = table['\0'] = true;
     return table;
 }();
 
-bool isDelimiter(char c)
+bool endsField(char c)
 {
-    return kDelimiters[static_cast<unsigned char>(c)];
+    return kEndsField[static_cast<unsigned char>(c)];
+}
+
+// The character after the delimiter at p; at the end of the text, p itself.
+const char* afterDelimiter(const char* p)
+{
+    if (*p == '\0')
+        return p;
+    // CR LF is one line end.
+    return p + 1 + (p[0] == '\r' && p[1] == '\n');
+}
+
+// An unquoted field's characters from first up to its delimiter, less trailing blanks.
+std::string_view trimmedField(const char* first, const char* last)
+{
+    while (last > first && isBlankChar(last[-1]))
+        --last;
+    return std::string_view(first, static_cast<std::size_t>(last - first));
+}
+
+// An unquoted field read into a value target: Empty, a Number or a Text.
+void setValueOf(std::string_view chars, FieldValue& value)
+{
+    if (chars.empty())
+        value.setEmpty();
+    else if (double number = 0; tryParseNumber(chars, number))
+        value.setNumber(number);
+    else
+        value.setText(chars);
 }
 
 std::filesystem::path pathFromUtf8(const std::string& path)
@@ -138,16 +172,6 @@ std::size_t RecordReader::lineAt(std::size_t position) const
     return countLinesBefore(m_text, position);
 }
 
-std::size_t RecordReader::consumeDelimiter(std::size_t at) const
-{
-    const char* const text = m_text.data();
-    const std::size_t size = m_text.size();
-    if (at >= size)
-        return at;
-    // CR LF is one line end.
-    return at + 1 + (text[at] == '\r' && at + 1 < size && text[at + 1] == '\n');
-}
-
 std::size_t RecordReader::skipBlanksAndLineEnds(std::size_t from) const
 {
     const std::size_t size = m_text.size();
@@ -166,121 +190,108 @@ bool RecordReader::atEnd() const
     return m_contentAt >= m_text.size();
 }
 
-RecordReader::FieldStatus RecordReader::readField(Target target, FieldValue& out)
-{
-    const char* const begin = m_text.data();
-    const std::size_t size = m_text.size();
-    std::size_t pos = m_pos;
-    if (pos >= size) {
-        // A comma just before the end of the file ends one more, empty, field: it
-        // completes a record that needs it, but starts no record of its own.
-        if (size == 0 || begin[size - 1] != ',' || m_trailingFieldTaken)
-            return FieldStatus::EndOfFile;
-        m_trailingFieldTaken = true;
-        if (target == Target::Text)
-            out.setText({});
-        else
-            out.setEmpty();
-        return FieldStatus::Read;
-    }
-    while (pos < size && isBlankChar(begin[pos]))
-        ++pos;
-
-    std::string_view chars;
-    bool quoted = false;
-    if (pos < size && begin[pos] == '"') {
-        const void* close = std::memchr(begin + pos + 1, '"', size - pos - 1);
-        if (!close) {
-            m_pos = pos;  // the opening quote, for the error's line
-            return FieldStatus::UnterminatedQuote;
-        }
-        const auto closeAt = static_cast<std::size_t>(static_cast<const char*>(close) - begin);
-        chars = std::string_view(begin + pos + 1, closeAt - pos - 1);
-        quoted = true;
-        pos = closeAt + 1;
-        while (pos < size && !isDelimiter(begin[pos]))
-            ++pos;
-    } else {
-        const std::size_t first = pos;
-        if (target == Target::Value) {
-            // Most fields are plain decimals: read the digits while looking for the
-            // delimiter, and skip the second pass through the characters.
-            std::size_t p = pos;
-            const bool negative = p < size && begin[p] == '-';
-            if (p < size && (begin[p] == '-' || begin[p] == '+'))
-                ++p;
-            std::uint64_t mantissa = 0;
-            int digits = 0;
-            int fractionDigits = -1;  // -1: no point yet
-            for (; p < size; ++p) {
-                const unsigned digit = static_cast<unsigned char>(begin[p]) - unsigned{'0'};
-                if (digit < 10) {
-                    mantissa = mantissa * 10 + digit;
-                    ++digits;
-                    fractionDigits += fractionDigits >= 0;
-                } else if (begin[p] == '.' && fractionDigits < 0) {
-                    fractionDigits = 0;
-                } else {
-                    break;
-                }
-            }
-            std::size_t after = p;
-            while (after < size && isBlankChar(begin[after]))
-                ++after;
-            if (digits > 0 && digits <= 15 && (after == size || isDelimiter(begin[after]))) {
-                out.setNumber(plainDecimalValue(mantissa, fractionDigits, negative));
-                m_pos = consumeDelimiter(after);
-                return FieldStatus::Read;
-            }
-            pos = p;
-        }
-        while (pos < size && !isDelimiter(begin[pos]))
-            ++pos;
-        std::size_t last = pos;
-        while (last > first && isBlankChar(begin[last - 1]))
-            --last;
-        chars = std::string_view(begin + first, last - first);
-    }
-
-    m_pos = consumeDelimiter(pos);
-
-    if (target == Target::Text || quoted) {
-        // A quoted field is Text even when it holds digits.
-        out.setText(chars);
-    } else if (chars.empty()) {
-        out.setEmpty();
-    } else if (double number = 0; tryParseNumber(chars, number)) {
-        out.setNumber(number);
-    } else {
-        out.setText(chars);
-    }
-    return FieldStatus::Read;
-}
-
 std::optional<ReadError> RecordReader::readRecord(std::span<const Target> targets, std::span<FieldValue> out)
 {
+    // The text holds no NUL (fromBytes refuses one), so the NUL that std::string keeps
+    // after it marks the end: the loops below stop at it without a bounds check.
+    const char* const begin = m_text.data();
+    const char* const end = begin + m_text.size();
+    const char* p = begin + m_pos;
     const std::size_t recordStart = m_pos;
+
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        const FieldStatus status = readField(targets[i], out[i]);
-        if (status == FieldStatus::Read)
+        const Target target = targets[i];
+        FieldValue& value = out[i];
+
+        if (p == end) {
+            // A comma just before the end of the file ends one more, empty, field: it
+            // completes a record that needs it, but starts no record of its own.
+            if (begin == end || end[-1] != ',' || m_trailingFieldTaken)
+                return failRecord(ReadErrorCode::EndsInsideRecord, i, targets.size(), recordStart);
+            m_trailingFieldTaken = true;
+            if (target == Target::Text)
+                value.setText({});
+            else
+                value.setEmpty();
             continue;
-        ReadError error;
-        error.fieldsRead = static_cast<int>(i);
-        error.field = static_cast<int>(i) + 1;
-        error.fieldCount = static_cast<int>(targets.size());
-        if (status == FieldStatus::UnterminatedQuote) {
-            error.code = ReadErrorCode::UnterminatedQuote;
-            error.line = lineAt(m_pos);
-        } else {
-            error.code = ReadErrorCode::EndsInsideRecord;
-            // The line where the record begins: where the user goes to look.
-            error.line = lineAt(std::min(skipBlanksAndLineEnds(recordStart), m_text.size() - (m_text.empty() ? 0 : 1)));
         }
-        m_pos = m_text.size();
-        m_trailingFieldTaken = true;
-        return error;
+
+        while (isBlankChar(*p))
+            ++p;
+
+        if (*p == '"') {
+            const char* const open = p;
+            const char* close = open + 1;
+            while (*close != '"' && *close != '\0')
+                ++close;
+            if (*close == '\0')
+                return failRecord(ReadErrorCode::UnterminatedQuote, i, targets.size(), static_cast<std::size_t>(open - begin));
+            // A quoted field is Text even when it holds digits.
+            value.setText(std::string_view(open + 1, static_cast<std::size_t>(close - open - 1)));
+            p = close + 1;
+            while (!endsField(*p))
+                ++p;
+            p = afterDelimiter(p);
+            continue;
+        }
+
+        const char* const first = p;
+        if (target == Target::Value) {
+            // Most fields are plain decimals: read the digits while looking for the
+            // delimiter, so that the characters are gone through once only.
+            const bool negative = *p == '-';
+            if (negative || *p == '+')
+                ++p;
+            std::uint64_t mantissa = 0;
+            const char* const digitsFrom = p;
+            while (isDigitChar(*p))
+                mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+            int fractionDigits = 0;
+            std::size_t digits = static_cast<std::size_t>(p - digitsFrom);
+            if (*p == '.') {
+                const char* const fractionFrom = ++p;
+                while (isDigitChar(*p))
+                    mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+                fractionDigits = static_cast<int>(p - fractionFrom);
+                digits += static_cast<std::size_t>(fractionDigits);
+            }
+            if (endsField(*p) && digits - 1 < 15) {
+                value.setNumber(plainDecimalValue(mantissa, fractionDigits, negative));
+            } else {
+                while (!endsField(*p))
+                    ++p;
+                setValueOf(trimmedField(first, p), value);
+            }
+            p = afterDelimiter(p);
+            continue;
+        }
+
+        while (!endsField(*p))
+            ++p;
+        value.setText(trimmedField(first, p));
+        p = afterDelimiter(p);
     }
+    m_pos = static_cast<std::size_t>(p - begin);
     return std::nullopt;
+}
+
+ReadError RecordReader::failRecord(ReadErrorCode code, std::size_t field, std::size_t fieldCount, std::size_t at)
+{
+    ReadError error;
+    error.code = code;
+    error.fieldsRead = static_cast<int>(field);
+    error.field = static_cast<int>(field) + 1;
+    error.fieldCount = static_cast<int>(fieldCount);
+    if (code == ReadErrorCode::UnterminatedQuote) {
+        // at is the opening quote.
+        error.line = lineAt(at);
+    } else {
+        // at is where the record begins: the line where the user goes to look.
+        error.line = lineAt(std::min(skipBlanksAndLineEnds(at), m_text.size() - (m_text.empty() ? 0 : 1)));
+    }
+    m_pos = m_text.size();
+    m_trailingFieldTaken = true;
+    return error;
 }
 
 ReadResult<std::vector<FieldValue>> RecordReader::readRecord(std::span<const Target> targets)

@@ -53,14 +53,13 @@ public:
     std::size_t lineAt(std::size_t position) const;
 
 private:
-    enum class FieldStatus { Read, EndOfFile, UnterminatedQuote };
-
     explicit RecordReader(std::string text) : m_text(std::move(text)) {}
-    FieldStatus readField(Target target, FieldValue& out);
     std::size_t skipBlanksAndLineEnds(std::size_t from) const;
-    // The position after the delimiter at `at` (none at the end of the text).
-    std::size_t consumeDelimiter(std::size_t at) const;
+    // Ends a failed read of field `field` (from 0): the error, with the line of `at`
+    // (the opening quote, or where the record began), and the reader at its end.
+    ReadError failRecord(ReadErrorCode code, std::size_t field, std::size_t fieldCount, std::size_t at);
 
+    // Never holds a NUL: the one std::string keeps after it marks the end.
     std::string m_text;
     std::size_t m_pos = 0;
     // Everything in [m_blankFrom, m_contentAt) is blanks and line ends: atEnd() never
