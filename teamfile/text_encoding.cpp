@@ -29,11 +29,19 @@ bool isValidUtf8(std::string_view bytes)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
-        // Plain ASCII eight bytes at a time: most team files are nothing else.
+        // Plain ASCII 32 bytes at a time, then eight: most team files are nothing else.
+        constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+        while (end - p >= 32) {
+            std::uint64_t chunk[4];
+            std::memcpy(chunk, p, 32);
+            if ((chunk[0] | chunk[1] | chunk[2] | chunk[3]) & kHighBits)
+                break;
+            p += 32;
+        }
         while (end - p >= 8) {
             std::uint64_t chunk;
             std::memcpy(&chunk, p, 8);
-            if (chunk & 0x8080808080808080ull)
+            if (chunk & kHighBits)
                 break;
             p += 8;
         }

@@ -308,6 +308,21 @@ TEST(Encoding, Utf8CheckRefusesMalformedSequences)
         EXPECT_FALSE(isValidUtf8(bad)) << testing::PrintToString(bad);
 }
 
+TEST(Encoding, Utf8CheckFindsASequenceAnywhereInLongAscii)
+{
+    // Long runs of ASCII are checked many bytes at a time: a sequence at any offset in
+    // or after such a run is still seen.
+    for (std::size_t at = 0; at <= 70; ++at) {
+        std::string text(80, 'a');
+        text.replace(at, 2, "\xC3\xA9");
+        EXPECT_TRUE(isValidUtf8(text)) << at;
+        text.replace(at, 2, "\xC3(");
+        EXPECT_FALSE(isValidUtf8(text)) << at;
+        text[at] = '\x80';
+        EXPECT_FALSE(isValidUtf8(text)) << at;
+    }
+}
+
 TEST(Encoding, Windows1252CoversEveryByte)
 {
     std::string all;
