@@ -6,11 +6,17 @@ namespace teamtool {
 
 std::string FieldValue::toText() const
 {
+    NumberTextBuffer buffer;
+    return std::string(toText(buffer));
+}
+
+std::string_view FieldValue::toText(NumberTextBuffer& buffer) const
+{
     switch (kind()) {
     case FieldKind::Empty:
         return {};
     case FieldKind::Number:
-        return numberToText(asNumber());
+        return numberToText(asNumber(), buffer);
     case FieldKind::Text:
         return asText();
     }

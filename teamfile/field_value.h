@@ -2,8 +2,11 @@
 
 // One field of the team file as the reader hands it back: Empty, a Number or a Text.
 
+#include "teamfile/numbers.h"
+
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -29,6 +32,9 @@ public:
 
     // For display: Empty gives "", a Text itself, a Number its shortest decimal form.
     std::string toText() const;
+    // The same without making a string: a Text's own characters, or a Number written
+    // into buffer. The view lasts as long as this value and buffer are left alone.
+    std::string_view toText(NumberTextBuffer& buffer) const;
     // Moves a Text out instead of copying it; the value is left unspecified.
     std::string takeText();
 

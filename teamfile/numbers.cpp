@@ -153,23 +153,31 @@ std::optional<double> parseNumber(std::string_view text)
     return value;
 }
 
+std::string_view numberToText(double value, NumberTextBuffer& buffer)
+{
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    // Whole numbers are by far the most common: they convert to an integer and back
+    // unchanged (a NaN fails the range test). -0 becomes the integer 0 and shows as 0.
+    if (std::abs(value) < 1e15) {
+        const auto whole = static_cast<std::int64_t>(value);
+        if (static_cast<double>(whole) == value) {
+            const auto [end, error] = std::to_chars(first, last, whole);
+            return std::string_view(first, static_cast<std::size_t>(end - first));
+        }
+    }
+    const auto [end, error] = std::to_chars(first, last, value, std::chars_format::general, 15);
+    const std::string_view text(first, static_cast<std::size_t>(end - first));
+    // %g-style output writes the exponent as e+20; the display form is E+20.
+    if (const auto e = text.find('e'); e != std::string_view::npos)
+        first[e] = 'E';
+    return text;
+}
+
 std::string numberToText(double value)
 {
-    if (value == 0)
-        return "0";  // also for -0
-    std::array<char, 40> buffer{};
-    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
-        const auto whole = static_cast<std::int64_t>(value);
-        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole);
-        return std::string(buffer.data(), end);
-    }
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
-    std::string text(buffer.data(), end);
-    // %g-style output writes the exponent as e+20; the display form is E+20.
-    if (const auto e = text.find('e'); e != std::string::npos)
-        text[e] = 'E';
-    return text;
+    NumberTextBuffer buffer;
+    return std::string(numberToText(value, buffer));
 }
 
 double readDecimalText(std::string_view text)

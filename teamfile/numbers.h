@@ -2,6 +2,7 @@
 
 // Decimal numbers as the team file writes them and as the window shows them.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,6 +41,13 @@ inline double plainDecimalValue(std::uint64_t mantissa, int fractionDigits, bool
 // value to at most 15 significant digits without trailing zeros, in exponent form
 // (1E+20, 2.5E-05) from 1E+15 up and below 1E-4.
 std::string numberToText(double value);
+
+// Room for the display form of any number.
+using NumberTextBuffer = std::array<char, 40>;
+
+// The same display form written into buffer, for loops that turn millions of numbers
+// into text: the view points into buffer.
+std::string_view numberToText(double value, NumberTextBuffer& buffer);
 
 // A number text as the squad boxes hold it, read after trimming blanks; a text that
 // is not a number (empty, letters, "1,5") counts as 0.

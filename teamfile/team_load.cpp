@@ -14,14 +14,17 @@ constexpr auto kFieldOfList = fieldOfList();
 // stray quote that throws it off costs nothing but a reallocation.
 std::size_t estimateFields(std::string_view text, std::size_t from)
 {
+    // Counted with arithmetic rather than branches: which character comes next is
+    // anybody's guess, and a mispredicted branch per character would cost more than
+    // the rest of the loop. CR LF counts once, at the CR.
     std::size_t delimiters = 0;
     bool inQuotes = false;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"')
-            inQuotes = !inQuotes;
-        else if (!inQuotes && (c == ',' || c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))))
-            ++delimiters;
+    char previous = '\0';
+    for (const char c : text.substr(std::min(from, text.size()))) {
+        inQuotes ^= c == '"';
+        const bool lineEnd = c == '\r' || (c == '\n' && previous != '\r');
+        delimiters += !inQuotes & (c == ',' || lineEnd);
+        previous = c;
     }
     return delimiters + 1;
 }
@@ -45,16 +48,19 @@ ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
     const std::size_t estimate = std::min(estimateFields(reader.text(), reader.position()), reader.text().size() / 2);
     load.gridCells.reserve(estimate - estimate % kPlayerFieldCount + kPlayerFieldCount, reader.text().size());
 
+    // Each text goes straight from the record (or, for a number, from a buffer on the
+    // stack) into the grid's buffer, with no string made on the way.
     PlayerRecord player;
+    NumberTextBuffer buffer;
     while (!reader.atEnd()) {
         if (auto error = readPlayerRecord(reader, load.players + 1, player))
             return std::move(*error);
         ++load.players;
         if (player.selectable())
             for (std::size_t k = 0; k < kFieldOfList.size(); ++k)
-                load.lists[k].push_back(player.field(kFieldOfList[k]).toText());
+                load.lists[k].emplace_back(player.field(kFieldOfList[k]).toText(buffer));
         for (const int field : kFieldOfColumn)
-            load.gridCells.push_back(player.field(field).takeText());
+            load.gridCells.push_back(player.field(field).toText(buffer));
     }
     return load;
 }

@@ -10,9 +10,12 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -437,6 +440,48 @@ TEST(NumberTexts, ShownInTheirShortestPlainForm)
     // Whatever is shown reads back as a number.
     for (const double value : {1e300, -4.9e-324, 123456.789012345678, 1.0 / 3, 2.5e-5})
         EXPECT_TRUE(hasNumberForm(numberToText(value))) << numberToText(value);
+}
+
+// The display form is printf's %.15G (15 significant digits, no trailing zeros,
+// exponent form below 1E-4 and from 1E+15 up), which makes it a check of the fast
+// way whole numbers take.
+std::string printfForm(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15G", value);
+    return text;
+}
+
+TEST(NumberTexts, ShownLikePrintfOverManyValues)
+{
+    std::mt19937_64 random(20240607);
+    std::vector<double> values = {1, -1, 9, 10, 99, 100, 12345, -45000, 254300.5, 1e14, 1e15 - 1, -(1e15 - 1), 1e15, 1e15 + 2,
+                                  999999999999999.5, 9007199254740993.0, 0.5, -0.5, 1e-4, 9.99e-5, 1e300, 4.9e-324,
+                                  std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
+    for (int i = 0; i < 20000; ++i) {
+        const auto bits = random();
+        const int digits = static_cast<int>(bits % 16);
+        const auto whole = static_cast<double>(bits % 1'000'000'000'000'000ull) / std::pow(10.0, 15 - digits);
+        values.push_back(std::trunc(whole) * ((bits >> 60) & 1 ? -1 : 1));              // whole numbers of every length
+        values.push_back(static_cast<double>(bits % 100'000) / std::pow(10.0, digits % 8));  // short decimals
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        if (std::isfinite(any))
+            values.push_back(any);
+    }
+    NumberTextBuffer buffer;
+    for (const double value : values) {
+        if (value == 0)
+            continue;  // printf writes -0; the display form is 0 (checked above)
+        const std::string expected = printfForm(value);
+        EXPECT_EQ(numberToText(value, buffer), expected) << value;
+        EXPECT_EQ(numberToText(value), expected) << value;
+        EXPECT_EQ(FieldValue::number(value).toText(buffer), expected) << value;
+    }
+    EXPECT_EQ(numberToText(0.0, buffer), "0");
+    EXPECT_EQ(numberToText(-0.0, buffer), "0");
+    EXPECT_EQ(FieldValue::text("007").toText(buffer), "007");
+    EXPECT_EQ(FieldValue().toText(buffer), "");
 }
 
 TEST(NumberTexts, DecimalTextsOfTheSquadBoxes)
