@@ -23,13 +23,6 @@ std::string_view FieldValue::toText(NumberTextBuffer& buffer) const
     return {};
 }
 
-std::string FieldValue::takeText()
-{
-    if (isText())
-        return std::move(asText());
-    return toText();
-}
-
 std::optional<double> FieldValue::toNumber() const
 {
     switch (kind()) {

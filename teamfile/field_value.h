@@ -35,8 +35,6 @@ public:
     // The same without making a string: a Text's own characters, or a Number written
     // into buffer. The view lasts as long as this value and buffer are left alone.
     std::string_view toText(NumberTextBuffer& buffer) const;
-    // Moves a Text out instead of copying it; the value is left unspecified.
-    std::string takeText();
 
     // For arithmetic: Empty is 0, a Number itself, a Text of number form its number;
     // any other Text gives nothing.
