@@ -58,6 +58,7 @@ struct LoadedWindow {
     explicit LoadedWindow(int players)
     {
         window.show();
+        window.buildTabbedPages();
         showChanges(window);
         form->Text31.text = teamFilePath(players);
         window.refresh();

@@ -55,6 +55,7 @@ struct ShownWindow {
         dialogs.setParent(&window, window.windowTitle());
         window.show();
         window.activateWindow();
+        QTRY_VERIFY(window.control("SSTab1"));  // built once the window has been painted
     }
 
     template <class T = QWidget>

@@ -45,6 +45,8 @@ private slots:
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        // The tabbed pages are built once the window has been painted.
+        QTRY_VERIFY(m_window->control("SSTab1"));
     }
 
     void cleanup()
@@ -131,6 +133,19 @@ private slots:
         QCOMPARE(widget<QLineEdit>("Text29")->accessibleName(), QString("Opponent"));
         QCOMPARE(widget<QRadioButton>("Option1(5)")->accessibleName(), QString("Cap 5"));
         QCOMPARE(widget<QCheckBox>("Check1(2)")->accessibleName(), QString("Marker 2"));
+    }
+
+    void aLoadBeforeThePagesAreBuiltBuildsThemFirst()
+    {
+        auto form = createMainWindow(m_dialogs);
+        ui::MainWindow window(*form);  // never shown, so never painted
+        QVERIFY(!window.control("SSTab1"));
+        form->Text31.text = TEAMTOOL_EXAMPLES_DIR "/team.txt";
+        window.refresh();
+        qobject_cast<QPushButton*>(window.control("Command3"))->click();
+        QVERIFY(window.control("SSTab1"));
+        QVERIFY(window.control("SSTab1")->isVisibleTo(&window));
+        QCOMPARE(qobject_cast<QLineEdit*>(window.control("Text8"))->text(), QString("RDV"));
     }
 
     void onlyTheFileSelectionFrameShowsWithSelectFileFocused()

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace teamtool::ui {
 
@@ -50,9 +51,24 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
     windowFont.setPointSizeF(8);
     setFont(windowFont);
 
-    // The design lists every container before what it holds.
-    for (const auto& control : form.controls()) {
-        if (control->kind == Kind::Form || control->kind == Kind::FileDialog)
+    buildWidgets(false);
+    refresh();
+}
+
+bool MainWindow::onTabbedPages(const Control& control) const
+{
+    // The design lists every container before what it holds, so walking up the
+    // containers always ends at the form.
+    for (const Control* c = &control; c; c = c->container.empty() ? nullptr : m_form.find(c->container))
+        if (c == &m_form.SSTab1)
+            return true;
+    return false;
+}
+
+void MainWindow::buildWidgets(bool tabbedPages)
+{
+    for (const auto& control : m_form.controls()) {
+        if (control->kind == Kind::Form || control->kind == Kind::FileDialog || onTabbedPages(*control) != tabbedPages)
             continue;
         int yOffset = 0;
         QWidget* parentWidget = containerWidget(*control, yOffset);
@@ -68,7 +84,7 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
         place(widget, *control, yOffset);
         // A box or button without a caption of its own is named by its frame's caption,
         // so that a screen reader can say what it is: "Team Name", "Cap 5".
-        const Control* frame = form.find(control->container);
+        const Control* frame = m_form.find(control->container);
         if (control->caption.empty() && frame && frame->kind == Kind::Frame)
             widget->setAccessibleName(qt(frame->caption) +
                                       (control->index >= 0 ? ' ' + QString::number(control->index) : QString()));
@@ -76,6 +92,13 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
         m_bound.push_back({control.get(), widget, yOffset, control->geometry});
         connectControl(*control, widget);
     }
+}
+
+void MainWindow::buildTabbedPages()
+{
+    if (m_tabs)
+        return;
+    buildWidgets(true);
     refresh();
 }
 
@@ -178,6 +201,7 @@ QWidget* MainWindow::createWidget(const Control& control, QWidget* parent)
 template <class Action>
 void MainWindow::act(Action&& action)
 {
+    buildTabbedPages();
     action();
     refresh();
 }
@@ -299,6 +323,8 @@ void MainWindow::scrollListsTo(int topIndex)
 
 void MainWindow::refresh()
 {
+    if (m_form.SSTab1.visible)
+        buildTabbedPages();
     const bool outer = !m_refreshing;
     m_refreshing = true;
     for (Bound& bound : m_bound)
@@ -403,6 +429,15 @@ void MainWindow::showEvent(QShowEvent* event)
     // "Select File" comes first in the focus order.
     if (QWidget* first = control("Command4"); first && first->isVisible())
         first->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // The tabbed pages stay hidden until a team is loaded: they are built once the
+    // window has been painted, so that it shows as soon as it can.
+    if (!m_tabs)
+        QTimer::singleShot(0, this, &MainWindow::buildTabbedPages);
 }
 
 }  // namespace teamtool::ui

@@ -39,12 +39,19 @@ public:
     // Shows what the window model now holds.
     void refresh();
 
+    // Builds the widgets of the tabbed pages, if they are not built yet. The window
+    // builds them by itself right after it is first painted.
+    void buildTabbedPages();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Bound;  // a control and its widget
 
+    bool onTabbedPages(const Control& control) const;
+    void buildWidgets(bool tabbedPages);
     QWidget* createWidget(const Control& control, QWidget* parent);
     QWidget* containerWidget(const Control& control, int& yOffset) const;
     void place(QWidget* widget, const Control& control, int yOffset);

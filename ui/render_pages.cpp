@@ -53,6 +53,7 @@ int main(int argc, char** argv)
     teamtool::FRMTEAMTOOL& f = *form;
     teamtool::ui::MainWindow window(f);
     window.show();
+    window.buildTabbedPages();
     if (argc < 3)
         return save(window, out.filePath("start.png")) ? 0 : 1;
 
