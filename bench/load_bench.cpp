@@ -9,36 +9,16 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 
 namespace {
 
-class SilentDialogs : public teamtool::Dialogs {
-public:
-    int messages = 0;
-    void msgBox(const std::string&) override { ++messages; }
-    std::optional<std::string> showOpen(const teamtool::FileDialog&) override { return std::nullopt; }
-};
-
-const std::string& teamFilePath(int players)
-{
-    static std::map<int, std::string> paths;
-    auto& path = paths[players];
-    if (path.empty()) {
-        path = (std::filesystem::temp_directory_path() / ("teamtool_load_bench_" + std::to_string(players) + ".txt"))
-                   .string();
-        teamtool::bench::writeTeamFile(path, players);
-    }
-    return path;
-}
-
 void BM_LoadTeam(benchmark::State& state)
 {
     const int players = static_cast<int>(state.range(0));
-    const std::string& path = teamFilePath(players);
-    SilentDialogs dialogs;
+    const std::string& path = teamtool::bench::benchTeamFile(players);
+    teamtool::bench::CountingDialogs dialogs;
     for (auto _ : state) {
         state.PauseTiming();
         auto form = teamtool::createMainWindow(dialogs);

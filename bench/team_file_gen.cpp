@@ -1,7 +1,9 @@
 #include "bench/team_file_gen.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string_view>
 
@@ -120,6 +122,18 @@ bool writeTeamFile(const std::string& path, int players, std::uint32_t seed)
     const std::string text = makeTeamFile(players, seed);
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
     return static_cast<bool>(file);
+}
+
+const std::string& benchTeamFile(int players)
+{
+    static std::map<int, std::string> paths;
+    std::string& path = paths[players];
+    if (path.empty()) {
+        path = (std::filesystem::temp_directory_path() / ("teamtool_bench_" + std::to_string(players) + ".txt"))
+                   .string();
+        writeTeamFile(path, players);
+    }
+    return path;
 }
 
 }  // namespace teamtool::bench

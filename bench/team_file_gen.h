@@ -4,7 +4,10 @@
 // realistic mix of fields (plain and quoted names, some with commas, whole numbers,
 // decimals, empty fields, nationality codes, a share of players with WI or WS set).
 
+#include "app/dialogs.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace teamtool::bench {
@@ -15,5 +18,17 @@ std::string makeTeamFile(int players, std::uint32_t seed = 1);
 
 // Writes makeTeamFile(players, seed) to path; false when it cannot be written.
 bool writeTeamFile(const std::string& path, int players, std::uint32_t seed = 1);
+
+// The path of a team file of `players` players in the temporary folder, written the
+// first time it is asked for.
+const std::string& benchTeamFile(int players);
+
+// Dialogs for benchmarks: message boxes are counted, no file is ever chosen.
+class CountingDialogs : public Dialogs {
+public:
+    int messages = 0;
+    void msgBox(const std::string&) override { ++messages; }
+    std::optional<std::string> showOpen(const FileDialog&) override { return std::nullopt; }
+};
 
 }  // namespace teamtool::bench

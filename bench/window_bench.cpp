@@ -17,32 +17,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <map>
 #include <memory>
 
 namespace {
 
 using teamtool::FRMTEAMTOOL;
-
-class CountingDialogs : public teamtool::Dialogs {
-public:
-    int messages = 0;
-    void msgBox(const std::string&) override { ++messages; }
-    std::optional<std::string> showOpen(const teamtool::FileDialog&) override { return std::nullopt; }
-};
-
-const std::string& teamFilePath(int players)
-{
-    static std::map<int, std::string> paths;
-    auto& path = paths[players];
-    if (path.empty()) {
-        path = (std::filesystem::temp_directory_path() / ("teamtool_window_bench_" + std::to_string(players) + ".txt"))
-                   .string();
-        teamtool::bench::writeTeamFile(path, players);
-    }
-    return path;
-}
 
 // Lets the window lay out and paint what the last action changed.
 void showChanges(QWidget&)
@@ -51,7 +30,7 @@ void showChanges(QWidget&)
 }
 
 struct LoadedWindow {
-    CountingDialogs dialogs;
+    teamtool::bench::CountingDialogs dialogs;
     std::unique_ptr<FRMTEAMTOOL> form = teamtool::createMainWindow(dialogs);
     teamtool::ui::MainWindow window{*form};
 
@@ -60,7 +39,7 @@ struct LoadedWindow {
         window.show();
         window.buildTabbedPages();
         showChanges(window);
-        form->Text31.text = teamFilePath(players);
+        form->Text31.text = teamtool::bench::benchTeamFile(players);
         window.refresh();
     }
 
