@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
 
 namespace teamtool::ui {
 
@@ -19,7 +18,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // The paint goes on; the event loop ends once it is done, before anything
+            // the paint itself schedules.
+            QCoreApplication::exit(0);
             watched->removeEventFilter(this);
         }
         return false;
