@@ -51,18 +51,17 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
     windowFont.setPointSizeF(8);
     setFont(windowFont);
 
+    // The design lists every container before what it holds.
+    for (const auto& control : form.controls())
+        if (control.get() == &form.SSTab1 || m_onPages.count(control->container))
+            m_onPages.insert(control->name);
     buildWidgets(false);
     refresh();
 }
 
 bool MainWindow::onTabbedPages(const Control& control) const
 {
-    // The design lists every container before what it holds, so walking up the
-    // containers always ends at the form.
-    for (const Control* c = &control; c; c = c->container.empty() ? nullptr : m_form.find(c->container))
-        if (c == &m_form.SSTab1)
-            return true;
-    return false;
+    return m_onPages.count(control.name) > 0;
 }
 
 void MainWindow::buildWidgets(bool tabbedPages)

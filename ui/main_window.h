@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,7 @@ private:
     FRMTEAMTOOL& m_form;
     std::vector<Bound> m_bound;
     std::map<std::string, QWidget*> m_widgets;
+    std::set<std::string> m_onPages;  // names of the controls on the tabbed pages
     QTabWidget* m_tabs = nullptr;
     FrozenColumnsTableView* m_grid = nullptr;
     GridModel* m_gridModel = nullptr;
