@@ -5,9 +5,14 @@
 
 namespace teamtool {
 
-std::string Control::fullName() const
+std::string controlName(const std::string& name, int index)
 {
     return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+}
+
+std::string Control::fullName() const
+{
+    return controlName(name, index);
 }
 
 const std::string* ListBox::selectedItem() const

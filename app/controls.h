@@ -27,6 +27,10 @@ enum class Kind {
     FileDialog,
 };
 
+// The name a control is known by everywhere: "Text27(3)" for an element of a control
+// array, "Frame32" for a control of its own (index -1).
+std::string controlName(const std::string& name, int index);
+
 // Position and size in twips, relative to the container.
 struct Twips {
     int left = 0;

@@ -6,7 +6,7 @@ namespace teamtool {
 
 std::string ControlSpec::fullName() const
 {
-    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+    return controlName(name, index);
 }
 
 namespace {
