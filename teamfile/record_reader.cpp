@@ -255,6 +255,7 @@ std::optional<ReadError> RecordReader::readRecord(std::span<const Target> target
                 fractionDigits = static_cast<int>(p - fractionFrom);
                 digits += static_cast<std::size_t>(fractionDigits);
             }
+            // 1 to 15 digits keep the mantissa exact; with none, digits - 1 wraps round.
             if (endsField(*p) && digits - 1 < 15) {
                 value.setNumber(plainDecimalValue(mantissa, fractionDigits, negative));
             } else {
