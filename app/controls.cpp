@@ -15,6 +15,66 @@ std::string Control::fullName() const
     return controlName(name, index);
 }
 
+void Control::on(Event event, EventHandler handler)
+{
+    m_handlers.at(static_cast<std::size_t>(event)) = std::move(handler);
+}
+
+bool Control::handles(Event event) const
+{
+    return static_cast<bool>(m_handlers.at(static_cast<std::size_t>(event)));
+}
+
+void Control::raise(Event event, EventArgs& args) const
+{
+    if (const EventHandler& handler = m_handlers.at(static_cast<std::size_t>(event))) {
+        args.index = index;
+        handler(args);
+    }
+}
+
+void Control::raise(Event event) const
+{
+    EventArgs args;
+    raise(event, args);
+}
+
+void ComboBox::pick(int item)
+{
+    if (locked || item < 0 || item >= static_cast<int>(items.size()))
+        return;
+    text = items[static_cast<std::size_t>(item)];
+    raise(Event::Click);
+}
+
+void ComboBox::keyPress(int& keyAscii) const
+{
+    EventArgs args;
+    args.keyAscii = keyAscii;
+    raise(Event::KeyPress, args);
+    keyAscii = args.keyAscii;
+}
+
+void ListBox::click(int row)
+{
+    listIndex = row;
+    raise(Event::Click);
+}
+
+void ListBox::doubleClick(int row)
+{
+    // A double-click is a click first: the row it lands on is selected.
+    if (listIndex != row)
+        click(row);
+    raise(Event::DblClick);
+}
+
+void ListBox::scroll(int top)
+{
+    topIndex = top;
+    raise(Event::Scroll);
+}
+
 const std::string* ListBox::selectedItem() const
 {
     if (listIndex < 0 || listIndex >= static_cast<int>(items.size()))
@@ -27,8 +87,7 @@ void CheckBox::setValue(int value)
     if (value == m_value)
         return;
     m_value = value;
-    if (onClick)
-        onClick();
+    raise(Event::Click);
 }
 
 void OptionButton::setValue(bool value)

@@ -1,9 +1,14 @@
 #pragma once
 
 // The controls of the window model. Plain data: a control holds its design-time
-// properties (where it stands, what it shows) and the state the handlers read and
-// write. Nothing here knows how a control is drawn.
+// properties (where it stands, what it shows), the state the handlers read and write,
+// and the handlers its events run. Nothing here knows how a control is drawn.
+//
+// What a user does to a control is one of its member functions (click, doubleClick,
+// pick, keyPress, setValue, ...): the model change plus the event it raises. The
+// toolkit binding, the tests and the page renderer all act through them.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -26,6 +31,23 @@ enum class Kind {
     Grid,
     FileDialog,
 };
+
+// The events a control raises. Which handler each one runs is set from the window's
+// event table; a control only passes its events on.
+enum class Event {
+    Click,     // a button pressed, a list row or combo entry picked, a check box's value changed
+    DblClick,  // a list row double-clicked, or Enter on the selected row
+    KeyPress,  // a character typed into a drop-down box
+    Scroll,    // a list scrolled to another first visible row
+};
+inline constexpr std::size_t kEventCount = 4;
+
+struct EventArgs {
+    int index = -1;    // the element of a control array that raised the event, or -1
+    int keyAscii = 0;  // KeyPress: the character's code; a handler sets 0 to discard it
+};
+
+using EventHandler = std::function<void(EventArgs&)>;
 
 // The name a control is known by everywhere: "Text27(3)" for an element of a control
 // array, "Frame32" for a control of its own (index -1).
@@ -55,7 +77,17 @@ struct Control {
     // "Text27(3)", "Frame32": the name a control is known by everywhere.
     std::string fullName() const;
 
+    // The handler event runs; none by default.
+    void on(Event event, EventHandler handler);
+    bool handles(Event event) const;
+    // Runs event's handler, if any, with this control's index in args.
+    void raise(Event event, EventArgs& args) const;
+    void raise(Event event) const;
+
     virtual ~Control() = default;
+
+private:
+    std::array<EventHandler, kEventCount> m_handlers;
 };
 
 struct Form : Control {
@@ -68,6 +100,7 @@ struct Label : Control {
 };
 
 struct CommandButton : Control {
+    void click() const { raise(Event::Click); }
 };
 
 struct TextBox : Control {
@@ -81,6 +114,12 @@ struct ComboBox : Control {
     std::string text;        // any text the program sets, listed or not
     std::vector<std::string> items;
     bool locked = false;     // the user cannot pick another item
+
+    // The user picks item from the list: it becomes the text, and Click is raised.
+    // A locked box, or an item not in the list, changes nothing.
+    void pick(int item);
+    // The user types a character; the handler may discard it by setting it to 0.
+    void keyPress(int& keyAscii) const;
 };
 
 struct ListBox : Control {
@@ -90,6 +129,16 @@ struct ListBox : Control {
 
     // The selected item, or nullptr when no row is selected.
     const std::string* selectedItem() const;
+
+    // The user selects row with a click (Click).
+    void click(int row);
+    // The user double-clicks row: a click first when row is not already selected, then
+    // DblClick.
+    void doubleClick(int row);
+    // Enter on the selected row, like a double-click (DblClick).
+    void pressEnter() const { raise(Event::DblClick); }
+    // The user scrolls the list so that row top is the first visible (Scroll).
+    void scroll(int top);
 };
 
 // A check box whose value change, by the user or by the program, raises its click
@@ -97,7 +146,6 @@ struct ListBox : Control {
 struct CheckBox : Control {
     int value() const { return m_value; }
     void setValue(int value);
-    std::function<void()> onClick;
 
 private:
     int m_value = 0;
@@ -146,10 +194,10 @@ struct Grid : Control {
 
     std::string_view textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, std::string_view text);
-    int colWidth(int col) const { return m_colWidths.at(col); }
+    int colWidth(int col) const { return m_colWidths.at(static_cast<std::size_t>(col)); }
     void setColWidth(int col, int twips)
     {
-        m_colWidths.at(col) = twips;
+        m_colWidths.at(static_cast<std::size_t>(col)) = twips;
         ++m_revision;
     }
 
@@ -180,8 +228,8 @@ struct FileDialog : Control {
     std::string fileName;
     std::string initDir;
     std::string filter;      // "description|pattern"
-    int flags = 0;
-    bool cancelError = false;
+    int flags = 0;           // cdlOFN... flags below
+    bool cancelError = false;  // a cancel is reported to the caller, not taken as a choice
 };
 
 // The file dialog's flag that hides its read-only check box.

@@ -12,8 +12,13 @@ std::string ControlSpec::fullName() const
 namespace {
 
 // Tops of the sixteen squad slot rows on the "Select Team" page.
-constexpr std::array<int, 16> kSlotTop = {900,  1200, 1500, 1800, 2100, 2400, 2700, 3000,
-                                          3330, 3630, 3930, 4680, 4980, 5280, 5580, 5880};
+constexpr std::array<int, 16> kSlotTops = {900,  1200, 1500, 1800, 2100, 2400, 2700, 3000,
+                                           3330, 3630, 3930, 4680, 4980, 5280, 5580, 5880};
+
+constexpr int slotTop(int slot)
+{
+    return kSlotTops[static_cast<std::size_t>(slot)];
+}
 
 constexpr int kBoxHeight = 285;
 
@@ -125,7 +130,7 @@ struct Builder {
         add(Kind::Label, "Label8", -1, "SSTab1", SelectTeam, {6930, 4320, 705, 255}, "Tot NSL");
 
         for (int i = 0; i < 16; ++i) {
-            const int top = kSlotTop[i];
+            const int top = slotTop(i);
             add(Kind::CommandButton, "Command2", i, "SSTab1", SelectTeam, {4710, top, 615, kBoxHeight}, "Clear");
             auto& combo = add(Kind::ComboBox, "Combo1", i, "SSTab1", SelectTeam, {5370, top, 735, kBoxHeight},
                               i == 0 ? "GK" : " ");
@@ -140,23 +145,23 @@ struct Builder {
 
         // Captain and penalty taker: one button per main-side slot, the goalkeeper's hidden.
         constexpr int kRoleFrameTop = 600;
-        const int roleFrameHeight = kSlotTop[10] + kBoxHeight + 90 - kRoleFrameTop;
+        const int roleFrameHeight = slotTop(10) + kBoxHeight + 90 - kRoleFrameTop;
         add(Kind::Frame, "Frame27", -1, "SSTab1", SelectTeam, {8190, kRoleFrameTop, 465, roleFrameHeight}, "Cap");
         for (int i = 0; i <= 10; ++i)
             add(Kind::OptionButton, "Option1", i, "Frame27", SelectTeam,
-                {105, kSlotTop[i] - kRoleFrameTop, 255, kBoxHeight})
+                {105, slotTop(i) - kRoleFrameTop, 255, kBoxHeight})
                 .visible = i != 0;
         add(Kind::Frame, "Frame28", -1, "SSTab1", SelectTeam, {8640, kRoleFrameTop, 435, roleFrameHeight}, "Pen");
         for (int i = 0; i <= 10; ++i)
             add(Kind::OptionButton, "Option2", i, "Frame28", SelectTeam,
-                {90, kSlotTop[i] - kRoleFrameTop, 255, kBoxHeight})
+                {90, slotTop(i) - kRoleFrameTop, 255, kBoxHeight})
                 .visible = i != 0;
 
         // Markers: one box and its target for each outfield slot 1 to 10.
         add(Kind::Frame, "Frame35", -1, "SSTab1", SelectTeam, {9090, kRoleFrameTop, 2025, roleFrameHeight},
             "Marker");
         for (int j = 0; j < 10; ++j) {
-            const int top = kSlotTop[j + 1] - kRoleFrameTop;
+            const int top = slotTop(j + 1) - kRoleFrameTop;
             add(Kind::CheckBox, "Check1", j, "Frame35", SelectTeam, {120, top, 255, kBoxHeight});
             add(Kind::TextBox, "Text34", j, "Frame35", SelectTeam, {420, top, 1485, kBoxHeight}).visible = false;
         }

@@ -1,7 +1,6 @@
 #include "app/frmteamtool.h"
 
 #include "app/design.h"
-#include "app/handlers.h"
 
 #include <stdexcept>
 #include <string>
@@ -134,6 +133,8 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
       Me(named<Form>("FRMTEAMTOOL")),
       Frame32(named<Frame>("Frame32")),
       Text31(named<TextBox>("Text31")),
+      Command4(named<CommandButton>("Command4")),
+      Command3(named<CommandButton>("Command3")),
       CommonDialog1(named<FileDialog>("CommonDialog1")),
       SSTab1(named<TabControl>("SSTab1")),
       MSFlexGrid1(named<Grid>("MSFlexGrid1")),
@@ -157,7 +158,8 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
       Text32(named<TextBox>("Text32")),
       Text33(named<TextBox>("Text33")),
       Text35(named<TextBox>("Text35")),
-      Text36(named<TextBox>("Text36"))
+      Text36(named<TextBox>("Text36")),
+      Command1(named<CommandButton>("Command1"))
 {
     for (int n = 1; n <= 26; ++n)
         m_teamBoxes[static_cast<std::size_t>(n - 1)] = &named<TextBox>("Text" + std::to_string(n));
@@ -171,10 +173,6 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
             if (auto* peer = dynamic_cast<OptionButton*>(other.get()); peer && peer->container == button->container)
                 button->group.push_back(peer);
     }
-
-    // A marker box raises its click whenever its value changes, whoever changed it.
-    for (int k = 0; k < Check1.count(); ++k)
-        Check1(k).onClick = [this, k] { Check1_Click(*this, k); };
 }
 
 FRMTEAMTOOL::~FRMTEAMTOOL() = default;
@@ -195,13 +193,6 @@ ListBox& FRMTEAMTOOL::list(int number)
     default:
         throw std::out_of_range("there is no List" + std::to_string(number));
     }
-}
-
-std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)
-{
-    auto form = std::make_unique<FRMTEAMTOOL>(dialogs);
-    Form_Load(*form);
-    return form;
 }
 
 }  // namespace teamtool

@@ -21,8 +21,8 @@ struct ControlSpec;
 template <class T>
 class ControlArray {
 public:
-    T& operator()(int index) { return *m_items.at(index); }
-    const T& operator()(int index) const { return *m_items.at(index); }
+    T& operator()(int index) { return *m_items.at(static_cast<std::size_t>(index)); }
+    const T& operator()(int index) const { return *m_items.at(static_cast<std::size_t>(index)); }
     int count() const { return static_cast<int>(m_items.size()); }
     void add(T* element) { m_items.push_back(element); }
 
@@ -43,8 +43,8 @@ public:
     Control* find(std::string_view name, int index = -1) const;
 
     // The team page's boxes Text1 to Text26.
-    TextBox& Text(int number) { return *m_teamBoxes.at(number - 1); }
-    const TextBox& Text(int number) const { return *m_teamBoxes.at(number - 1); }
+    TextBox& Text(int number) { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
+    const TextBox& Text(int number) const { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
 
     void msgBox(const std::string& text) { m_dialogs.msgBox(text); }
     Dialogs& dialogs() { return m_dialogs; }
@@ -65,6 +65,8 @@ public:
     // File selection.
     Frame& Frame32;
     TextBox& Text31;
+    CommandButton& Command4;  // "Select File"
+    CommandButton& Command3;  // "Load Team"
     FileDialog& CommonDialog1;
 
     TabControl& SSTab1;
@@ -94,12 +96,10 @@ public:
     TextBox& Text33;
     TextBox& Text35;
     TextBox& Text36;
+    CommandButton& Command1;  // "Create Orders"
 
     // List1 to List5 by number.
     ListBox& list(int number);
 };
-
-// Creates the window and runs Form_Load, as the program does at start.
-std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs);
 
 }  // namespace teamtool

@@ -2,7 +2,7 @@
 // read, check, and fill the team boxes, the grid and the lists.
 
 #include "app/dialogs.h"
-#include "app/frmteamtool.h"
+#include "app/window.h"
 #include "app/handlers.h"
 #include "bench/team_file_gen.h"
 

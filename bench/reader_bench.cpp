@@ -46,7 +46,7 @@ void BM_LineCount(benchmark::State& state)
         }
         benchmark::DoNotOptimize(lines);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_LineCount)->Unit(benchmark::kMillisecond);
 
@@ -59,7 +59,7 @@ int readRecords(teamtool::RecordReader& reader)
     teamtool::PlayerRecord player;
     int selectable = 0;
     for (int n = 1; !reader.atEnd(); ++n) {
-        if (teamtool::readPlayerRecord(reader, n, player))
+        if (!teamtool::readPlayerRecord(reader, n, player))
             return -1;
         selectable += player.selectable();
     }
@@ -76,7 +76,7 @@ void BM_ReadRecords(benchmark::State& state)
             state.SkipWithError("the file did not read");
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadRecords)->Unit(benchmark::kMillisecond);
 
@@ -89,7 +89,7 @@ void BM_OpenAndReadRecords(benchmark::State& state)
         if (!reader || readRecords(*reader) < 0)
             state.SkipWithError("the file did not read");
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * teamFile().size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(teamFile().size()));
 }
 BENCHMARK(BM_OpenAndReadRecords)->Unit(benchmark::kMillisecond);
 
@@ -104,7 +104,7 @@ void BM_StageTeamLoad(benchmark::State& state)
             state.SkipWithError("the file did not stage");
         benchmark::DoNotOptimize(load);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_StageTeamLoad)->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,7 @@
 // The squad page and "Create Orders" with a large team loaded: each user action must
 // answer within one frame (16 ms).
 
-#include "app/frmteamtool.h"
+#include "app/window.h"
 #include "app/handlers.h"
 #include "app/dialogs.h"
 

@@ -3,7 +3,7 @@
 // the squad page's actions through the real widgets, each until repainted.
 
 #include "app/dialogs.h"
-#include "app/frmteamtool.h"
+#include "app/window.h"
 #include "bench/team_file_gen.h"
 #include "ui/main_window.h"
 

@@ -1,9 +1,9 @@
 #include "fuzz/team_file_fuzz.h"
 
-#include "teamfile/numbers.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/team_load.h"
-#include "teamfile/text_encoding.h"
+#include "textio/encoding.h"
+#include "textio/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,10 +66,11 @@ std::vector<FieldValue> readAll(std::string_view bytes, std::size_t n, std::size
     std::vector<FieldValue> record(n);
     while (!reader->atEnd()) {
         const std::size_t before = reader->position();
-        if (auto error = reader->readRecord(targets, record)) {
+        if (auto read = reader->readRecord(targets, record); !read) {
+            const ReadError& error = read.error();
             require(reader->atEnd(), "a failed read leaves the reader at its end");
-            require(error->fieldsRead >= 0 && static_cast<std::size_t>(error->fieldsRead) < n, "fields read");
-            require(error->line >= 1 && error->line <= lineCount(reader->text()), "the error's line is in the file");
+            require(error.fieldsRead >= 0 && static_cast<std::size_t>(error.fieldsRead) < n, "fields read");
+            require(error.line >= 1 && error.line <= lineCount(reader->text()), "the error's line is in the file");
             failed = true;
             break;
         }

@@ -1,9 +1,11 @@
-// The checks "Create Orders" makes before it writes anything.
+// The checks "Create Orders" makes before it writes anything, and what the user is
+// told when one fails or the orders cannot be written.
 
 #include "app/frmteamtool.h"
-#include "app/text.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
+#include "textio/encoding.h"
+#include "textio/trim.h"
 
 #include <string>
 
@@ -19,16 +21,6 @@ bool anySelected(const ControlArray<OptionButton>& buttons)
     return false;
 }
 
-// Characters, not bytes: the box holds UTF-8.
-std::size_t characterCount(std::string_view text)
-{
-    std::size_t count = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
 // "Y" or "N" in either case, blanks around allowed.
 bool isYesOrNo(std::string_view flag)
 {
@@ -36,29 +28,76 @@ bool isYesOrNo(std::string_view flag)
     return t == "Y" || t == "y" || t == "N" || t == "n";
 }
 
+OrdersError failed(OrdersErrorCode code)
+{
+    OrdersError error;
+    error.code = code;
+    return error;
+}
+
 }  // namespace
 
-std::optional<std::string_view> firstFailedCheck(const FRMTEAMTOOL& f)
+Result<void, OrdersError> checkOrders(const FRMTEAMTOOL& f)
 {
     // The whole main side and the first substitute.
     for (int i = kGoalkeeperSlot; i <= kFirstSubstituteSlot; ++i)
         if (isSlotEmpty(f, i))
-            return "Not all Players are selected";
+            return failed(OrdersErrorCode::PlayersMissing);
     if (!anySelected(f.Option1))
-        return "No Captian Selected";
+        return failed(OrdersErrorCode::NoCaptain);
     if (!anySelected(f.Option2))
-        return "No Pen Taker Selected";
-    if (characterCount(trimSpaces(f.Text29.text)) != 2)
-        return "Opponent incorrect";
+        return failed(OrdersErrorCode::NoPenaltyTaker);
+    // Characters, not bytes: the box holds UTF-8.
+    if (utf8Length(trimSpaces(f.Text29.text)) != 2)
+        return failed(OrdersErrorCode::OpponentIncorrect);
     if (isBlank(f.Combo2.text))
-        return "Tactic Incorrect";
+        return failed(OrdersErrorCode::TacticIncorrect);
     if (isBlank(f.Combo3.text))
-        return "Style Incorrect";
+        return failed(OrdersErrorCode::StyleIncorrect);
     if (!isYesOrNo(f.Text32.text))
-        return "GC must be Y or N";
+        return failed(OrdersErrorCode::GrudgeNotYesOrNo);
     if (!isYesOrNo(f.Text33.text))
+        return failed(OrdersErrorCode::BoostNotYesOrNo);
+    return {};
+}
+
+std::string describeOrdersError(const OrdersError& error)
+{
+    const auto quoted = [&] { return error.what + " \"" + error.text + "\""; };
+    std::string why;
+    switch (error.code) {
+    case OrdersErrorCode::PlayersMissing:
+        return "Not all Players are selected";
+    case OrdersErrorCode::NoCaptain:
+        return "No Captian Selected";
+    case OrdersErrorCode::NoPenaltyTaker:
+        return "No Pen Taker Selected";
+    case OrdersErrorCode::OpponentIncorrect:
+        return "Opponent incorrect";
+    case OrdersErrorCode::TacticIncorrect:
+        return "Tactic Incorrect";
+    case OrdersErrorCode::StyleIncorrect:
+        return "Style Incorrect";
+    case OrdersErrorCode::GrudgeNotYesOrNo:
+        return "GC must be Y or N";
+    case OrdersErrorCode::BoostNotYesOrNo:
         return "Boost must be Y or N";
-    return std::nullopt;
+    case OrdersErrorCode::ForbiddenInFileName:
+        why = quoted() + " holds \"" + std::string(1, static_cast<char>(error.character)) +
+              "\", which a file name cannot hold";
+        break;
+    case OrdersErrorCode::ControlInFileName:
+        why = quoted() + " holds a control character (code " + std::to_string(error.character) +
+              "), which a file name cannot hold";
+        break;
+    case OrdersErrorCode::LineBreak:
+        why = error.what + " holds a line break";
+        break;
+    case OrdersErrorCode::NotWritten:
+        why = describeFileError(error.file);
+        break;
+    }
+    return "Orders not written: " + why;
 }
 
 }  // namespace teamtool

@@ -9,23 +9,33 @@
 
 namespace teamtool {
 
+Result<void, OrdersError> writeOrders(const FRMTEAMTOOL& f, const OrdersText& orders)
+{
+    if (auto written = replaceFile(ordersFolder(f), orders.fileName, orders.bytes); !written) {
+        OrdersError error;
+        error.code = OrdersErrorCode::NotWritten;
+        error.file = std::move(written).error();
+        return error;
+    }
+    return {};
+}
+
+Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f)
+{
+    if (auto checked = checkOrders(f); !checked)
+        return std::move(checked).error();
+    auto built = buildOrders(f, markerCount(f));
+    if (!built)
+        return built;
+    if (auto written = writeOrders(f, *built); !written)
+        return std::move(written).error();
+    return built;
+}
+
 void Command1_Click(FRMTEAMTOOL& f)
 {
-    if (const std::optional<std::string_view> failed = firstFailedCheck(f)) {
-        f.msgBox(std::string(*failed));
-        return;
-    }
-    const OrdersBuild build = buildOrders(f, markerCount(f));
-    if (!build) {
-        f.msgBox("Orders not written: " + build.problem);
-        return;
-    }
-    if (const std::string problem = replaceFile(ordersFolder(f), build.orders.fileName, build.orders.bytes);
-        !problem.empty()) {
-        f.msgBox("Orders not written: " + problem);
-        return;
-    }
-    f.msgBox("Orders Built");
+    const auto created = createOrders(f);
+    f.msgBox(created ? std::string("Orders Built") : describeOrdersError(created.error()));
 }
 
 }  // namespace teamtool

@@ -3,18 +3,48 @@
 // "Create Orders": the checks of the selection, the orders file built from the
 // window, and its writing next to the loaded team file.
 
+#include "textio/files.h"
+#include "textio/result.h"
+
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace teamtool {
 
 class FRMTEAMTOOL;
 
-// The message of the first check of the selection that fails, in the order the
-// checks run, or nothing when all pass.
-std::optional<std::string_view> firstFailedCheck(const FRMTEAMTOOL& f);
+enum class OrdersErrorCode {
+    // The checks of the selection, in the order they run.
+    PlayersMissing,
+    NoCaptain,
+    NoPenaltyTaker,
+    OpponentIncorrect,
+    TacticIncorrect,
+    StyleIncorrect,
+    GrudgeNotYesOrNo,
+    BoostNotYesOrNo,
+    // Texts that would make a file the league cannot read.
+    ForbiddenInFileName,  // what, text: the part of the name; character: the one it cannot hold
+    ControlInFileName,    // the same, for a control character
+    LineBreak,            // what: the box whose text holds one
+    // The file could not be written; file says why.
+    NotWritten,
+};
+
+struct OrdersError {
+    OrdersErrorCode code = OrdersErrorCode::PlayersMissing;
+    std::string what;  // "the opponent", "the name in slot 3"
+    std::string text;  // that box's text, where the sentence quotes it
+    unsigned char character = 0;
+    FileError file;
+};
+
+// What the user is told: the check's own message ("No Captian Selected"), or
+// "Orders not written: " and why.
+std::string describeOrdersError(const OrdersError& error);
+
+// The checks of the selection in the order they run; the first that fails is the error.
+[[nodiscard]] Result<void, OrdersError> checkOrders(const FRMTEAMTOOL& f);
 
 // The number of substitutes written: the unbroken run of filled slots from slot 11.
 int substituteCount(const FRMTEAMTOOL& f);
@@ -25,30 +55,20 @@ struct OrdersText {
     std::string bytes;     // Windows-1252, every line ending in CR LF
 };
 
-struct OrdersBuild {
-    OrdersText orders;
-    std::string problem;  // why the orders cannot be written; empty when they can
-
-    explicit operator bool() const { return problem.empty(); }
-};
-
 // Builds the orders file from the window, which it does not change. markerCount is
 // the number of checked marker boxes.
-[[nodiscard]] OrdersBuild buildOrders(const FRMTEAMTOOL& f, int markerCount);
+[[nodiscard]] Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f, int markerCount);
 
 // The folder the orders go to: that of the loaded team file, or the current folder
 // when no team file is named.
 std::filesystem::path ordersFolder(const FRMTEAMTOOL& f);
 
-// UTF-8 text as Windows-1252; a character the code page cannot hold, and a byte that
-// is not UTF-8, become "?".
-std::string toWindows1252(std::string_view utf8);
+// Writes orders into the orders folder, replacing any earlier file of that name all
+// or nothing.
+[[nodiscard]] Result<void, OrdersError> writeOrders(const FRMTEAMTOOL& f, const OrdersText& orders);
 
-// Writes bytes as folder/fileName all or nothing: into a temporary file in the same
-// folder, flushed to disk, then renamed over the target. On failure the target is
-// as it was, no temporary file remains, and the result says why; it is empty on
-// success.
-[[nodiscard]] std::string replaceFile(const std::filesystem::path& folder, const std::string& fileName,
-                                      std::string_view bytes);
+// What "Create Orders" does before its message: check, build, write. The orders
+// written, or the first error.
+[[nodiscard]] Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f);
 
 }  // namespace teamtool

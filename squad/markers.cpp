@@ -3,8 +3,8 @@
 
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
-#include "app/text.h"
 #include "squad/squad.h"
+#include "textio/trim.h"
 
 #include <algorithm>
 #include <array>

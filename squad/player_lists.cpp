@@ -3,9 +3,9 @@
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
 #include "app/positions.h"
-#include "app/text.h"
 #include "squad/squad.h"
-#include "teamfile/numbers.h"
+#include "textio/numbers.h"
+#include "textio/trim.h"
 
 #include <string>
 
@@ -30,6 +30,15 @@ void List_Click(FRMTEAMTOOL& f, int listNumber)
     for (int n = 1; n <= 5; ++n)
         if (n != listNumber)
             f.list(n).topIndex = top;
+}
+
+// The five lists read across as one table, so they scroll together: the others
+// follow the one the user scrolled.
+void List_Scroll(FRMTEAMTOOL& f, int listNumber)
+{
+    const int top = f.list(listNumber).topIndex;
+    for (int n = 1; n <= 5; ++n)
+        f.list(n).topIndex = top;
 }
 
 // A double-click on any list picks the player of the selected row into the lowest

@@ -2,9 +2,9 @@
 
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
-#include "app/text.h"
 #include "squad/squad.h"
-#include "teamfile/numbers.h"
+#include "textio/numbers.h"
+#include "textio/trim.h"
 
 namespace teamtool {
 

@@ -1,6 +1,6 @@
 #include "teamfile/field_value.h"
 
-#include "teamfile/numbers.h"
+#include "textio/numbers.h"
 
 namespace teamtool {
 

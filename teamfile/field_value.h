@@ -2,7 +2,7 @@
 
 // One field of the team file as the reader hands it back: Empty, a Number or a Text.
 
-#include "teamfile/numbers.h"
+#include "textio/numbers.h"
 
 #include <optional>
 #include <string>

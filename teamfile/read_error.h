@@ -4,11 +4,11 @@
 // reader and the record layer hand them back, and loading turns one into the single
 // sentence the user sees.
 
+#include "textio/result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <variant>
 
 namespace teamtool {
 
@@ -39,22 +39,6 @@ std::string describeReadError(const ReadError& error, std::string_view fileName)
 
 // A value, or the error that kept it from being made.
 template <class T>
-class [[nodiscard]] ReadResult {
-public:
-    ReadResult(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
-    ReadResult(ReadError error) : m_state(std::in_place_index<1>, std::move(error)) {}
-
-    explicit operator bool() const { return m_state.index() == 0; }
-    T& value() { return std::get<0>(m_state); }
-    const T& value() const { return std::get<0>(m_state); }
-    T& operator*() { return value(); }
-    const T& operator*() const { return value(); }
-    T* operator->() { return &value(); }
-    const T* operator->() const { return &value(); }
-    const ReadError& error() const { return std::get<1>(m_state); }
-
-private:
-    std::variant<T, ReadError> m_state;
-};
+using ReadResult = Result<T, ReadError>;
 
 }  // namespace teamtool

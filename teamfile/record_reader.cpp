@@ -1,16 +1,13 @@
 #include "teamfile/record_reader.h"
 
-#include "teamfile/numbers.h"
-#include "teamfile/text_encoding.h"
+#include "textio/encoding.h"
+#include "textio/files.h"
+#include "textio/numbers.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <memory>
 
 namespace teamtool {
 
@@ -19,11 +16,6 @@ namespace {
 bool isBlankChar(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-bool isDigitChar(char c)
-{
-    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 // The characters that end a field: its delimiters, and the NUL after the text.
@@ -66,36 +58,12 @@ void setValueOf(std::string_view chars, FieldValue& value)
         value.setText(chars);
 }
 
-std::filesystem::path pathFromUtf8(const std::string& path)
-{
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-std::FILE* openForReading(const std::filesystem::path& path)
-{
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
-}
-
 ReadError fileError(ReadErrorCode code, std::string detail)
 {
     ReadError error;
     error.code = code;
     error.detail = std::move(detail);
     return error;
-}
-
-std::string systemReason(int errorNumber)
-{
-    std::string reason = std::generic_category().message(errorNumber);
-    return reason.empty() ? std::string("unknown error") : reason;
 }
 
 std::size_t countLinesBefore(std::string_view text, std::size_t position)
@@ -115,43 +83,19 @@ std::size_t countLinesBefore(std::string_view text, std::size_t position)
 
 ReadResult<RecordReader> RecordReader::open(const std::string& path)
 {
-    if (path.find('\0') != std::string::npos)
-        return fileError(ReadErrorCode::CannotOpen, "the path holds a NUL character");
-    const std::filesystem::path fsPath = pathFromUtf8(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(fsPath, ec))
-        return fileError(ReadErrorCode::CannotOpen, "it is a folder, not a file");
-
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(openForReading(fsPath));
-    if (!file)
-        return fileError(ReadErrorCode::CannotOpen, errno ? systemReason(errno) : std::string("unknown error"));
-
-    std::string bytes;
-    const auto sizeHint = std::filesystem::file_size(fsPath, ec);
-    if (!ec && sizeHint > kMaxTeamFileBytes)
-        return fileError(ReadErrorCode::TooLarge, std::to_string(sizeHint));
-    if (!ec)
-        bytes.reserve(static_cast<std::size_t>(sizeHint));
-
-    // Read to the end, whatever the size said: a file may change or be a device.
-    constexpr std::size_t kChunk = std::size_t{1} << 20;
-    for (;;) {
-        const std::size_t have = bytes.size();
-        const std::size_t want = std::max(kChunk, bytes.capacity() - have);
-        bytes.resize(have + want);
-        errno = 0;
-        const std::size_t got = std::fread(bytes.data() + have, 1, want, file.get());
-        bytes.resize(have + got);
-        if (bytes.size() > kMaxTeamFileBytes)
-            return fileError(ReadErrorCode::TooLarge, "over " + std::to_string(kMaxTeamFileBytes));
-        if (got < want) {
-            if (std::ferror(file.get()))
-                return fileError(ReadErrorCode::CannotRead, errno ? systemReason(errno) : std::string("read error"));
-            break;
+    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
+    if (!bytes) {
+        const FileError& error = bytes.error();
+        switch (error.code) {
+        case FileErrorCode::TooLarge:
+            return fileError(ReadErrorCode::TooLarge, error.reason);
+        case FileErrorCode::CannotRead:
+            return fileError(ReadErrorCode::CannotRead, error.reason);
+        default:
+            return fileError(ReadErrorCode::CannotOpen, error.reason);
         }
     }
-    return fromBytes(std::move(bytes));
+    return fromBytes(std::move(bytes).value());
 }
 
 ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes)
@@ -164,7 +108,7 @@ ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes)
         error.line = countLinesBefore(bytes, static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data()));
         return error;
     }
-    return RecordReader(decodeTeamFileText(std::move(bytes)));
+    return RecordReader(decodeTextFile(std::move(bytes)));
 }
 
 std::size_t RecordReader::lineAt(std::size_t position) const
@@ -190,7 +134,7 @@ bool RecordReader::atEnd() const
     return m_contentAt >= m_text.size();
 }
 
-std::optional<ReadError> RecordReader::readRecord(std::span<const Target> targets, std::span<FieldValue> out)
+ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::span<FieldValue> out)
 {
     // The text holds no NUL (fromBytes refuses one), so the NUL that std::string keeps
     // after it marks the end: the loops below stop at it without a bounds check.
@@ -239,25 +183,10 @@ std::optional<ReadError> RecordReader::readRecord(std::span<const Target> target
         if (target == Target::Value) {
             // Most fields are plain decimals: read the digits while looking for the
             // delimiter, so that the characters are gone through once only.
-            const bool negative = *p == '-';
-            if (negative || *p == '+')
-                ++p;
-            std::uint64_t mantissa = 0;
-            const char* const digitsFrom = p;
-            while (isDigitChar(*p))
-                mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-            int fractionDigits = 0;
-            std::size_t digits = static_cast<std::size_t>(p - digitsFrom);
-            if (*p == '.') {
-                const char* const fractionFrom = ++p;
-                while (isDigitChar(*p))
-                    mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-                fractionDigits = static_cast<int>(p - fractionFrom);
-                digits += static_cast<std::size_t>(fractionDigits);
-            }
-            // 1 to 15 digits keep the mantissa exact; with none, digits - 1 wraps round.
-            if (endsField(*p) && digits - 1 < 15) {
-                value.setNumber(plainDecimalValue(mantissa, fractionDigits, negative));
+            PlainDecimal decimal;
+            p = scanPlainDecimalInTerminated(p, decimal);
+            if (endsField(*p) && decimal.exact()) {
+                value.setNumber(decimal.value());
             } else {
                 while (!endsField(*p))
                     ++p;
@@ -273,7 +202,7 @@ std::optional<ReadError> RecordReader::readRecord(std::span<const Target> target
         p = afterDelimiter(p);
     }
     m_pos = static_cast<std::size_t>(p - begin);
-    return std::nullopt;
+    return {};
 }
 
 ReadError RecordReader::failRecord(ReadErrorCode code, std::size_t field, std::size_t fieldCount, std::size_t at)
@@ -298,8 +227,8 @@ ReadError RecordReader::failRecord(ReadErrorCode code, std::size_t field, std::s
 ReadResult<std::vector<FieldValue>> RecordReader::readRecord(std::span<const Target> targets)
 {
     std::vector<FieldValue> values(targets.size());
-    if (auto error = readRecord(targets, values))
-        return std::move(*error);
+    if (auto read = readRecord(targets, values); !read)
+        return std::move(read).error();
     return values;
 }
 

@@ -16,7 +16,6 @@
 #include "teamfile/read_error.h"
 
 #include <cstddef>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -40,7 +39,7 @@ public:
     // target always gets a Text (possibly empty). On failure the caller has no
     // usable record and the reader is at its end; the error names the field, how many
     // fields were read, and the line. Its player number is left for the caller.
-    [[nodiscard]] std::optional<ReadError> readRecord(std::span<const Target> targets, std::span<FieldValue> out);
+    [[nodiscard]] ReadResult<void> readRecord(std::span<const Target> targets, std::span<FieldValue> out);
     [[nodiscard]] ReadResult<std::vector<FieldValue>> readRecord(std::span<const Target> targets);
 
     // True when nothing but blanks and line ends is left.

@@ -53,8 +53,8 @@ ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
     PlayerRecord player;
     NumberTextBuffer buffer;
     while (!reader.atEnd()) {
-        if (auto error = readPlayerRecord(reader, load.players + 1, player))
-            return std::move(*error);
+        if (auto read = readPlayerRecord(reader, load.players + 1, player); !read)
+            return std::move(read).error();
         ++load.players;
         if (player.selectable())
             for (std::size_t k = 0; k < kFieldOfList.size(); ++k)

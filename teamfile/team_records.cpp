@@ -1,6 +1,6 @@
 #include "teamfile/team_records.h"
 
-#include "teamfile/numbers.h"
+#include "textio/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,34 +77,36 @@ ReadResult<TeamRecord> readTeamRecord(RecordReader& reader)
     const std::span<FieldValue> fields(team.fields);
     // Up to the CMA, then the CMA's line is noted, then the rest.
     constexpr std::size_t beforeCma = kCmaField - 1;
-    auto error = reader.readRecord(targets.first(beforeCma), fields.first(beforeCma));
-    if (!error) {
-        const auto text = reader.text();
-        const auto cmaAt = std::min(text.find_first_not_of(" \t", reader.position()), text.size());
-        team.cmaLine = reader.lineAt(cmaAt);
-        error = reader.readRecord(targets.subspan(beforeCma), fields.subspan(beforeCma));
-        if (error) {
-            error->fieldsRead += static_cast<int>(beforeCma);
-            error->field += static_cast<int>(beforeCma);
-            if (error->code == ReadErrorCode::EndsInsideRecord) {
-                const auto text = reader.text();
-                error->line = reader.lineAt(std::min(text.find_first_not_of(" \t\r\n", start), text.size()));
-            }
-        }
+    auto read = reader.readRecord(targets.first(beforeCma), fields.first(beforeCma));
+    if (!read) {
+        ReadError error = std::move(read).error();
+        error.fieldCount = kTeamFieldCount;
+        return error;
     }
-    if (error)
-        error->fieldCount = kTeamFieldCount;
-    if (error)
-        return std::move(*error);
+    const auto text = reader.text();
+    const auto cmaAt = std::min(text.find_first_not_of(" \t", reader.position()), text.size());
+    team.cmaLine = reader.lineAt(cmaAt);
+    if (read = reader.readRecord(targets.subspan(beforeCma), fields.subspan(beforeCma)); !read) {
+        ReadError error = std::move(read).error();
+        error.fieldsRead += static_cast<int>(beforeCma);
+        error.field += static_cast<int>(beforeCma);
+        if (error.code == ReadErrorCode::EndsInsideRecord)
+            error.line = reader.lineAt(std::min(text.find_first_not_of(" \t\r\n", start), text.size()));
+        error.fieldCount = kTeamFieldCount;
+        return error;
+    }
     return team;
 }
 
-std::optional<ReadError> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player)
+ReadResult<void> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player)
 {
-    auto error = reader.readRecord(kPlayerTargets, player.fields);
-    if (error)
-        error->player = number;
-    return error;
+    auto read = reader.readRecord(kPlayerTargets, player.fields);
+    if (!read) {
+        ReadError error = std::move(read).error();
+        error.player = number;
+        return error;
+    }
+    return {};
 }
 
 }  // namespace teamtool

@@ -110,6 +110,6 @@ std::optional<double> cmaTimes1500(const FieldValue& cma);
 [[nodiscard]] ReadResult<TeamRecord> readTeamRecord(RecordReader& reader);
 
 // Reads the next player, numbered from 1, into player (reusing its storage).
-[[nodiscard]] std::optional<ReadError> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player);
+[[nodiscard]] ReadResult<void> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player);
 
 }  // namespace teamtool

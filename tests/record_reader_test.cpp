@@ -2,9 +2,9 @@
 // conversions, number texts, encodings, and the inputs that must fail cleanly.
 
 #include "teamfile/field_value.h"
-#include "teamfile/numbers.h"
 #include "teamfile/record_reader.h"
-#include "teamfile/text_encoding.h"
+#include "textio/encoding.h"
+#include "textio/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace teamtool {
 namespace {
@@ -256,7 +258,8 @@ TEST(BadInput, EveryByteValueReadsWithoutFailureOrCrash)
 
 TEST(BadInput, OpenReportsWhyAFileCannotBeRead)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "teamtool_reader_open";
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("teamtool_reader_open-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     auto missing = RecordReader::open((folder / "no such file.txt").string());
     ASSERT_FALSE(missing);

@@ -161,7 +161,7 @@ TEST(Records, ATeamRecordThenPlayersOnAnyLines)
         EXPECT_EQ(record->field(26), FieldValue());
         EXPECT_EQ(record->cmaLine, separator == "," ? 1u : 6u);
         PlayerRecord read;
-        ASSERT_FALSE(readPlayerRecord(reader, 1, read));
+        ASSERT_TRUE(readPlayerRecord(reader, 1, read));
         EXPECT_EQ(read.field(kNameField), FieldValue::text("Smith, J"));
         EXPECT_EQ(read.field(3), FieldValue::text("GK"));
         EXPECT_EQ(read.field(4), FieldValue::number(12.5));
@@ -174,7 +174,7 @@ TEST(Records, ANameOfDigitsKeepsItsLeadingZerosWhereOtherFieldsLoseThem)
 {
     auto reader = readerOf(testing::joinFields(playerFields("007", "MF", "007")));
     PlayerRecord player;
-    ASSERT_FALSE(readPlayerRecord(reader, 1, player));
+    ASSERT_TRUE(readPlayerRecord(reader, 1, player));
     EXPECT_EQ(player.field(kNameField).toText(), "007");
     EXPECT_EQ(player.field(4).toText(), "7");
 }
@@ -183,11 +183,11 @@ TEST(Records, ErrorsNameTheRecordAndTheFieldsRead)
 {
     auto reader = readerOf("a,b,c");
     PlayerRecord player;
-    auto error = readPlayerRecord(reader, 4, player);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->player, 4);
-    EXPECT_EQ(error->fieldsRead, 3);
-    EXPECT_EQ(error->fieldCount, 31);
+    auto read = readPlayerRecord(reader, 4, player);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().player, 4);
+    EXPECT_EQ(read.error().fieldsRead, 3);
+    EXPECT_EQ(read.error().fieldCount, 31);
 
     auto empty = readerOf(" \r\n\r\n\t");
     auto team = readTeamRecord(empty);

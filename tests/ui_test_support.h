@@ -3,7 +3,7 @@
 // What the widget tests share: the window with Qt's own dialogs, a watcher that answers
 // modal message boxes, and small helpers that act as a user would.
 
-#include "app/frmteamtool.h"
+#include "app/window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/widgets.h"

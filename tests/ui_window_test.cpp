@@ -1,7 +1,7 @@
 // The real widgets at start: one per control, of the right kind, showing the model's
 // design-time state; what the user can and cannot change before anything is loaded.
 
-#include "app/frmteamtool.h"
+#include "app/window.h"
 #include "scripted_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"

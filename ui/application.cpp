@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "app/window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 

@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "app/design.h"
-#include "app/handlers.h"
 #include "ui/item_models.h"
 #include "ui/widgets.h"
 
@@ -52,9 +51,12 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_
     setFont(windowFont);
 
     // The design lists every container before what it holds.
-    for (const auto& control : form.controls())
-        if (control.get() == &form.SSTab1 || m_onPages.count(control->container))
+    for (const auto& control : form.controls()) {
+        if (control->kind == Kind::TabControl)
+            m_tabControl = static_cast<const TabControl*>(control.get());
+        if (control->kind == Kind::TabControl || m_onPages.count(control->container))
             m_onPages.insert(control->name);
+    }
     buildWidgets(false);
     refresh();
 }
@@ -114,7 +116,7 @@ QWidget* MainWindow::containerWidget(const Control& control, int& yOffset) const
     yOffset = 0;
     if (control.container.empty())
         return const_cast<MainWindow*>(this);
-    if (control.container == m_form.SSTab1.name) {
+    if (m_tabControl && control.container == m_tabControl->name) {
         // Page coordinates count the tab strip in; Qt's page area starts below it.
         yOffset = m_tabs->tabBar()->sizeHint().height();
         return m_tabs->widget(control.page);
@@ -160,8 +162,6 @@ QWidget* MainWindow::createWidget(const Control& control, QWidget* parent)
         auto* view = new PlayerListView(parent);
         auto* model = new ListModel(static_cast<const ListBox&>(control), view);
         view->setModel(model);
-        m_listModels.push_back(model);
-        m_listViews.push_back(view);
         return view;
     }
     case Kind::CheckBox:
@@ -207,28 +207,17 @@ void MainWindow::act(Action&& action)
 
 void MainWindow::connectControl(Control& control, QWidget* widget)
 {
-    FRMTEAMTOOL& f = m_form;
-    const int i = control.index;
     switch (control.kind) {
     case Kind::CommandButton: {
-        auto* button = static_cast<QPushButton*>(widget);
-        void (*handler)(FRMTEAMTOOL&) = nullptr;
-        if (control.name == "Command1")
-            handler = Command1_Click;
-        else if (control.name == "Command3")
-            handler = Command3_Click;
-        else if (control.name == "Command4")
-            handler = Command4_Click;
-        if (handler)
-            connect(button, &QPushButton::clicked, this, [this, &f, handler] { act([&] { handler(f); }); });
-        else if (control.name == "Command2")
-            connect(button, &QPushButton::clicked, this, [this, &f, i] { act([&] { Command2_Click(f, i); }); });
+        auto& button = static_cast<CommandButton&>(control);
+        connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                [this, &button] { act([&] { button.click(); }); });
         break;
     }
     case Kind::TextBox: {
         auto& box = static_cast<TextBox&>(control);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            connect(edit, &QLineEdit::textEdited, this, [&box](const QString& text) { box.text = text.toStdString(); });
+        if (auto* line = qobject_cast<QLineEdit*>(widget))
+            connect(line, &QLineEdit::textEdited, this, [&box](const QString& text) { box.text = text.toStdString(); });
         else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
             connect(edit, &QPlainTextEdit::textChanged, this, [this, &box, edit] {
                 if (!m_refreshing)
@@ -238,26 +227,13 @@ void MainWindow::connectControl(Control& control, QWidget* widget)
     }
     case Kind::ComboBox: {
         auto& combo = static_cast<ComboBox&>(control);
-        auto* widget_ = static_cast<ModelComboBox*>(widget);
-        connect(widget_, &QComboBox::activated, this, [this, &f, &combo, i](int item) {
-            if (item < 0 || item >= static_cast<int>(combo.items.size()))
-                return;
-            act([&] {
-                combo.text = combo.items[static_cast<std::size_t>(item)];
-                if (combo.name == "Combo1")
-                    Combo1_Click(f, i);
-            });
-        });
-        if (combo.name == "Combo1")
-            widget_->onKeyPress = [&f, i](int& keyAscii) { Combo1_KeyPress(f, i, keyAscii); };
-        else if (combo.name == "Combo2")
-            widget_->onKeyPress = [&f](int& keyAscii) { Combo2_KeyPress(f, keyAscii); };
-        else if (combo.name == "Combo3")
-            widget_->onKeyPress = [&f](int& keyAscii) { Combo3_KeyPress(f, keyAscii); };
+        auto* comboWidget = static_cast<ModelComboBox*>(widget);
+        connect(comboWidget, &QComboBox::activated, this, [this, &combo](int item) { act([&] { combo.pick(item); }); });
+        comboWidget->onKeyPress = [this, &combo](int& keyAscii) { act([&] { combo.keyPress(keyAscii); }); };
         break;
     }
     case Kind::ListBox:
-        connectList(static_cast<int>(m_listViews.size()), static_cast<PlayerListView*>(widget));
+        connectList(static_cast<ListBox&>(control), static_cast<PlayerListView*>(widget));
         break;
     case Kind::CheckBox: {
         auto& box = static_cast<CheckBox&>(control);
@@ -271,58 +247,42 @@ void MainWindow::connectControl(Control& control, QWidget* widget)
                 [this, &button] { act([&] { button.setValue(true); }); });
         break;
     }
-    case Kind::TabControl:
-        connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
+    case Kind::TabControl: {
+        auto& tabs = static_cast<TabControl&>(control);
+        connect(static_cast<QTabWidget*>(widget), &QTabWidget::currentChanged, this, [this, &tabs](int page) {
             if (!m_refreshing)
-                m_form.SSTab1.tab = page;
+                tabs.tab = page;
         });
         break;
+    }
     default:
         break;
     }
 }
 
-void MainWindow::connectList(int number, PlayerListView* view)
+void MainWindow::connectList(ListBox& list, PlayerListView* view)
 {
-    ListBox& list = m_form.list(number);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, &list, view, number](const QModelIndex& current) {
+            [this, &list, view](const QModelIndex& current) {
                 if (m_refreshing || !current.isValid())
                     return;
                 act([&] {
-                    list.listIndex = current.row();
                     list.topIndex = view->verticalScrollBar()->value();
-                    List_Click(m_form, number);
+                    list.click(current.row());
                 });
             });
-    connect(view, &QAbstractItemView::doubleClicked, this, [this, &list, number](const QModelIndex& index) {
-        act([&] {
-            // A double-click is a click first: the row it lands on is selected in all five.
-            if (list.listIndex != index.row()) {
-                list.listIndex = index.row();
-                List_Click(m_form, number);
-            }
-            List_DblClick(m_form, number);
-        });
-    });
-    connect(view, &PlayerListView::pickRequested, this, [this, number] { act([&] { List_DblClick(m_form, number); }); });
-    connect(view->verticalScrollBar(), &QAbstractSlider::valueChanged, this, [this](int value) {
+    connect(view, &QAbstractItemView::doubleClicked, this,
+            [this, &list](const QModelIndex& index) { act([&] { list.doubleClick(index.row()); }); });
+    connect(view, &PlayerListView::pickRequested, this, [this, &list] { act([&] { list.pressEnter(); }); });
+    connect(view->verticalScrollBar(), &QAbstractSlider::valueChanged, this, [this, &list](int value) {
         if (!m_refreshing)
-            scrollListsTo(value);
+            act([&] { list.scroll(value); });
     });
-}
-
-void MainWindow::scrollListsTo(int topIndex)
-{
-    // The five lists read across as one table, so they scroll together.
-    for (int number = 1; number <= 5; ++number)
-        m_form.list(number).topIndex = topIndex;
-    refresh();
 }
 
 void MainWindow::refresh()
 {
-    if (m_form.SSTab1.visible)
+    if (m_tabControl && m_tabControl->visible)
         buildTabbedPages();
     const bool outer = !m_refreshing;
     m_refreshing = true;
@@ -352,11 +312,11 @@ void MainWindow::showControl(Bound& bound)
     case Kind::TextBox: {
         const auto& box = static_cast<const TextBox&>(control);
         const QString text = qt(box.text);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            if (edit->text() != text) {
-                edit->setText(text);
-                if (!edit->hasFocus())
-                    edit->setCursorPosition(0);  // a long value shows from its start
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            if (line->text() != text) {
+                line->setText(text);
+                if (!line->hasFocus())
+                    line->setCursorPosition(0);  // a long value shows from its start
             }
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             if (edit->toPlainText() != text)
@@ -406,8 +366,8 @@ void MainWindow::showControl(Bound& bound)
         break;
     }
     case Kind::TabControl:
-        if (m_tabs->currentIndex() != m_form.SSTab1.tab)
-            m_tabs->setCurrentIndex(m_form.SSTab1.tab);
+        if (const int tab = static_cast<const TabControl&>(control).tab; m_tabs->currentIndex() != tab)
+            m_tabs->setCurrentIndex(tab);
         break;
     case Kind::Grid: {
         const auto& grid = static_cast<const Grid&>(control);
@@ -425,9 +385,17 @@ void MainWindow::showControl(Bound& bound)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // "Select File" comes first in the focus order.
-    if (QWidget* first = control("Command4"); first && first->isVisible())
-        first->setFocus(Qt::OtherFocusReason);
+    // The design lists the controls in focus order: the first that can take the focus
+    // ("Select File") has it when the window opens.
+    for (const Bound& bound : m_bound) {
+        if (focusWidget())
+            break;  // shown again: the focus stays where the user left it
+        QWidget* widget = bound.widget;
+        if (widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus) {
+            widget->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
 }
 
 void MainWindow::paintEvent(QPaintEvent* event)

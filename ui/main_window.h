@@ -57,8 +57,7 @@ private:
     QWidget* containerWidget(const Control& control, int& yOffset) const;
     void place(QWidget* widget, const Control& control, int yOffset);
     void connectControl(Control& control, QWidget* widget);
-    void connectList(int number, PlayerListView* view);
-    void scrollListsTo(int topIndex);
+    void connectList(ListBox& list, PlayerListView* view);
     void showControl(Bound& bound);
 
     // Runs one user action: the model change and handler call, then the new state shown.
@@ -69,11 +68,10 @@ private:
     std::vector<Bound> m_bound;
     std::map<std::string, QWidget*> m_widgets;
     std::set<std::string> m_onPages;  // names of the controls on the tabbed pages
+    const TabControl* m_tabControl = nullptr;
     QTabWidget* m_tabs = nullptr;
     FrozenColumnsTableView* m_grid = nullptr;
     GridModel* m_gridModel = nullptr;
-    std::vector<ListModel*> m_listModels;
-    std::vector<PlayerListView*> m_listViews;
     bool m_refreshing = false;
 };
 

@@ -4,8 +4,7 @@
 // sixteen selectable players, makes the week's other choices and renders each of the
 // four pages.
 
-#include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "app/window.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -58,14 +57,11 @@ int main(int argc, char** argv)
         return save(window, out.filePath("start.png")) ? 0 : 1;
 
     f.Text31.text = argv[2];
-    teamtool::Command3_Click(f);
+    f.Command3.click();
     if (f.Frame32.visible)
         return 1;
-    for (int row = 0; row < static_cast<int>(f.List1.items.size()) && row < 16; ++row) {
-        for (int number = 1; number <= 5; ++number)
-            f.list(number).listIndex = row;
-        teamtool::List_DblClick(f, 1);
-    }
+    for (int row = 0; row < static_cast<int>(f.List1.items.size()) && row < 16; ++row)
+        f.List1.doubleClick(row);
     // A week's choices, so the pictures show every part of the page in use.
     f.Option1(5).setValue(true);
     f.Option2(9).setValue(true);

@@ -1,6 +1,6 @@
-#include "teamfile/numbers.h"
+#include "textio/numbers.h"
 
-#include "app/text.h"
+#include "textio/trim.h"
 
 #include <algorithm>
 #include <array>
@@ -67,24 +67,10 @@ long long decimalMagnitude(std::string_view text)
 // The common case: a sign, at most 15 digits and at most one point, no exponent.
 bool tryParsePlainDecimal(std::string_view text, double& result)
 {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    const bool negative = p < end && *p == '-';
-    if (p < end && (*p == '+' || *p == '-'))
-        ++p;
-    std::uint64_t mantissa = 0;
-    int digits = 0;
-    int fractionDigits = 0;
-    while (p < end && isDigit(*p))
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0'), ++digits;
-    if (p < end && *p == '.') {
-        ++p;
-        while (p < end && isDigit(*p))
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p++ - '0'), ++digits, ++fractionDigits;
-    }
-    if (p != end || digits == 0 || digits > 15)
+    PlainDecimal decimal;
+    if (scanPlainDecimal(text, decimal) != text.data() + text.size() || !decimal.exact())
         return false;
-    result = plainDecimalValue(mantissa, fractionDigits, negative);
+    result = decimal.value();
     return true;
 }
 

@@ -1,0 +1,102 @@
+#include "app/window.h"
+
+#include "app/handlers.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+namespace teamtool {
+
+namespace {
+
+// Adapters from a handler's own signature to the one the event list holds.
+template <void (*H)(FRMTEAMTOOL&)>
+void plain(FRMTEAMTOOL& f, EventArgs&)
+{
+    H(f);
+}
+
+template <void (*H)(FRMTEAMTOOL&, int)>
+void indexed(FRMTEAMTOOL& f, EventArgs& args)
+{
+    H(f, args.index);
+}
+
+template <void (*H)(FRMTEAMTOOL&, int, int&)>
+void indexedKey(FRMTEAMTOOL& f, EventArgs& args)
+{
+    H(f, args.index, args.keyAscii);
+}
+
+template <void (*H)(FRMTEAMTOOL&, int&)>
+void key(FRMTEAMTOOL& f, EventArgs& args)
+{
+    H(f, args.keyAscii);
+}
+
+// clang-format off
+constexpr std::array kEventTable = {
+    // File selection
+    EventBinding{"Command4", Event::Click,    plain<Command4_Click>,        "the Select File button"},
+    EventBinding{"Command3", Event::Click,    plain<Command3_Click>,        "the Load Team button"},
+    // The five player lists: a click keeps them on one row, a double-click picks
+    EventBinding{"List1",    Event::Click,    plain<List1_Click>,           "the Pos list"},
+    EventBinding{"List2",    Event::Click,    plain<List2_Click>,           "the Name list"},
+    EventBinding{"List3",    Event::Click,    plain<List3_Click>,           "the NSL list"},
+    EventBinding{"List4",    Event::Click,    plain<List4_Click>,           "the SP list"},
+    EventBinding{"List5",    Event::Click,    plain<List5_Click>,           "the MAX SP list"},
+    EventBinding{"List1",    Event::DblClick, plain<List1_DblClick>,        "the Pos list"},
+    EventBinding{"List2",    Event::DblClick, plain<List2_DblClick>,        "the Name list"},
+    EventBinding{"List3",    Event::DblClick, plain<List3_DblClick>,        "the NSL list"},
+    EventBinding{"List4",    Event::DblClick, plain<List4_DblClick>,        "the SP list"},
+    EventBinding{"List5",    Event::DblClick, plain<List5_DblClick>,        "the MAX SP list"},
+    EventBinding{"List1",    Event::Scroll,   plain<List1_Scroll>,          "the Pos list"},
+    EventBinding{"List2",    Event::Scroll,   plain<List2_Scroll>,          "the Name list"},
+    EventBinding{"List3",    Event::Scroll,   plain<List3_Scroll>,          "the NSL list"},
+    EventBinding{"List4",    Event::Scroll,   plain<List4_Scroll>,          "the SP list"},
+    EventBinding{"List5",    Event::Scroll,   plain<List5_Scroll>,          "the MAX SP list"},
+    // The squad slots
+    EventBinding{"Combo1",   Event::Click,    indexed<Combo1_Click>,        "a slot's position, picked from its list"},
+    EventBinding{"Combo1",   Event::KeyPress, indexedKey<Combo1_KeyPress>,  "a slot's position, typed into"},
+    EventBinding{"Command2", Event::Click,    indexed<Command2_Click>,      "a slot's Clear button"},
+    // A marker box's click is raised by every change of its value, the program's too
+    EventBinding{"Check1",   Event::Click,    indexed<Check1_Click>,        "a marker box"},
+    // The order choices
+    EventBinding{"Combo2",   Event::KeyPress, key<Combo2_KeyPress>,         "the Tactic box, typed into"},
+    EventBinding{"Combo3",   Event::KeyPress, key<Combo3_KeyPress>,         "the Style box, typed into"},
+    EventBinding{"Command1", Event::Click,    plain<Command1_Click>,        "the Create Orders button"},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const EventBinding> eventTable()
+{
+    return kEventTable;
+}
+
+void wireEvents(FRMTEAMTOOL& f)
+{
+    for (const EventBinding& binding : kEventTable) {
+        bool found = false;
+        for (const auto& control : f.controls()) {
+            if (control->name != binding.control)
+                continue;
+            found = true;
+            control->on(binding.event, [&f, handler = binding.handler](EventArgs& args) { handler(f, args); });
+        }
+        if (!found)
+            throw std::logic_error("the event list names a control the design lacks: " + std::string(binding.control));
+    }
+}
+
+std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)
+{
+    auto form = std::make_unique<FRMTEAMTOOL>(dialogs);
+    wireEvents(*form);
+    Form_Load(*form);
+    return form;
+}
+
+}  // namespace teamtool

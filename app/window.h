@@ -1,0 +1,36 @@
+#pragma once
+
+// The window as the program runs it: the model of every control, with the handlers
+// of the window's event list wired to the controls' events.
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/frmteamtool.h"
+
+#include <memory>
+#include <span>
+#include <string_view>
+
+namespace teamtool {
+
+using EventProcedure = void (*)(FRMTEAMTOOL&, EventArgs&);
+
+// One line of the window's event list: an event of a control (of every element of a
+// control array alike), the handler it runs, and what the control is.
+struct EventBinding {
+    std::string_view control;
+    Event event;
+    EventProcedure handler;
+    std::string_view what;
+};
+
+// Every event that reaches the program's logic. No other event is handled.
+std::span<const EventBinding> eventTable();
+
+// Sets the handler of every event in the list on the window's controls.
+void wireEvents(FRMTEAMTOOL& f);
+
+// Creates the window, wires its events and runs Form_Load, as the program does at start.
+std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs);
+
+}  // namespace teamtool

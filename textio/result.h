@@ -1,0 +1,55 @@
+#pragma once
+
+// The one way anything that can fail says so: a Result holds either the value asked
+// for or an error that carries where and why. Each family of errors has one function
+// that turns an error into the sentence the user sees (describeFileError,
+// describeReadError, describeOrdersError).
+
+#include <utility>
+#include <variant>
+
+namespace teamtool {
+
+template <class T, class E>
+class [[nodiscard]] Result {
+public:
+    Result(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
+    Result(E error) : m_state(std::in_place_index<1>, std::move(error)) {}
+
+    bool ok() const { return m_state.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    T& value() & { return std::get<0>(m_state); }
+    const T& value() const& { return std::get<0>(m_state); }
+    T&& value() && { return std::get<0>(std::move(m_state)); }
+    T& operator*() & { return value(); }
+    const T& operator*() const& { return value(); }
+    T&& operator*() && { return std::move(*this).value(); }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+
+    const E& error() const& { return std::get<1>(m_state); }
+    E&& error() && { return std::get<1>(std::move(m_state)); }
+
+private:
+    std::variant<T, E> m_state;
+};
+
+// Success with nothing to hand back, or the error: `return {};` succeeds.
+template <class E>
+class [[nodiscard]] Result<void, E> {
+public:
+    Result() = default;
+    Result(E error) : m_state(std::in_place_index<1>, std::move(error)) {}
+
+    bool ok() const { return m_state.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    const E& error() const& { return std::get<1>(m_state); }
+    E&& error() && { return std::get<1>(std::move(m_state)); }
+
+private:
+    std::variant<std::monostate, E> m_state;
+};
+
+}  // namespace teamtool
