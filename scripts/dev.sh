@@ -26,47 +26,56 @@ deps() {
     fi
 }
 
-build() {  # build DIR [cmake options...]
-    local dir=$1
+# Configures and builds a preset of CMakePresets.json. Configure output is shown only
+# when it fails. In CI (CI=true) warnings in the project's own code are errors.
+build() {  # build PRESET [cmake options...]
+    local preset=$1
     shift
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" -j "$JOBS"
+    local log
+    log=$(mktemp)
+    local strict=()
+    [ "${CI:-}" = true ] && strict=(-DTEAMTOOL_WERROR=ON)
+    if ! cmake --preset "$preset" "${strict[@]}" "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        echo "configure failed (preset $preset)" >&2
+        exit 1
+    fi
+    rm -f "$log"
+    cmake --build --preset "$preset" -j "$JOBS"
 }
 
 case "${1:-run}" in
 run)
     deps
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build default
     exec ./build/teamtool
     ;;
 test)
     deps
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    ctest --test-dir build --output-on-failure -j "$JOBS"
+    build default
+    ctest --preset default -j "$JOBS"
     ;;
 sanitize)
     deps
-    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTEAMTOOL_SANITIZE=ON -DTEAMTOOL_BUILD_BENCH=OFF
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp" \
-        ctest --test-dir build-sanitize --output-on-failure -j "$JOBS"
+    build sanitize
+    ctest --preset sanitize -j "$JOBS"
     ;;
 bench)
     deps hyperfine xvfb xauth time python3
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build default
     scripts/bench.sh build
     ;;
 fuzz)
     deps clang libclang-rt-14-dev
-    CXX=clang++ build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEAMTOOL_FUZZ=ON -DTEAMTOOL_BUILD_UI=OFF \
-        -DTEAMTOOL_BUILD_BENCH=OFF -DBUILD_TESTING=OFF
+    build fuzz
     mkdir -p build-fuzz/corpus fuzz/findings
     ./build-fuzz/fuzz/fuzz_team_file -max_total_time="${2:-600}" -max_len=4096 -jobs=1 -workers=1 \
         -artifact_prefix=fuzz/findings/ -dict=fuzz/team_file.dict build-fuzz/corpus fuzz/corpus
     ;;
 pages)
     deps
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build default
     ./build/ui/teamtool_render_pages docs
     ./build/ui/teamtool_render_pages docs examples/team.txt
     ;;

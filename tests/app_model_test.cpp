@@ -4,6 +4,7 @@
 #include "app/design.h"
 #include "app/frmteamtool.h"
 #include "app/handlers.h"
+#include "app/window.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,55 @@ TEST_F(StartedWindow, AProgramChangeOfAMarkerBoxRaisesItsClick)
     // Setting the value it already has raises nothing.
     f.Check1(4).setValue(0);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(StartedWindow, EveryEventOfTheListReachesEveryElementOfItsControl)
+{
+    std::set<std::string> listed;
+    for (const EventBinding& binding : eventTable()) {
+        listed.insert(std::string(binding.control));
+        int elements = 0;
+        for (const auto& control : f.controls())
+            if (control->name == binding.control) {
+                ++elements;
+                EXPECT_TRUE(control->handles(binding.event)) << control->fullName();
+            }
+        EXPECT_GT(elements, 0) << binding.control << " is not in the design";
+    }
+    // Nothing outside the list runs a handler.
+    for (const auto& control : f.controls()) {
+        if (listed.count(control->name))
+            continue;
+        for (Event event : {Event::Click, Event::DblClick, Event::KeyPress, Event::Scroll})
+            EXPECT_FALSE(control->handles(event)) << control->fullName();
+    }
+}
+
+TEST_F(StartedWindow, UserActionsRaiseTheirEventsWithTheElementsIndex)
+{
+    int key = 'x';
+    f.Combo1(4).keyPress(key);
+    EXPECT_EQ(key, 0) << "a typed character is discarded";
+
+    // A locked box, or an entry that is not in the list, takes no pick.
+    f.Combo1(0).pick(2);
+    f.Combo2.pick(99);
+    EXPECT_EQ(f.Combo1(0).text, "GK");
+    EXPECT_EQ(f.Combo2.text, " ");
+    f.Combo2.pick(3);
+    EXPECT_EQ(f.Combo2.text, "LB");
+
+    for (int n = 1; n <= 5; ++n)
+        f.list(n).items = {"a", "b", "c"};
+    // A double-click on a row not yet selected is a click first, across all five lists.
+    f.List4.doubleClick(2);
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(f.list(n).listIndex, 2) << n;
+    EXPECT_EQ(f.Text27(0).text, "c");
+    // Scrolling one list scrolls the other four with it.
+    f.List2.scroll(1);
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(f.list(n).topIndex, 1) << n;
 }
 
 TEST(GridCells, RowsGrowAndKeepTheirTexts)

@@ -36,12 +36,16 @@ QString QtDialogs::qtFilter(const std::string& filter)
 std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
 {
     QFileDialog dialog(m_parent, m_title, QString::fromStdString(settings.initDir), qtFilter(settings.filter));
-    dialog.setObjectName("CommonDialog1");
+    dialog.setObjectName(QString::fromStdString(settings.fullName()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Qt's own dialog: its filter matches names in any letter case on every platform.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    // The settings' flags ask only to hide the dialog's read-only check box, and Qt's
+    // dialog has none. A cancel comes back as no path at all, which is what
+    // cancelError asks for: the caller is told, rather than handed an empty name.
+    Q_ASSERT((settings.flags & ~cdlOFNHideReadOnly) == 0);
     if (!settings.fileName.empty())
         dialog.selectFile(QString::fromStdString(settings.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -24,7 +24,6 @@ public:
     QString shownText() const { return m_text; }
     void setShownText(const QString& text);
     void setLocked(bool locked) { m_locked = locked; }
-    bool isLocked() const { return m_locked; }
 
     // Called with the character code of each typed character; a code set to 0 is discarded.
     std::function<void(int& keyAscii)> onKeyPress;
