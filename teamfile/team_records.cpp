@@ -101,12 +101,9 @@ ReadResult<TeamRecord> readTeamRecord(RecordReader& reader)
 ReadResult<void> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player)
 {
     auto read = reader.readRecord(kPlayerTargets, player.fields);
-    if (!read) {
-        ReadError error = std::move(read).error();
-        error.player = number;
-        return error;
-    }
-    return {};
+    if (!read)
+        read.error().player = number;
+    return read;
 }
 
 }  // namespace teamtool

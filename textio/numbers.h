@@ -53,22 +53,26 @@ namespace detail {
 template <class More>
 const char* scanPlainDecimal(const char* p, More more, PlainDecimal& out)
 {
+    // Locals rather than out's members in the loops: p is a char pointer, which may
+    // alias anything, so stores through out would be repeated on every digit.
     const auto digit = [](char c) { return static_cast<unsigned char>(c - '0') < 10; };
-    out = {};
-    out.negative = more(p) && *p == '-';
+    const bool negative = more(p) && *p == '-';
     if (more(p) && (*p == '-' || *p == '+'))
         ++p;
+    std::uint64_t mantissa = 0;
     const char* const digitsFrom = p;
     while (more(p) && digit(*p))
-        out.mantissa = out.mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-    out.digits = static_cast<std::size_t>(p - digitsFrom);
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    std::size_t digits = static_cast<std::size_t>(p - digitsFrom);
+    int fractionDigits = 0;
     if (more(p) && *p == '.') {
         const char* const fractionFrom = ++p;
         while (more(p) && digit(*p))
-            out.mantissa = out.mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-        out.fractionDigits = static_cast<int>(p - fractionFrom);
-        out.digits += static_cast<std::size_t>(out.fractionDigits);
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        fractionDigits = static_cast<int>(p - fractionFrom);
+        digits += static_cast<std::size_t>(fractionDigits);
     }
+    out = PlainDecimal{mantissa, digits, fractionDigits, negative};
     return p;
 }
 

@@ -29,6 +29,7 @@ public:
     const T* operator->() const { return &value(); }
 
     const E& error() const& { return std::get<1>(m_state); }
+    E& error() & { return std::get<1>(m_state); }
     E&& error() && { return std::get<1>(std::move(m_state)); }
 
 private:
@@ -46,6 +47,7 @@ public:
     explicit operator bool() const { return ok(); }
 
     const E& error() const& { return std::get<1>(m_state); }
+    E& error() & { return std::get<1>(m_state); }
     E&& error() && { return std::get<1>(std::move(m_state)); }
 
 private:
