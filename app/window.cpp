@@ -91,6 +91,12 @@ void wireEvents(FRMTEAMTOOL& f)
     }
 }
 
+void openTeamFile(FRMTEAMTOOL& f, const std::string& path)
+{
+    f.Text31.text = path;
+    f.Command3.click();
+}
+
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)
 {
     auto form = std::make_unique<FRMTEAMTOOL>(dialogs);

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace teamtool {
@@ -29,6 +30,10 @@ std::span<const EventBinding> eventTable();
 
 // Sets the handler of every event in the list on the window's controls.
 void wireEvents(FRMTEAMTOOL& f);
+
+// A team file named at start: its path goes into the path box and Load Team is
+// pressed, as Select File then Load Team would do.
+void openTeamFile(FRMTEAMTOOL& f, const std::string& path);
 
 // Creates the window, wires its events and runs Form_Load, as the program does at start.
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs);

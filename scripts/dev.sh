@@ -6,6 +6,7 @@
 #   scripts/dev.sh bench      build and run the benchmarks
 #   scripts/dev.sh fuzz [S]   run the team file fuzzer for S seconds (default 600)
 #   scripts/dev.sh pages      render the window's pages to docs/ (the README's pictures)
+#   scripts/dev.sh package    build build/teamtool_<version>_amd64.deb and check it
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -79,8 +80,19 @@ pages)
     ./build/ui/teamtool_render_pages docs
     ./build/ui/teamtool_render_pages docs examples/team.txt
     ;;
+package)
+    deps dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick
+    build default
+    (cd build && cpack -G DEB >/dev/null)
+    deb=$(ls build/teamtool_*_amd64.deb)
+    desktop-file-validate build/desktop/*.desktop
+    appstreamcli validate --no-net build/desktop/*.metainfo.xml
+    lintian --fail-on error "$deb"
+    scripts/package-smoke.sh "$deb" build/ui/teamtool_render_pages build/package-smoke
+    echo "$deb: checked"
+    ;;
 *)
-    sed -n '2,9p' "$0"
+    sed -n '2,10p' "$0"
     exit 2
     ;;
 esac

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +147,21 @@ private slots:
         QVERIFY(window.control("SSTab1"));
         QVERIFY(window.control("SSTab1")->isVisibleTo(&window));
         QCOMPARE(qobject_cast<QLineEdit*>(window.control("Text8"))->text(), QString("RDV"));
+    }
+
+    void aTeamFileNamedAtStartLoadsAsSelectFileThenLoadTeamWould()
+    {
+        const QString missing = QDir::temp().filePath("teamtool-no-such-team.txt");
+        m_window->openTeamFile(missing.toStdString());
+        QCOMPARE(m_dialogs.messages.size(), std::size_t{1});
+        QVERIFY(m_dialogs.messages[0].starts_with("The team file \"" + missing.toStdString() + "\" cannot be opened"));
+        QVERIFY(widget<QGroupBox>("Frame32")->isVisible());
+        QCOMPARE(widget<QLineEdit>("Text31")->text(), missing);
+
+        m_window->openTeamFile(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QVERIFY(widget<QTabWidget>("SSTab1")->isVisible());
+        QVERIFY(!widget<QGroupBox>("Frame32")->isVisible());
+        QCOMPARE(widget<QLineEdit>("Text1")->text(), QString("Redvale Rovers"));
     }
 
     void onlyTheFileSelectionFrameShowsWithSelectFileFocused()

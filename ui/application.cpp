@@ -5,7 +5,16 @@
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
 
 namespace teamtool::ui {
 
@@ -28,6 +37,64 @@ protected:
     }
 };
 
+void describeCommandLine(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        "TeamTool prepares the weekly orders of a team in a play-by-mail football league.");
+    // "-platform offscreen" is one of Qt's own options, not six letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("team-file", "A team file to load at start, as Select File then Load Team would.",
+                                 "[team-file]");
+}
+
+// The options Qt's application object takes for itself (and removes before the
+// program sees its arguments).
+bool isToolkitOption(const QString& name)
+{
+    static const QStringList kToolkitOptions = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "reverse", "session", "display", "geometry", "style", "stylesheet", "widgetcount",
+        "nograb", "dograb", "sync", "name", "title", "visual", "qmljsdebugger"};
+    return kToolkitOptions.contains(name);
+}
+
+int commandLineError(const QString& text)
+{
+    std::fprintf(stderr, "teamtool: %s\n", qPrintable(text));
+    return 2;
+}
+
+// What the command line asks for, once Qt has taken its own options from it: a team
+// file to load, or an exit status when the program should end at once.
+struct CommandLine {
+    std::optional<int> exitStatus;
+    std::optional<QString> teamFile;
+};
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.exitStatus = commandLineError(parser.errorText());
+    } else if (parser.positionalArguments().size() > 1) {
+        line.exitStatus = commandLineError("only one team file can be opened at a time");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        // The file's whole path, so that the path box says which file it is.
+        line.teamFile = QDir::toNativeSeparators(QFileInfo(parser.positionalArguments().front()).absoluteFilePath());
+    }
+    return line;
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName("TeamTool");
+    QCoreApplication::setApplicationVersion(TEAMTOOL_VERSION);
+}
+
 }  // namespace
 
 void quitAfterFirstPaint(QWidget& widget)
@@ -37,8 +104,40 @@ void quitAfterFirstPaint(QWidget& widget)
 
 int runApplication(int argc, char** argv, bool quitOnceShown)
 {
+    // Help, version and a wrong option are answered before the window system is
+    // needed, so that they work on any terminal.
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        if (!parser.parse(arguments)) {
+            const QStringList unknown = parser.unknownOptionNames();
+            if (!std::all_of(unknown.begin(), unknown.end(), isToolkitOption))
+                return commandLineError(parser.errorText());
+        } else if (parser.positionalArguments().size() > 1) {
+            return commandLineError("only one team file can be opened at a time");
+        }
+        if (parser.isSet("help") || parser.isSet("version")) {
+            QCoreApplication core(argc, argv);
+            nameApplication();
+            if (parser.isSet("help"))
+                std::fputs(qPrintable(parser.helpText()), stdout);
+            else
+                std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                            qPrintable(QCoreApplication::applicationVersion()));
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName("TeamTool");
+    nameApplication();
+    QApplication::setDesktopFileName(TEAMTOOL_APP_ID);
+    QApplication::setWindowIcon(QIcon::fromTheme("teamtool", QIcon(":/icons/teamtool.png")));
+    const CommandLine line = readCommandLine(QCoreApplication::arguments());
+    if (line.exitStatus)
+        return *line.exitStatus;
 
     QtDialogs dialogs;
     auto form = createMainWindow(dialogs);
@@ -47,6 +146,10 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
     if (quitOnceShown)
         quitAfterFirstPaint(window);
     window.show();
+    if (line.teamFile) {
+        // Loaded once the window shows, so that a failing load's message stands over it.
+        QTimer::singleShot(0, &window, [&window, path = line.teamFile->toStdString()] { window.openTeamFile(path); });
+    }
     return QApplication::exec();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "app/design.h"
+#include "app/window.h"
 #include "ui/item_models.h"
 #include "ui/widgets.h"
 
@@ -203,6 +204,11 @@ void MainWindow::act(Action&& action)
     buildTabbedPages();
     action();
     refresh();
+}
+
+void MainWindow::openTeamFile(const std::string& path)
+{
+    act([&] { teamtool::openTeamFile(m_form, path); });
 }
 
 void MainWindow::connectControl(Control& control, QWidget* widget)

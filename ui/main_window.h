@@ -40,6 +40,9 @@ public:
     // Shows what the window model now holds.
     void refresh();
 
+    // Loads the team file at path, as Select File then Load Team would.
+    void openTeamFile(const std::string& path);
+
     // Builds the widgets of the tabbed pages, if they are not built yet. The window
     // builds them by itself right after it is first painted.
     void buildTabbedPages();
