@@ -30,6 +30,7 @@ enum class Kind {
     TabControl,
     Grid,
     FileDialog,
+    MenuCommand,
 };
 
 // The events a control raises. Which handler each one runs is set from the window's
@@ -230,6 +231,18 @@ struct FileDialog : Control {
     std::string filter;      // "description|pattern"
     int flags = 0;           // cdlOFN... flags below
     bool cancelError = false;  // a cancel is reported to the caller, not taken as a choice
+};
+
+// A command of the menu bar above the designed window: the new features live there,
+// beside the designed controls, never instead of them.
+struct MenuCommand : Control {
+    std::string menu;           // the menu it stands in: "&File", "&Orders", "&Help"
+    std::string shortcut;       // a standard key ("Open", "Quit", "HelpContents"), keys ("Ctrl+L") or none
+    bool separatorBefore = false;
+    bool closesWindow = false;  // Quit: closing the window ends the program
+    enum class When { Always, BeforeLoad, AfterLoad } when = When::Always;
+
+    void click() const { raise(Event::Click); }
 };
 
 // The file dialog's flag that hides its read-only check box.

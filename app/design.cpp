@@ -219,6 +219,24 @@ struct Builder {
 
 }  // namespace
 
+std::span<const MenuCommandSpec> menuBarCommands()
+{
+    using When = MenuCommand::When;
+    static constexpr MenuCommandSpec kCommands[] = {
+        {"actionSelectFile", "&File", "&Select File...", "Open", When::BeforeLoad},
+        {"actionLoadTeam", "&File", "&Load Team", "Ctrl+L", When::BeforeLoad},
+        {"actionFillFromOrders", "&File", "&Fill From Orders...", "Ctrl+Shift+O", When::AfterLoad, true},
+        {"actionQuit", "&File", "&Quit", "Quit", When::Always, true, true},
+        {"actionPreviewOrders", "&Orders", "&Preview...", "Ctrl+Shift+P", When::AfterLoad},
+        {"actionCopyOrders", "&Orders", "&Copy Orders", "Ctrl+Shift+C", When::AfterLoad},
+        {"actionEmailOrders", "&Orders", "&E-mail Orders...", "", When::AfterLoad},
+        {"actionCreateOrders", "&Orders", "C&reate Orders", "Save", When::AfterLoad, true},
+        {"actionTeamFileFormat", "&Help", "&Team File Format", "HelpContents", When::Always},
+        {"actionAbout", "&Help", "&About TeamTool", "", When::Always, true},
+    };
+    return kCommands;
+}
+
 std::span<const ControlSpec> designTimeControls()
 {
     static const std::vector<ControlSpec> specs = Builder{}.build();

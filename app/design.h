@@ -38,6 +38,18 @@ struct ControlSpec {
 // container, in focus order within each container.
 std::span<const ControlSpec> designTimeControls();
 
+// The menu bar above the designed window, menu by menu, command by command.
+struct MenuCommandSpec {
+    const char* name;      // the command's objectName: "actionSelectFile"
+    const char* menu;      // "&File"
+    const char* caption;   // "&Select File..."
+    const char* shortcut;  // see MenuCommand::shortcut
+    MenuCommand::When when;
+    bool separatorBefore = false;
+    bool closesWindow = false;
+};
+std::span<const MenuCommandSpec> menuBarCommands();
+
 inline constexpr int kTwipsPerPixel = 15;
 
 }  // namespace teamtool

@@ -1,7 +1,10 @@
 #pragma once
 
-// The two modal dialogs the handlers open: the message box and the file-open dialog.
-// The program shows the toolkit's; tests script them.
+// What the handlers ask of the desktop: the modal dialogs (message box, file-open
+// dialog, a yes-or-no question, the orders preview) and a few services (the clipboard,
+// a passing note, opening an address). The program uses the toolkit's; tests script
+// them. Beyond the message box and the file-open dialog each has a harmless default
+// (no, close, nothing), so that a program that shows nothing need not write them.
 
 #include "app/controls.h"
 
@@ -9,6 +12,16 @@
 #include <string>
 
 namespace teamtool {
+
+// The orders as the preview shows them, before they are written.
+struct OrdersPreview {
+    std::string fileName;  // RDVvsCD.TXT
+    std::string folder;    // where it would be written
+    std::string text;      // the file's text, one '\n' per line end
+};
+
+// The button that closed the preview.
+enum class PreviewChoice { Close, CreateOrders, Copy };
 
 class Dialogs {
 public:
@@ -20,6 +33,28 @@ public:
     // Opens the file-open dialog as `settings` configure it and returns the full path
     // of the chosen file, or nothing when the user cancelled.
     virtual std::optional<std::string> showOpen(const FileDialog& settings) = 0;
+
+    // Asks question with Yes and No buttons; true for Yes.
+    virtual bool ask(const std::string& /*question*/) { return false; }
+
+    // Shows the orders read-only with Create Orders, Copy and Close buttons.
+    virtual PreviewChoice showPreview(const OrdersPreview& /*preview*/) { return PreviewChoice::Close; }
+
+    // Puts text on the clipboard, with the platform's line ends.
+    virtual void copyText(const std::string& /*text*/) {}
+
+    // A short note that needs no answer and goes by itself ("Orders copied").
+    virtual void notify(const std::string& /*text*/) {}
+
+    // Opens url (mailto:, file:) with the user's program for it; false when none answers.
+    virtual bool openUrl(const std::string& /*url*/) { return false; }
+
+    // Shows a page of the program's manual: "team-file-format", "orders-file-format",
+    // "messages".
+    virtual void showManual(const std::string& /*page*/) {}
+
+    // Shows the About box.
+    virtual void about(const std::string& /*title*/, const std::string& /*text*/) {}
 };
 
 }  // namespace teamtool

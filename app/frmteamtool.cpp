@@ -69,6 +69,9 @@ std::unique_ptr<Control> makeControl(const ControlSpec& spec)
     case Kind::FileDialog:
         control = std::make_unique<FileDialog>();
         break;
+    case Kind::MenuCommand:
+        control = std::make_unique<MenuCommand>();
+        break;
     }
     control->kind = spec.kind;
     control->name = spec.name;
@@ -94,6 +97,29 @@ std::vector<std::unique_ptr<Control>> buildControls()
 }
 
 }  // namespace
+
+MenuCommand* FRMTEAMTOOL::findMenuCommand(std::string_view name) const
+{
+    for (const auto& command : m_menuCommands)
+        if (command->name == name)
+            return command.get();
+    return nullptr;
+}
+
+bool FRMTEAMTOOL::applies(const MenuCommand& command) const
+{
+    // One run handles one team file: the pages stay once a team is loaded.
+    const bool loaded = SSTab1.visible;
+    switch (command.when) {
+    case MenuCommand::When::Always:
+        return true;
+    case MenuCommand::When::BeforeLoad:
+        return !loaded;
+    case MenuCommand::When::AfterLoad:
+        return loaded;
+    }
+    return false;
+}
 
 Control* FRMTEAMTOOL::find(std::string_view name, int index) const
 {
@@ -163,6 +189,19 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
 {
     for (int n = 1; n <= 26; ++n)
         m_teamBoxes[static_cast<std::size_t>(n - 1)] = &named<TextBox>("Text" + std::to_string(n));
+
+    for (const MenuCommandSpec& spec : menuBarCommands()) {
+        auto command = std::make_unique<MenuCommand>();
+        command->kind = Kind::MenuCommand;
+        command->name = spec.name;
+        command->caption = spec.caption;
+        command->menu = spec.menu;
+        command->shortcut = spec.shortcut;
+        command->when = spec.when;
+        command->separatorBefore = spec.separatorBefore;
+        command->closesWindow = spec.closesWindow;
+        m_menuCommands.push_back(std::move(command));
+    }
 
     // Option buttons are exclusive within their frame.
     for (const auto& control : m_controls) {

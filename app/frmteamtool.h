@@ -42,6 +42,12 @@ public:
     std::span<const std::unique_ptr<Control>> controls() const { return m_controls; }
     Control* find(std::string_view name, int index = -1) const;
 
+    // The menu bar's commands, menu by menu, and whether one can apply now: before a
+    // team is loaded only the file selection's commands, Quit and Help can.
+    std::span<const std::unique_ptr<MenuCommand>> menuCommands() const { return m_menuCommands; }
+    MenuCommand* findMenuCommand(std::string_view name) const;
+    bool applies(const MenuCommand& command) const;
+
     // The team page's boxes Text1 to Text26.
     TextBox& Text(int number) { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
     const TextBox& Text(int number) const { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
@@ -51,6 +57,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<Control>> m_controls;  // declared first: the references below point into it
+    std::vector<std::unique_ptr<MenuCommand>> m_menuCommands;
     Dialogs& m_dialogs;
     std::array<TextBox*, 26> m_teamBoxes{};
 

@@ -1,6 +1,8 @@
 #include "app/window.h"
 
 #include "app/handlers.h"
+#include "teamfile/team_records.h"
+#include "week/week.h"
 
 #include <array>
 #include <stdexcept>
@@ -66,6 +68,16 @@ constexpr std::array kEventTable = {
     EventBinding{"Combo2",   Event::KeyPress, key<Combo2_KeyPress>,         "the Tactic box, typed into"},
     EventBinding{"Combo3",   Event::KeyPress, key<Combo3_KeyPress>,         "the Style box, typed into"},
     EventBinding{"Command1", Event::Click,    plain<Command1_Click>,        "the Create Orders button"},
+    // The menu bar, beside the designed window
+    EventBinding{"actionSelectFile",     Event::Click, plain<Command4_Click>,   "File > Select File..., as the button"},
+    EventBinding{"actionLoadTeam",       Event::Click, plain<Command3_Click>,   "File > Load Team, as the button"},
+    EventBinding{"actionFillFromOrders", Event::Click, plain<actionFillFromOrders_Click>, "File > Fill From Orders..."},
+    EventBinding{"actionPreviewOrders",  Event::Click, plain<actionPreviewOrders_Click>,  "Orders > Preview..."},
+    EventBinding{"actionCopyOrders",     Event::Click, plain<actionCopyOrders_Click>,     "Orders > Copy Orders"},
+    EventBinding{"actionEmailOrders",    Event::Click, plain<actionEmailOrders_Click>,    "Orders > E-mail Orders..."},
+    EventBinding{"actionCreateOrders",   Event::Click, plain<Command1_Click>,   "Orders > Create Orders, as the button"},
+    EventBinding{"actionTeamFileFormat", Event::Click, plain<actionTeamFileFormat_Click>, "Help > Team File Format"},
+    EventBinding{"actionAbout",          Event::Click, plain<actionAbout_Click>,          "Help > About TeamTool"},
 };
 // clang-format on
 
@@ -80,12 +92,16 @@ void wireEvents(FRMTEAMTOOL& f)
 {
     for (const EventBinding& binding : kEventTable) {
         bool found = false;
-        for (const auto& control : f.controls()) {
-            if (control->name != binding.control)
-                continue;
+        const auto wire = [&](Control& control) {
+            if (control.name != binding.control)
+                return;
             found = true;
-            control->on(binding.event, [&f, handler = binding.handler](EventArgs& args) { handler(f, args); });
-        }
+            control.on(binding.event, [&f, handler = binding.handler](EventArgs& args) { handler(f, args); });
+        };
+        for (const auto& control : f.controls())
+            wire(*control);
+        for (const auto& command : f.menuCommands())
+            wire(*command);
         if (!found)
             throw std::logic_error("the event list names a control the design lacks: " + std::string(binding.control));
     }
@@ -95,6 +111,23 @@ void openTeamFile(FRMTEAMTOOL& f, const std::string& path)
 {
     f.Text31.text = path;
     f.Command3.click();
+}
+
+void dropFile(FRMTEAMTOOL& f, const std::string& path)
+{
+    if (f.SSTab1.visible)
+        fillFromOrders(f, path);
+    else
+        openTeamFile(f, path);
+}
+
+std::string gridRowNote(const FRMTEAMTOOL& f, int row)
+{
+    const Grid& grid = f.MSFlexGrid1;
+    if (row < grid.fixedRows || row >= grid.rows() || grid.cols() < kPlayerFieldCount)
+        return {};
+    return notSelectableReason(grid.textMatrix(row, kPlayerFields[kWiField - 1].gridColumn),
+                               grid.textMatrix(row, kPlayerFields[kWsField - 1].gridColumn));
 }
 
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)

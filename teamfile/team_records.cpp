@@ -25,6 +25,19 @@ constexpr std::array<Target, kPlayerFieldCount> kPlayerTargets = [] {
 
 }  // namespace
 
+std::string notSelectableReason(std::string_view wi, std::string_view ws)
+{
+    const auto isZero = [](std::string_view text) {
+        double number = 1;
+        return text.empty() || (tryParseNumber(text, number) && number == 0);
+    };
+    std::string reason;
+    for (const auto& [heading, text] : {std::pair{"WI", wi}, std::pair{"WS", ws}})
+        if (!isZero(text))
+            reason += (reason.empty() ? "Not selectable: " : ", ") + std::string(heading) + " " + std::string(text);
+    return reason;
+}
+
 std::optional<double> cmaTimes1500(const FieldValue& cma)
 {
     const auto value = cma.toNumber();

@@ -96,6 +96,10 @@ struct PlayerRecord {
     bool selectable() const { return field(kWiField).isZero() && field(kWsField).isZero(); }
 };
 
+// Why a player whose grid shows these WI and WS texts cannot be picked ("Not
+// selectable: WI 2"), or empty when both are zero (empty, or a number that is 0).
+std::string notSelectableReason(std::string_view wi, std::string_view ws);
+
 // The CMA as the team page shows it: the field times 1500, rounded to the nearest whole
 // number, a value exactly halfway going to the even neighbour. Empty counts as 0 and
 // numeric text as its number. Nothing for any other text, or for a product too large to

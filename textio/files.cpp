@@ -137,6 +137,12 @@ std::filesystem::path pathFromUtf8(std::string_view path)
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
+std::string utf8FromPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes)
 {
     if (path.find('\0') != std::string::npos)

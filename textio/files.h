@@ -39,8 +39,9 @@ struct FileError {
 // "cannot write A.TXT in /x (No space left on device)".
 std::string describeFileError(const FileError& error);
 
-// A UTF-8 path as the file system library takes it.
+// A UTF-8 path as the file system library takes it, and back.
 std::filesystem::path pathFromUtf8(std::string_view path);
+std::string utf8FromPath(const std::filesystem::path& path);
 
 // The whole of the file at path, read at once; the file is closed before this returns.
 // A file of more than maxBytes is refused as TooLarge, before it fills the memory.

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "app/window.h"
+#include "ui/application_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 
@@ -141,14 +142,17 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
 
     QtDialogs dialogs;
     auto form = createMainWindow(dialogs);
-    MainWindow window(*form);
+    ApplicationWindow window(*form);
     dialogs.setParent(&window, window.windowTitle());
+    dialogs.setNoteSink([&window](const QString& note) { window.showNote(note); });
     if (quitOnceShown)
         quitAfterFirstPaint(window);
     window.show();
     if (line.teamFile) {
         // Loaded once the window shows, so that a failing load's message stands over it.
-        QTimer::singleShot(0, &window, [&window, path = line.teamFile->toStdString()] { window.openTeamFile(path); });
+        QTimer::singleShot(0, &window, [&window, path = line.teamFile->toStdString()] {
+            window.form().openTeamFile(path);
+        });
     }
     return QApplication::exec();
 }

@@ -1,5 +1,14 @@
 #include "ui/item_models.h"
 
+#include "app/grid_order.h"
+
+#include <QCollator>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <algorithm>
+#include <numeric>
+
 namespace teamtool::ui {
 
 GridModel::GridModel(const Grid& grid, QObject* parent)
@@ -21,16 +30,95 @@ int GridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : m_shownCols;
 }
 
+int GridModel::gridRow(int row) const
+{
+    if (!m_order.empty() && row >= 0 && row < static_cast<int>(m_order.size()))
+        return m_order[static_cast<std::size_t>(row)];
+    return row + m_grid.fixedRows;
+}
+
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    const bool wanted = role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::ForegroundRole;
+    if (!wanted || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     // A view may paint during a handler's message box, before the next sync.
-    const int row = index.row() + m_grid.fixedRows;
+    const int row = gridRow(index.row());
     if (row >= m_grid.rows() || index.column() >= m_grid.cols())
         return {};
+    if (role != Qt::DisplayRole) {
+        const std::string note = m_rowNote ? m_rowNote(row) : std::string();
+        if (note.empty())
+            return {};
+        if (role == Qt::ToolTipRole)
+            return QString::fromStdString(note);
+        return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    }
     const std::string_view text = m_grid.textMatrix(row, index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void GridModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= m_grid.cols())
+        return;
+    // Texts are ranked once each, by their collation keys in the user's locale.
+    const TextRanking rankTexts = [](const std::vector<std::string_view>& texts) {
+        QCollator collator;
+        collator.setNumericMode(true);
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(texts.size());
+        for (const std::string_view text : texts)
+            keys.push_back(collator.sortKey(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+        std::vector<int> byKey(texts.size());
+        std::iota(byKey.begin(), byKey.end(), 0);
+        std::stable_sort(byKey.begin(), byKey.end(), [&keys](int a, int b) {
+            return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
+        });
+        std::vector<int> ranks(texts.size());
+        int rank = 0;
+        for (std::size_t k = 0; k < byKey.size(); ++k) {
+            const auto text = static_cast<std::size_t>(byKey[k]);
+            if (k > 0 && keys[static_cast<std::size_t>(byKey[k - 1])].compare(keys[text]) != 0)
+                ++rank;
+            ranks[text] = rank;
+        }
+        return ranks;
+    };
+    reorder(sortedGridRows(m_grid, column, order == Qt::DescendingOrder, rankTexts));
+}
+
+void GridModel::unsort()
+{
+    reorder({});
+}
+
+void GridModel::reorder(std::vector<int> order)
+{
+    // A change of layout, not a reset: the views keep their column widths, and the
+    // current cell stays on the same player.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> gridRows;
+    gridRows.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex& index : before)
+        gridRows.push_back(gridRow(index.row()));
+    m_order = std::move(order);
+    std::vector<int> viewRowOf;
+    if (!before.isEmpty()) {
+        viewRowOf.assign(static_cast<std::size_t>(m_grid.rows()), -1);
+        for (int row = 0; row < m_shownRows; ++row)
+            if (const int grid = gridRow(row); grid >= 0 && grid < m_grid.rows())
+                viewRowOf[static_cast<std::size_t>(grid)] = row;
+    }
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k) {
+        const int grid = gridRows[static_cast<std::size_t>(k)];
+        const int row = grid >= 0 && grid < m_grid.rows() ? viewRowOf[static_cast<std::size_t>(grid)] : -1;
+        after << (row >= 0 ? index(row, before[k].column()) : QModelIndex());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -47,6 +135,7 @@ void GridModel::sync()
     if (m_shownRevision == m_grid.revision())
         return;
     beginResetModel();
+    m_order.clear();  // another team's rows: the file's order
     m_shownRevision = m_grid.revision();
     m_shownRows = std::max(0, m_grid.rows() - m_grid.fixedRows);
     m_shownCols = m_grid.cols();

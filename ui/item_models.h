@@ -8,14 +8,29 @@
 #include <QAbstractListModel>
 #include <QAbstractTableModel>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace teamtool::ui {
 
 // MSFlexGrid1: row 0 of the grid is the view's horizontal header, the other rows are
-// the model's rows.
+// the model's rows, in the file's order or sorted by a column. A row the window model
+// gives a note for (a player who cannot be picked) is drawn greyed, the note its tooltip.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    using RowNote = std::function<std::string(int gridRow)>;
     explicit GridModel(const Grid& grid, QObject* parent = nullptr);
+
+    void setRowNote(RowNote note) { m_rowNote = std::move(note); }
+
+    // Shows the rows sorted by column (numbers as numbers, texts in the user's locale,
+    // empty cells last); unsort() returns to the file's order.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    void unsort();
+    // The grid row (from 1) that view row `row` shows.
+    int gridRow(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +41,11 @@ public:
     void sync();
 
 private:
+    void reorder(std::vector<int> order);
+
     const Grid& m_grid;
+    RowNote m_rowNote;
+    std::vector<int> m_order;  // grid rows in view order; empty for the file's order
     unsigned m_shownRevision;
     int m_shownRows;  // the counts the view was last told of
     int m_shownCols;

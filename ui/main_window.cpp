@@ -184,7 +184,9 @@ QWidget* MainWindow::createWidget(const Control& control, QWidget* parent)
         const auto& grid = static_cast<const Grid&>(control);
         m_grid = new FrozenColumnsTableView(parent);
         m_gridModel = new GridModel(grid, m_grid);
+        m_gridModel->setRowNote([this](int row) { return gridRowNote(m_form, row); });
         m_grid->setModel(m_gridModel);
+        connect(m_grid, &FrozenColumnsTableView::fileOrderRequested, m_gridModel, &GridModel::unsort);
         m_grid->setFrozenColumns(grid.fixedCols);
         m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
@@ -193,6 +195,7 @@ QWidget* MainWindow::createWidget(const Control& control, QWidget* parent)
     }
     case Kind::Form:
     case Kind::FileDialog:
+    case Kind::MenuCommand:
         break;
     }
     return nullptr;
@@ -209,6 +212,11 @@ void MainWindow::act(Action&& action)
 void MainWindow::openTeamFile(const std::string& path)
 {
     act([&] { teamtool::openTeamFile(m_form, path); });
+}
+
+void MainWindow::perform(const std::function<void()>& action)
+{
+    act(action);
 }
 
 void MainWindow::connectControl(Control& control, QWidget* widget)
@@ -294,8 +302,10 @@ void MainWindow::refresh()
     m_refreshing = true;
     for (Bound& bound : m_bound)
         showControl(bound);
-    if (outer)
+    if (outer) {
         m_refreshing = false;
+        emit refreshed();
+    }
 }
 
 void MainWindow::showControl(Bound& bound)

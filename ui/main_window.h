@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -42,6 +43,16 @@ public:
 
     // Loads the team file at path, as Select File then Load Team would.
     void openTeamFile(const std::string& path);
+
+    // Runs one user action that is not a widget's own (a menu command, a drop): the
+    // model change and handler call, then the new state shown.
+    void perform(const std::function<void()>& action);
+
+signals:
+    // The widgets show what the model now holds.
+    void refreshed();
+
+public:
 
     // Builds the widgets of the tabbed pages, if they are not built yet. The window
     // builds them by itself right after it is first painted.

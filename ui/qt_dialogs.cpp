@@ -1,13 +1,33 @@
 #include "ui/qt_dialogs.h"
 
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// The manual and the icon, compiled into the program.
+static void initialiseResources()
+{
+    Q_INIT_RESOURCE(teamtool);
+}
 
 namespace teamtool::ui {
 
 void QtDialogs::setParent(QWidget* parent, QString title)
 {
+    initialiseResources();
     m_parent = parent;
     m_title = std::move(title);
 }
@@ -51,6 +71,100 @@ std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+}
+
+bool QtDialogs::ask(const std::string& question)
+{
+    QMessageBox box(QMessageBox::Question, m_title, QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setObjectName("AskBox");
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
+{
+    QDialog dialog(m_parent);
+    dialog.setObjectName("PreviewDialog");
+    dialog.setWindowTitle("Preview of " + QString::fromStdString(preview.fileName));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* where = new QLabel(QString("%1, to be written in %2")
+                                 .arg(QString::fromStdString(preview.fileName),
+                                      QDir::toNativeSeparators(QString::fromStdString(preview.folder))),
+                             &dialog);
+    where->setObjectName("previewFile");
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* text = new QPlainTextEdit(QString::fromStdString(preview.text), &dialog);
+    text->setObjectName("previewText");
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setAccessibleName("Orders text");
+    text->setMinimumSize(480, 420);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    auto* create = buttons->addButton("C&reate Orders", QDialogButtonBox::AcceptRole);
+    auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    create->setObjectName("previewCreateOrders");
+    copy->setObjectName("previewCopy");
+    close->setObjectName("previewClose");
+    layout->addWidget(where);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    PreviewChoice choice = PreviewChoice::Close;
+    QObject::connect(create, &QPushButton::clicked, &dialog, [&] { choice = PreviewChoice::CreateOrders; dialog.accept(); });
+    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] { choice = PreviewChoice::Copy; dialog.accept(); });
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
+    dialog.exec();
+    return choice;
+}
+
+void QtDialogs::copyText(const std::string& text)
+{
+    QString copied = QString::fromStdString(text);
+#ifdef Q_OS_WIN
+    copied.replace('\n', "\r\n");  // the platform's line ends
+#endif
+    QGuiApplication::clipboard()->setText(copied);
+}
+
+void QtDialogs::notify(const std::string& text)
+{
+    if (m_noteSink)
+        m_noteSink(QString::fromStdString(text));
+}
+
+bool QtDialogs::openUrl(const std::string& url)
+{
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+}
+
+void QtDialogs::showManual(const std::string& page)
+{
+    QFile file(":/manual/" + QString::fromStdString(page) + ".md");
+    if (!file.open(QIODevice::ReadOnly)) {
+        msgBox("The manual page " + page + " is missing from this copy of TeamTool.");
+        return;
+    }
+    QDialog dialog(m_parent);
+    dialog.setObjectName("ManualDialog");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* browser = new QTextBrowser(&dialog);
+    browser->setObjectName("manualText");
+    browser->setMarkdown(QString::fromUtf8(file.readAll()));
+    browser->setOpenExternalLinks(true);
+    browser->setMinimumSize(640, 520);
+    dialog.setWindowTitle(browser->documentTitle().isEmpty() ? m_title : browser->documentTitle());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+void QtDialogs::about(const std::string& title, const std::string& text)
+{
+    QMessageBox::about(m_parent, QString::fromStdString(title), QString::fromStdString(text));
 }
 
 }  // namespace teamtool::ui

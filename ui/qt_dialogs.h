@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace teamtool::ui {
@@ -17,6 +19,16 @@ public:
 
     void msgBox(const std::string& text) override;
     std::optional<std::string> showOpen(const FileDialog& settings) override;
+    bool ask(const std::string& question) override;
+    PreviewChoice showPreview(const OrdersPreview& preview) override;
+    void copyText(const std::string& text) override;
+    void notify(const std::string& text) override;
+    bool openUrl(const std::string& url) override;
+    void showManual(const std::string& page) override;
+    void about(const std::string& title, const std::string& text) override;
+
+    // Where notes go: a label's text, shown for a few seconds. None: notes are dropped.
+    void setNoteSink(std::function<void(const QString&)> sink) { m_noteSink = std::move(sink); }
 
     // "Text Files (*.txt)|*.txt" as Qt writes a filter: "Text Files (*.txt)".
     static QString qtFilter(const std::string& filter);
@@ -24,6 +36,7 @@ public:
 private:
     QWidget* m_parent = nullptr;
     QString m_title;
+    std::function<void(const QString&)> m_noteSink;
 };
 
 }  // namespace teamtool::ui

@@ -101,7 +101,13 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
     painter->save();
     painter->setClipRect(option.rect);
-    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    if (selected)
+        painter->setPen(option.palette.color(QPalette::HighlightedText));
+    else if (foreground.canConvert<QBrush>())
+        painter->setPen(foreground.value<QBrush>().color());
+    else
+        painter->setPen(option.palette.color(QPalette::Text));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());
     painter->restore();
@@ -132,6 +138,13 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
             &QAbstractSlider::setValue);
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_frozen->verticalScrollBar(),
             &QAbstractSlider::setValue);
+    // A click on a heading sorts by that column, a second reverses, a third returns to
+    // the file's order. The frozen columns' headings belong to the frozen view.
+    for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
+        view->horizontalHeader()->setSectionsClickable(true);
+        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                &FrozenColumnsTableView::cycleSortOrder);
+    }
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
         if (column < m_frozenCount) {
             m_frozen->setColumnWidth(column, size);
@@ -148,6 +161,28 @@ void FrozenColumnsTableView::setModel(QAbstractItemModel* model)
     connect(model, &QAbstractItemModel::modelReset, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
     connect(model, &QAbstractItemModel::columnsInserted, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
     showOnlyFrozenColumns();
+}
+
+void FrozenColumnsTableView::cycleSortOrder(int column)
+{
+    if (!model())
+        return;
+    if (column != m_sortColumn) {
+        m_sortColumn = column;
+        m_sortOrder = Qt::AscendingOrder;
+    } else if (m_sortOrder == Qt::AscendingOrder) {
+        m_sortOrder = Qt::DescendingOrder;
+    } else {
+        m_sortColumn = -1;
+    }
+    for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
+        view->horizontalHeader()->setSortIndicatorShown(m_sortColumn >= 0);
+        view->horizontalHeader()->setSortIndicator(m_sortColumn, m_sortOrder);
+    }
+    if (m_sortColumn >= 0)
+        model()->sort(m_sortColumn, m_sortOrder);
+    else
+        emit fileOrderRequested();
 }
 
 void FrozenColumnsTableView::setFrozenColumns(int count)

@@ -72,6 +72,14 @@ public:
 
     void setModel(QAbstractItemModel* model) override;
     void setFrozenColumns(int count);
+    // The column the rows are sorted by, or -1 for the file's order.
+    int sortColumn() const { return m_sortColumn; }
+
+signals:
+    // A third click on the sorted column's heading: back to the file's order.
+    void fileOrderRequested();
+
+public:
     void setColumnWidthPixels(int column, int width);
     QTableView* frozenView() const { return m_frozen; }
 
@@ -83,9 +91,12 @@ protected:
 private:
     void updateFrozenGeometry();
     void showOnlyFrozenColumns();
+    void cycleSortOrder(int column);
 
     QTableView* m_frozen;
     int m_frozenCount = 0;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
 
 }  // namespace teamtool::ui

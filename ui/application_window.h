@@ -1,0 +1,46 @@
+#pragma once
+
+// The program's top-level window: the designed window (MainWindow) with the menu bar
+// above it, which grows the window by the menu's height and leaves the designed area
+// as it is. Files dropped on it are opened as the window model says.
+
+#include "app/frmteamtool.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+
+namespace teamtool::ui {
+
+class MainWindow;
+
+class ApplicationWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ApplicationWindow(FRMTEAMTOOL& form, QWidget* parent = nullptr);
+    ~ApplicationWindow() override;
+
+    MainWindow& form() const { return *m_form; }
+    // The note at the right of the menu bar ("The orders for ... are on the clipboard").
+    QLabel* noteLabel() const { return m_note; }
+    void showNote(const QString& text);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void updateMenus();
+
+    FRMTEAMTOOL& m_model;
+    MainWindow* m_form;
+    QLabel* m_note;
+    std::vector<std::pair<const MenuCommand*, QAction*>> m_actions;
+};
+
+}  // namespace teamtool::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+// An orders file read back: what this program wrote, line by line, as the selection
+// it came from. Used to carry last week's orders over into this week's window.
+
+#include "textio/result.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace teamtool {
+
+struct OrdersSlot {
+    std::string position;
+    std::string name;
+    bool captain = false;
+    bool penaltyTaker = false;
+};
+
+struct OrdersMarker {
+    int slot = 0;  // the main-side slot (1 to 10) of the player who marks
+    std::string target;
+    std::size_t line = 0;
+};
+
+struct ReadOrders {
+    std::string opponent, tactic, style, grudge, boost;
+    std::array<OrdersSlot, 11> mainSide;    // slots 0 to 10
+    std::vector<OrdersSlot> substitutes;    // slots 11 on
+    std::vector<OrdersMarker> markers;
+    std::string press, comments;            // one '\n' between lines
+};
+
+// Where and why a text is not an orders file this program wrote.
+struct OrdersFileError {
+    std::size_t line = 0;  // from 1; past the last line when the file ends early
+    std::string expected;  // what that line should hold
+    std::string found;     // what it holds; empty when the file ended
+    bool ended = false;
+};
+
+// The sentence for the user: "RDVvsCD.TXT is not an orders file: line 20 should read
+// "SUBS" but reads "GK Lane"."
+std::string describeOrdersFileError(const OrdersFileError& error, std::string_view fileName);
+
+// Reads text (UTF-8, any line ends) as an orders file.
+[[nodiscard]] Result<ReadOrders, OrdersFileError> readOrdersText(std::string_view text);
+
+}  // namespace teamtool

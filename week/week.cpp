@@ -1,0 +1,304 @@
+#include "week/week.h"
+
+#include "app/frmteamtool.h"
+#include "app/handlers.h"
+#include "squad/squad.h"
+#include "textio/encoding.h"
+#include "textio/files.h"
+#include "textio/numbers.h"
+#include "textio/trim.h"
+#include "week/orders_reader.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace teamtool {
+
+namespace {
+
+constexpr std::size_t kMaxOrdersFileBytes = std::size_t{1} << 20;
+
+std::string fileNameOf(const std::string& path)
+{
+    return utf8FromPath(pathFromUtf8(path).filename());
+}
+
+bool holdsSelection(const FRMTEAMTOOL& f)
+{
+    for (int i = 0; i < f.Text27.count(); ++i)
+        if (!isSlotEmpty(f, i))
+            return true;
+    return false;
+}
+
+// Every slot empty, no captain, penalty taker or marker, the total back to 0.
+void emptySquad(FRMTEAMTOOL& f)
+{
+    for (int k = 0; k < f.Check1.count(); ++k) {
+        f.Check1(k).setValue(0);  // raises Check1_Click, which hides the target
+        f.Text34(k).text.clear();
+    }
+    for (int i = 0; i < f.Option1.count(); ++i) {
+        f.Option1(i).setValue(false);
+        f.Option2(i).setValue(false);
+    }
+    for (int i = 0; i < f.Text27.count(); ++i) {
+        if (i != kGoalkeeperSlot)
+            f.Combo1(i).text.clear();  // the goalkeeper's slot keeps GK
+        f.Text27(i).text.clear();
+        f.Text28(i).text.clear();
+    }
+    f.Text30.text = "0";
+}
+
+// The list rows of the players the orders name, found in one pass over the lists:
+// for each name, its rows in list order. The first row not yet placed wins.
+class ListRows {
+public:
+    ListRows(const FRMTEAMTOOL& f, const ReadOrders& orders)
+    {
+        for (const OrdersSlot& slot : orders.mainSide)
+            m_rows.try_emplace(slot.name);
+        for (const OrdersSlot& slot : orders.substitutes)
+            m_rows.try_emplace(slot.name);
+        const auto& names = f.List2.items;
+        for (std::size_t row = 0; row < names.size(); ++row)
+            if (const auto it = m_rows.find(names[row]); it != m_rows.end())
+                it->second.push_back(static_cast<int>(row));
+    }
+
+    std::optional<int> take(const std::string& name)
+    {
+        auto& rows = m_rows[name];
+        if (rows.empty() || isBlank(name))
+            return std::nullopt;
+        const int row = rows.front();
+        rows.erase(rows.begin());
+        return row;
+    }
+
+private:
+    std::unordered_map<std::string, std::vector<int>> m_rows;
+};
+
+// Puts the player of list row `row` into slot as a pick would, with the orders' position.
+void place(FRMTEAMTOOL& f, int slot, int row, const std::string& position)
+{
+    const std::string& nsl = f.List3.items[static_cast<std::size_t>(row)];
+    if (slot != kGoalkeeperSlot)
+        f.Combo1(slot).text = position;
+    f.Text27(slot).text = f.List2.items[static_cast<std::size_t>(row)];
+    f.Text28(slot).text = nsl;
+    if (isOutfieldSlot(slot))
+        f.Text30.text = numberToText(readDecimalText(nsl) + readDecimalText(f.Text30.text));
+}
+
+std::string fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
+{
+    std::vector<std::string> notPlaced;
+    ListRows rows(f, orders);
+    emptySquad(f);
+    const auto placeSlot = [&](int slot, const OrdersSlot& read) {
+        if (const auto row = rows.take(read.name)) {
+            place(f, slot, *row, read.position);
+            return true;
+        }
+        notPlaced.push_back("slot " + std::to_string(slot) + ", " + read.name + ": not in this week's lists");
+        return false;
+    };
+    for (int i = 0; i < static_cast<int>(orders.mainSide.size()); ++i) {
+        const OrdersSlot& read = orders.mainSide[static_cast<std::size_t>(i)];
+        if (placeSlot(i, read)) {
+            if (read.captain && i < f.Option1.count())
+                f.Option1(i).setValue(true);
+            if (read.penaltyTaker && i < f.Option2.count())
+                f.Option2(i).setValue(true);
+        }
+    }
+    for (std::size_t k = 0; k < orders.substitutes.size(); ++k)
+        placeSlot(kFirstSubstituteSlot + static_cast<int>(k), orders.substitutes[k]);
+
+    for (const OrdersMarker& marker : orders.markers) {
+        const std::string& name = orders.mainSide[static_cast<std::size_t>(marker.slot)].name;
+        if (isSlotEmpty(f, marker.slot))
+            continue;  // named above already
+        if (!isMarkerPosition(f.Combo1(marker.slot).text)) {
+            notPlaced.push_back("slot " + std::to_string(marker.slot) + ", " + name + ": position \"" +
+                                f.Combo1(marker.slot).text + "\" cannot mark, so he is not a marker");
+            continue;
+        }
+        f.Text34(marker.slot - 1).text = marker.target;
+        f.Check1(marker.slot - 1).setValue(1);  // raises Check1_Click, which shows the target
+    }
+
+    f.Text29.text = orders.opponent;
+    f.Combo2.text = orders.tactic;
+    f.Combo3.text = orders.style;
+    f.Text32.text = orders.grudge;
+    f.Text33.text = orders.boost;
+    f.Text35.text = orders.press;
+    f.Text36.text = orders.comments;
+
+    std::string message;
+    for (const std::string& line : notPlaced)
+        message += "\n" + line;
+    return message;
+}
+
+std::optional<OrdersText> checkedOrders(FRMTEAMTOOL& f)
+{
+    if (auto checked = checkOrders(f); !checked) {
+        f.msgBox(describeOrdersError(checked.error()));
+        return std::nullopt;
+    }
+    auto built = buildOrders(f, markerCount(f));
+    if (!built) {
+        f.msgBox(describeOrdersError(built.error()));
+        return std::nullopt;
+    }
+    return std::move(built).value();
+}
+
+std::string percentEncoded(std::string_view text)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
+                                byte == '~';
+        if (unreserved) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ordersTextForReading(const OrdersText& orders)
+{
+    std::string text = windows1252ToUtf8(orders.bytes);
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            lines += text[i];
+    return lines;
+}
+
+std::string mailtoUrl(const OrdersText& orders)
+{
+    std::string_view subject = orders.fileName;
+    if (subject.ends_with(".TXT"))
+        subject.remove_suffix(4);
+    // Line breaks in a mail body are CR LF, whatever the platform.
+    return "mailto:?subject=" + percentEncoded(subject) + "&body=" + percentEncoded(windows1252ToUtf8(orders.bytes));
+}
+
+void fillFromOrders(FRMTEAMTOOL& f, const std::string& path)
+{
+    const std::string name = fileNameOf(path);
+    auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
+    if (!bytes) {
+        const FileError& error = bytes.error();
+        f.msgBox("The orders file \"" + path + "\" cannot be " +
+                 (error.code == FileErrorCode::CannotOpen ? "opened: " : "read: ") + error.reason + ".");
+        return;
+    }
+    if (bytes->find('\0') != std::string::npos) {
+        f.msgBox(name + " is not an orders file: it holds binary data.");
+        return;
+    }
+    const auto orders = readOrdersText(decodeTextFile(std::move(bytes).value()));
+    if (!orders) {
+        f.msgBox(describeOrdersFileError(orders.error(), name));
+        return;
+    }
+    if (holdsSelection(f) && !f.dialogs().ask("Replace the squad you have picked with the one in " + name + "?"))
+        return;
+    if (const std::string notPlaced = fillFrom(f, *orders); !notPlaced.empty())
+        f.msgBox("Filled from " + name + ", except:" + notPlaced);
+}
+
+void actionFillFromOrders_Click(FRMTEAMTOOL& f)
+{
+    FileDialog dialog;
+    dialog.kind = Kind::FileDialog;
+    dialog.name = "FillFromOrdersDialog";
+    dialog.flags = cdlOFNHideReadOnly;
+    dialog.cancelError = true;
+    dialog.filter = "Orders Files (*.TXT)|*.TXT";
+    dialog.initDir = utf8FromPath(ordersFolder(f));  // the team file's folder
+    if (auto path = f.dialogs().showOpen(dialog))
+        fillFromOrders(f, *path);
+}
+
+void actionPreviewOrders_Click(FRMTEAMTOOL& f)
+{
+    const auto orders = checkedOrders(f);
+    if (!orders)
+        return;
+    OrdersPreview preview;
+    preview.fileName = orders->fileName;
+    preview.folder = utf8FromPath(ordersFolder(f));
+    preview.text = ordersTextForReading(*orders);
+    switch (f.dialogs().showPreview(preview)) {
+    case PreviewChoice::CreateOrders:
+        f.Command1.click();  // exactly as the button: checks, writes, "Orders Built"
+        break;
+    case PreviewChoice::Copy:
+        f.dialogs().copyText(preview.text);
+        f.dialogs().notify("The orders for " + orders->fileName + " are on the clipboard");
+        break;
+    case PreviewChoice::Close:
+        break;
+    }
+}
+
+void actionCopyOrders_Click(FRMTEAMTOOL& f)
+{
+    if (const auto orders = checkedOrders(f)) {
+        f.dialogs().copyText(ordersTextForReading(*orders));
+        f.dialogs().notify("The orders for " + orders->fileName + " are on the clipboard");
+    }
+}
+
+void actionEmailOrders_Click(FRMTEAMTOOL& f)
+{
+    const auto created = createOrders(f);
+    if (!created) {
+        f.msgBox(describeOrdersError(created.error()));
+        return;
+    }
+    // The mail program opening is the confirmation; without one the manager is told
+    // where the file is, to send it by hand.
+    if (!f.dialogs().openUrl(mailtoUrl(*created))) {
+        const std::filesystem::path file = ordersFolder(f) / pathFromUtf8(created->fileName);
+        f.msgBox("No mail program answered. The orders are written to " + utf8FromPath(file) + ".");
+    }
+}
+
+void actionTeamFileFormat_Click(FRMTEAMTOOL& f)
+{
+    f.dialogs().showManual("team-file-format");
+}
+
+void actionAbout_Click(FRMTEAMTOOL& f)
+{
+    f.dialogs().about("About TeamTool", std::string("TeamTool ") + kTeamToolVersion +
+                                            "\n\nPrepares the weekly orders of a team in a play-by-mail football "
+                                            "league: load the team file the league sent, pick the squad and the "
+                                            "week's choices, and write the orders file the league's software "
+                                            "reads.");
+}
+
+}  // namespace teamtool
