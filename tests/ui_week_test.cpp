@@ -1,0 +1,267 @@
+// The manager's week through the real menus and widgets, offscreen: last week's orders
+// filled back in, the preview, the clipboard and the mail program, the Player Stats
+// grid at a glance, and files dropped on the window.
+
+#include "ui/application_window.h"
+#include "ui_test_support.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+using namespace teamtool;
+
+namespace {
+
+// Last week's orders for the example team, as this program wrote them; one marker's
+// name holds a comma.
+const QByteArray kLastWeek = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\ny\r\nY2\r\nY5\r\n"
+                             "GK Ashworth\r\nDS Bellamy\r\nCB Smith, John\r\nCB Okafor\r\nFB Hendry\r\n"
+                             "DS Doyle*\r\nDM McAllister\r\nCM Varga\r\nMF Fenwick\r\nWH Quinn#\r\nAM Baptiste\r\n"
+                             "SUBS\r\nW Reyes\r\nW Thornton\r\nS Kowalski\r\nS Delaney\r\nAS Iwobi\r\n"
+                             "Markers\r\nSmith, John,7\r\nOkafor,9\r\n"
+                             "Transfer Bids\r\nCut Players\r\nPress\r\nWe respect them.\r\nWe fear no one.\r\n"
+                             "Comments to Commish\r\nNone\r\n";
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers every Yes-or-No question that opens while it lives.
+class QuestionAnswerer {
+public:
+    explicit QuestionAnswerer(bool yes)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, yes] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->button(QMessageBox::No)) {
+                questions << box->text();
+                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        m_timer.start(10);
+    }
+    QStringList questions;
+
+private:
+    QTimer m_timer;
+};
+
+}  // namespace
+
+class WeeklyOrders : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    ui::QtDialogs m_dialogs;
+    std::unique_ptr<FRMTEAMTOOL> m_form;
+    std::unique_ptr<ui::ApplicationWindow> m_window;
+    QString m_lastWeek;
+    QUrl m_mailed;
+
+    template <class T = QWidget>
+    T* widget(const char* name) const
+    {
+        auto* found = m_window->findChild<T*>(name);
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    QAction* action(const char* name) const { return widget<QAction>(name); }
+    QString text(const char* box) const { return widget<QLineEdit>(box)->text(); }
+
+    void fillFrom(const QString& path)
+    {
+        testing::answerFileDialogWith(path);
+        action("actionFillFromOrders")->trigger();
+    }
+
+public slots:
+    void mailTo(const QUrl& url) { m_mailed = url; }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(m_dir.filePath("team.txt"));
+        QVERIFY(QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", m_dir.filePath("team.txt")));
+        m_lastWeek = m_dir.filePath("last-week.TXT");
+        testing::writeFile(m_lastWeek, kLastWeek.toStdString());
+        m_form = createMainWindow(m_dialogs);
+        m_window = std::make_unique<ui::ApplicationWindow>(*m_form);
+        m_dialogs.setParent(m_window.get(), m_window->windowTitle());
+        m_dialogs.setNoteSink([this](const QString& note) { m_window->showNote(note); });
+        m_window->show();
+        QTRY_VERIFY(m_window->findChild<QWidget*>("SSTab1"));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_form.reset();
+    }
+
+    void theMenusApplyOnlyWhereTheyCan()
+    {
+        for (const char* name : {"actionSelectFile", "actionLoadTeam", "actionQuit", "actionAbout"})
+            QVERIFY2(action(name)->isEnabled(), name);
+        for (const char* name : {"actionFillFromOrders", "actionPreviewOrders", "actionCopyOrders",
+                                 "actionEmailOrders", "actionCreateOrders"})
+            QVERIFY2(!action(name)->isEnabled(), name);
+        QCOMPARE(widget("FRMTEAMTOOL")->size(), QSize(750, 627));  // the designed area as designed
+        QVERIFY(m_window->height() > 627);
+
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        QVERIFY(!action("actionSelectFile")->isEnabled() && !action("actionLoadTeam")->isEnabled());
+        QVERIFY(action("actionFillFromOrders")->isEnabled() && action("actionCreateOrders")->isEnabled());
+    }
+
+    void lastWeeksOrdersFillTheWindowAndComeBackByteForByte()
+    {
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        testing::MessageBoxWatcher messages;
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+        QVERIFY(messages.texts.isEmpty());
+        QCOMPARE(text("Text30"), QString("146.4"));
+        QVERIFY(widget<QCheckBox>("Check1(1)")->isChecked());
+        QCOMPARE(text("Text34(1)"), QString("7"));  // "Smith, John" marks 7
+        QVERIFY(widget<QRadioButton>("Option1(5)")->isChecked());
+
+        action("actionCreateOrders")->trigger();
+        QTRY_COMPARE(messages.texts, QStringList{"Orders Built"});
+        QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
+    }
+
+    void playersGoneSinceLastWeekLeaveTheirSlotsEmptyAndAreNamed()
+    {
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        QByteArray changed = kLastWeek;
+        changed.replace("CM Varga", "CM Vargas").replace("S Kowalski", "S Kowalsky");
+        testing::writeFile(m_lastWeek, changed.toStdString());
+        testing::MessageBoxWatcher messages;
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(messages.texts.size(), 1);
+        QCOMPARE(messages.texts[0], QString("Filled from last-week.TXT, except:\n"
+                                            "slot 7, Vargas: not in this week's lists\n"
+                                            "slot 13, Kowalsky: not in this week's lists"));
+        QCOMPARE(text("Text27(7)"), QString());
+        QCOMPARE(text("Text27(13)"), QString());
+        QCOMPARE(text("Text27(14)"), QString("Delaney"));
+        QCOMPARE(text("Text30"), QString("134.2"));  // 146.4 less Varga's 12.2
+    }
+
+    void aForeignFileOrANoChangesNothing()
+    {
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        testing::MessageBoxWatcher messages;
+        fillFrom(m_dir.filePath("team.txt"));
+        QTRY_COMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].startsWith("team.txt is not an orders file: line 7 should read"),
+                 qPrintable(messages.texts[0]));
+        QCOMPARE(text("Text27(2)"), QString(" "));
+        QCOMPARE(text("Text29"), QString());
+
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+        QByteArray other = kLastWeek;
+        testing::writeFile(m_lastWeek, other.replace("\r\nCD\r\n", "\r\nEF\r\n").toStdString());
+        QuestionAnswerer no(false);
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(no.questions, QStringList{"Replace the squad you have picked with the one in last-week.TXT?"});
+        QCOMPARE(text("Text29"), QString("CD"));
+    }
+
+    void thePreviewShowsWhatCreateOrdersThenWrites()
+    {
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+        testing::MessageBoxWatcher messages;
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QTRY_VERIFY(QApplication::activeModalWidget() &&
+                        QApplication::activeModalWidget()->objectName() == "PreviewDialog");
+            QWidget* dialog = QApplication::activeModalWidget();
+            shown = dialog->findChild<QPlainTextEdit*>("previewText")->toPlainText();
+            dialog->findChild<QPushButton*>("previewCreateOrders")->click();
+        });
+        action("actionPreviewOrders")->trigger();
+        QTRY_COMPARE(messages.texts, QStringList{"Orders Built"});
+        QCOMPARE(shown.replace('\n', "\r\n").toLatin1(), readAll(m_dir.filePath("RDVvsCD.TXT")));
+    }
+
+    void copyAndMailHandTheOrdersOn()
+    {
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+        action("actionCopyOrders")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(kLastWeek).replace("\r\n", "\n"));
+        QVERIFY(!m_window->noteLabel()->text().isEmpty());
+
+        QFile::remove(m_dir.filePath("RDVvsCD.TXT"));
+        QDesktopServices::setUrlHandler("mailto", this, "mailTo");
+        testing::MessageBoxWatcher messages;
+        action("actionEmailOrders")->trigger();
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(m_mailed.toEncoded(),
+                 "mailto:?subject=RDVvsCD&body=" + kLastWeek.toPercentEncoding());
+        QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
+        QTest::qWait(50);
+        QVERIFY(messages.texts.isEmpty());  // the mail program opening is the confirmation
+    }
+
+    void theGridGreysWhoCannotPlayAndSortsByAHeading()
+    {
+        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        auto* grid = widget<QTableView>("MSFlexGrid1");
+        QAbstractItemModel* model = grid->model();
+        QCOMPARE(model->index(5, 1).data().toString(), QString("Price"));
+        QCOMPARE(model->index(5, 1).data(Qt::ToolTipRole).toString(), QString("Not selectable: WI 2"));
+        QVERIFY(model->index(5, 7).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(model->index(21, 0).data(Qt::ToolTipRole).toString(), QString("Not selectable: WI 1, WS 1"));
+        QVERIFY(!model->index(0, 1).data(Qt::ToolTipRole).isValid());
+
+        // NSL is a frozen column: its heading is the frozen view's.
+        QHeaderView* header = grid->findChild<QTableView*>("frozenColumns")->horizontalHeader();
+        const QPoint nsl(header->sectionViewportPosition(2) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nsl);
+        QCOMPARE(model->index(0, 2).data().toString(), QString("6.3"));
+        QCOMPARE(model->index(0, 1).data().toString(), QString("Pryce"));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nsl);
+        QCOMPARE(model->index(0, 2).data().toString(), QString("19.8"));
+        QCOMPARE(model->index(model->rowCount() - 1, 2).data().toString(), QString());  // empty cells last
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nsl);
+        QCOMPARE(model->index(0, 1).data().toString(), QString("Ashworth"));
+        QCOMPARE(m_form->MSFlexGrid1.textMatrix(1, 1), "Ashworth");  // the grid itself never moved
+    }
+
+    void aDroppedTeamFileLoads()
+    {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(m_dir.filePath("team.txt"))});
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &drop);
+        QVERIFY(!widget<QGroupBox>("Frame32")->isVisible());
+        QCOMPARE(text("Text1"), QString("Redvale Rovers"));
+    }
+};
+
+QTEST_MAIN(WeeklyOrders)
+#include "ui_week_test.moc"
