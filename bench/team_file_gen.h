@@ -29,6 +29,7 @@ public:
     int messages = 0;
     void msgBox(const std::string&) override { ++messages; }
     std::optional<std::string> showOpen(const FileDialog&) override { return std::nullopt; }
+    bool ask(const std::string&) override { return true; }  // replace the squad: yes
 };
 
 }  // namespace teamtool::bench

@@ -5,7 +5,10 @@
 #include "app/dialogs.h"
 #include "app/window.h"
 #include "bench/team_file_gen.h"
+#include "orders/orders.h"
+#include "ui/item_models.h"
 #include "ui/main_window.h"
+#include "week/week.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -17,6 +20,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -199,6 +204,62 @@ void BM_ScrollGrid(benchmark::State& state)
     w.widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
 }
 BENCHMARK(BM_ScrollGrid)->Unit(benchmark::kMicrosecond);
+
+// Last week's orders for the big team: its first sixteen players, as Create Orders
+// writes them, in a file of their own.
+std::string lastWeeksOrders(LoadedWindow& w)
+{
+    FRMTEAMTOOL& f = *w.form;
+    for (int i = 0; i < f.Text27.count(); ++i)
+        f.Command2(i).click();
+    for (int row = 0; row < 16; ++row)
+        f.List2.doubleClick(row);
+    f.Option1(3).setValue(true);
+    f.Option2(4).setValue(true);
+    f.Text29.text = "CD";
+    f.Combo2.text = "LB";
+    f.Combo3.text = "MC";
+    const auto orders = teamtool::buildOrders(f, 0);
+    const auto path = std::filesystem::temp_directory_path() / "teamtool_bench_last_week.TXT";
+    std::ofstream(path, std::ios::binary) << orders->bytes;
+    return path.string();
+}
+
+// Fill From Orders with 100,000 players in the lists, until the page is repainted.
+void BM_FillFromOrders(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    const std::string path = lastWeeksOrders(w);
+    for (auto _ : state) {
+        w.window.perform([&] { teamtool::fillFromOrders(*w.form, path); });
+        showChanges(w.window);
+    }
+    if (w.form->Text27(15).text.empty() || w.dialogs.messages != 0)
+        state.SkipWithError("the orders did not fill the squad");
+}
+BENCHMARK(BM_FillFromOrders)->Unit(benchmark::kMillisecond);
+
+// A click on a heading of the 100,000-row grid: sorted by NSL (numbers) or by Name
+// (texts in the user's locale), until repainted; the file's order is restored untimed.
+void BM_SortGrid(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    w.widget<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto* grid = w.widget<QAbstractItemView>("MSFlexGrid1");
+    auto* model = static_cast<teamtool::ui::GridModel*>(grid->model());
+    showChanges(w.window);
+    const int column = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        model->sort(column, Qt::AscendingOrder);
+        showChanges(w.window);
+        state.PauseTiming();
+        model->unsort();
+        showChanges(w.window);
+        state.ResumeTiming();
+    }
+    w.widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+}
+BENCHMARK(BM_SortGrid)->Arg(2)->Arg(1)->ArgName("column")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
