@@ -74,6 +74,10 @@ struct Control {
     bool bold = false;
     bool visible = true;
     bool enabled = true;
+    // What a screen reader calls the control ("Slot 3 name"), and for a label the
+    // control it names. The captions and texts above stay exactly as designed.
+    std::string accessibleName;
+    std::string buddy;
 
     // "Text27(3)", "Frame32": the name a control is known by everywhere.
     std::string fullName() const;
@@ -109,6 +113,7 @@ struct TextBox : Control {
     bool locked = false;     // read-only to the user; the program still writes it
     int maxLength = 0;       // 0: no limit
     bool multiLine = false;
+    bool tightMargins = false;  // its text runs close to its border, to show more of it
 };
 
 struct ComboBox : Control {

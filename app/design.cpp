@@ -58,31 +58,36 @@ struct Builder {
         add(Kind::Frame, frame, -1, "SSTab1", Game, {left, top, width, 765}, caption);
         const int boxLeft = (n == 13 || n == 24) ? 210 : 180;
         const bool startsFilled = n <= 4 || (n >= 6 && n <= 8);
-        add(Kind::TextBox, "Text" + std::to_string(n), -1, frame, Game,
-            {boxLeft, 240, width - boxLeft - 120, 405}, startsFilled ? "Text1" : "");
+        // The box fills its frame, and its text runs close to its border: the frames of
+        // the last row stand edge to edge, and their values must show whole.
+        auto& box = add(Kind::TextBox, "Text" + std::to_string(n), -1, frame, Game,
+                        {boxLeft, 240, width - boxLeft - 15, 405}, startsFilled ? "Text1" : "");
+        box.tightMargins = true;
     }
 
     void gamePage()
     {
         teamBox(1, "Team Name", 510, 810, 3435);
-        teamBox(8, "Team Abb", 3960, 810, 1185);
+        // The last frame of a row widens into the room to its right, for eight digits.
+        constexpr int kLastInRow = 1230;
+        teamBox(8, "Team Abb", 3960, 810, kLastInRow);
 
         teamBox(2, "Stadium Name", 480, 1620, 3435);
         teamBox(5, "Stadium Size", 3930, 1620, 1185);
         teamBox(9, "Base Att", 5130, 1620, 1155);
-        teamBox(22, "Season Att", 6300, 1620, 1155);
+        teamBox(22, "Season Att", 6300, 1620, kLastInRow);
 
         teamBox(4, "Morale", 480, 2400, 1005);
         teamBox(3, "CMA", 1500, 2400, 1005);
         teamBox(6, "GC", 2520, 2400, 705);
-        teamBox(7, "Boost", 3240, 2400, 705);
+        teamBox(7, "Boost", 3240, 2400, kLastInRow);
 
         teamBox(10, "Scout Nsl", 450, 3180, 885);
         teamBox(13, "Scout Wage", 1350, 3180, 1185);
         teamBox(12, "Physio Nsl", 2550, 3180, 975);
         teamBox(14, "Physio Wage", 3540, 3180, 1155);
         teamBox(11, "Coach Nsl", 4710, 3180, 975);
-        teamBox(15, "Coach Wage", 5700, 3180, 1155);
+        teamBox(15, "Coach Wage", 5700, 3180, kLastInRow);
 
         teamBox(16, "Cash", 450, 3960, 1155);
         teamBox(19, "EB", 1620, 3960, 795);
@@ -93,12 +98,13 @@ struct Builder {
         teamBox(20, "OD Intrest", 6270, 3960, 1155);
         teamBox(26, "Transfers", 7440, 3960, 1155);
         teamBox(25, "Fines", 8610, 3960, 1185);
-        teamBox(24, "Bonus", 9810, 3960, 1155);
+        teamBox(24, "Bonus", 9810, 3960, kLastInRow);
     }
 
     void playerStatsPage()
     {
         auto& grid = add(Kind::Grid, "MSFlexGrid1", -1, "SSTab1", PlayerStats, {342, 450, 10845, 8775});
+        grid.accessibleName = "Player Stats";
         grid.rows = 10;
         grid.cols = 31;
         grid.fixedRows = 1;
@@ -120,50 +126,66 @@ struct Builder {
                                                     {"Label4", "SP", "List4", 3480, 585},
                                                     {"Label5", "MAX SP", "List5", 4050, 615}}};
         for (const auto& c : columns)
-            add(Kind::Label, c.label, -1, "SSTab1", SelectTeam, {c.left, 450, c.width, 255}, c.caption);
+            add(Kind::Label, c.label, -1, "SSTab1", SelectTeam, {c.left, 450, c.width, 255}, c.caption).buddy = c.list;
         for (const auto& c : columns)
-            add(Kind::ListBox, c.list, -1, "SSTab1", SelectTeam, {c.left, 750, c.width, 8385 - 750});
+            add(Kind::ListBox, c.list, -1, "SSTab1", SelectTeam, {c.left, 750, c.width, 8385 - 750}).accessibleName =
+                c.caption;
 
         add(Kind::Label, "Label6", -1, "SSTab1", SelectTeam, {6180, 570, 1335, 330}, "Main Side").fontSize =
             13.5;
         add(Kind::Label, "Label7", -1, "SSTab1", SelectTeam, {6120, 4320, 735, 330}, "Subs").fontSize = 13.5;
-        add(Kind::Label, "Label8", -1, "SSTab1", SelectTeam, {6930, 4320, 705, 255}, "Tot NSL");
+        add(Kind::Label, "Label8", -1, "SSTab1", SelectTeam, {6930, 4320, 705, 255}, "Tot NSL").buddy = "Text30";
 
         for (int i = 0; i < 16; ++i) {
             const int top = slotTop(i);
-            add(Kind::CommandButton, "Command2", i, "SSTab1", SelectTeam, {4710, top, 615, kBoxHeight}, "Clear");
+            const std::string slot = "slot " + std::to_string(i);
+            add(Kind::CommandButton, "Command2", i, "SSTab1", SelectTeam, {4710, top, 615, kBoxHeight}, "Clear")
+                .accessibleName = "Clear " + slot;
             auto& combo = add(Kind::ComboBox, "Combo1", i, "SSTab1", SelectTeam, {5370, top, 735, kBoxHeight},
                               i == 0 ? "GK" : " ");
             combo.locked = i == 0;
+            combo.accessibleName = "Slot " + std::to_string(i) + " position";
             auto& name = add(Kind::TextBox, "Text27", i, "SSTab1", SelectTeam, {6090, top, 1545, kBoxHeight},
                              i <= 1 ? "" : " ");
             name.locked = i <= 10;
+            name.accessibleName = "Slot " + std::to_string(i) + " name";
             auto& nsl = add(Kind::TextBox, "Text28", i, "SSTab1", SelectTeam, {7650, top, 555, kBoxHeight}, " ");
             nsl.locked = i <= 10;
+            nsl.accessibleName = "Slot " + std::to_string(i) + " NSL";
         }
-        add(Kind::TextBox, "Text30", -1, "SSTab1", SelectTeam, {7650, 4290, 600, kBoxHeight}, "0");
+        add(Kind::TextBox, "Text30", -1, "SSTab1", SelectTeam, {7650, 4290, 600, kBoxHeight}, "0").accessibleName =
+            "Tot NSL";
 
         // Captain and penalty taker: one button per main-side slot, the goalkeeper's hidden.
         constexpr int kRoleFrameTop = 600;
         const int roleFrameHeight = slotTop(10) + kBoxHeight + 90 - kRoleFrameTop;
         add(Kind::Frame, "Frame27", -1, "SSTab1", SelectTeam, {8190, kRoleFrameTop, 465, roleFrameHeight}, "Cap");
-        for (int i = 0; i <= 10; ++i)
-            add(Kind::OptionButton, "Option1", i, "Frame27", SelectTeam,
-                {105, slotTop(i) - kRoleFrameTop, 255, kBoxHeight})
-                .visible = i != 0;
+        for (int i = 0; i <= 10; ++i) {
+            auto& captain = add(Kind::OptionButton, "Option1", i, "Frame27", SelectTeam,
+                                {105, slotTop(i) - kRoleFrameTop, 255, kBoxHeight});
+            captain.visible = i != 0;
+            captain.accessibleName = "Captain, slot " + std::to_string(i);
+        }
         add(Kind::Frame, "Frame28", -1, "SSTab1", SelectTeam, {8640, kRoleFrameTop, 435, roleFrameHeight}, "Pen");
-        for (int i = 0; i <= 10; ++i)
-            add(Kind::OptionButton, "Option2", i, "Frame28", SelectTeam,
-                {90, slotTop(i) - kRoleFrameTop, 255, kBoxHeight})
-                .visible = i != 0;
+        for (int i = 0; i <= 10; ++i) {
+            auto& penalties = add(Kind::OptionButton, "Option2", i, "Frame28", SelectTeam,
+                                  {90, slotTop(i) - kRoleFrameTop, 255, kBoxHeight});
+            penalties.visible = i != 0;
+            penalties.accessibleName = "Penalty taker, slot " + std::to_string(i);
+        }
 
         // Markers: one box and its target for each outfield slot 1 to 10.
         add(Kind::Frame, "Frame35", -1, "SSTab1", SelectTeam, {9090, kRoleFrameTop, 2025, roleFrameHeight},
             "Marker");
         for (int j = 0; j < 10; ++j) {
             const int top = slotTop(j + 1) - kRoleFrameTop;
-            add(Kind::CheckBox, "Check1", j, "Frame35", SelectTeam, {120, top, 255, kBoxHeight});
-            add(Kind::TextBox, "Text34", j, "Frame35", SelectTeam, {420, top, 1485, kBoxHeight}).visible = false;
+            // Marker j belongs to slot j + 1.
+            const std::string slot = "slot " + std::to_string(j + 1);
+            add(Kind::CheckBox, "Check1", j, "Frame35", SelectTeam, {120, top, 255, kBoxHeight}).accessibleName =
+                "Marker, " + slot;
+            auto& target = add(Kind::TextBox, "Text34", j, "Frame35", SelectTeam, {420, top, 1485, kBoxHeight});
+            target.visible = false;
+            target.accessibleName = "Marker target, " + slot;
         }
 
         auto twoCharacterBox = [this](const char* frame, const char* caption, const char* box, int left, int top,

@@ -26,10 +26,13 @@ struct ControlSpec {
     bool locked = false;
     int maxLength = 0;
     bool multiLine = false;
+    bool tightMargins = false;  // a text box whose text runs close to its border
     double fontSize = 0;
     bool bold = false;
     int rows = 0, cols = 0, fixedRows = 0, fixedCols = 0;  // grid shape
     std::vector<std::string> tabs;  // tab captions of a tab control
+    std::string accessibleName;      // what a screen reader calls it; empty: its caption, or its frame's
+    std::string buddy;               // a label's: the control it names
 
     std::string fullName() const;
 };

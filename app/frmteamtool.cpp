@@ -2,6 +2,7 @@
 
 #include "app/design.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +32,7 @@ std::unique_ptr<Control> makeControl(const ControlSpec& spec)
         box->locked = spec.locked;
         box->maxLength = spec.maxLength;
         box->multiLine = spec.multiLine;
+        box->tightMargins = spec.tightMargins;
         control = std::move(box);
         break;
     }
@@ -85,6 +87,14 @@ std::unique_ptr<Control> makeControl(const ControlSpec& spec)
     control->bold = spec.bold;
     control->visible = spec.visible;
     control->enabled = spec.enabled;
+    control->accessibleName = spec.accessibleName;
+    control->buddy = spec.buddy;
+    // A box or button without a caption of its own is named by its frame's caption:
+    // "Team Name", "Opponent".
+    if (control->accessibleName.empty() && !spec.container.empty() && control->caption.empty())
+        for (const ControlSpec& frame : designTimeControls())
+            if (frame.kind == Kind::Frame && frame.name == spec.container)
+                control->accessibleName = frame.caption;
     return control;
 }
 
@@ -119,6 +129,48 @@ bool FRMTEAMTOOL::applies(const MenuCommand& command) const
         return loaded;
     }
     return false;
+}
+
+std::vector<Control*> FRMTEAMTOOL::focusOrder(int page) const
+{
+    struct Placed {
+        Control* control;
+        int left;
+        int top;
+    };
+    std::vector<Placed> placed;
+    for (const auto& control : m_controls) {
+        const Kind kind = control->kind;
+        const bool takesFocus = kind == Kind::TextBox || kind == Kind::ComboBox || kind == Kind::ListBox ||
+                                kind == Kind::CheckBox || kind == Kind::OptionButton ||
+                                kind == Kind::CommandButton || kind == Kind::Grid;
+        if (!takesFocus || !control->enabled || control->page != page)
+            continue;
+        // Where it stands on the page: its own place plus that of the frames it is in.
+        int left = control->geometry.left;
+        int top = control->geometry.top;
+        for (const Control* c = find(control->container); c && c->kind == Kind::Frame; c = find(c->container)) {
+            left += c->geometry.left;
+            top += c->geometry.top;
+        }
+        placed.push_back({control.get(), left, top});
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.top < b.top; });
+    // Controls whose tops lie within a box's height of a row's first stand in that row.
+    constexpr int kRowTolerance = 150;
+    std::vector<Control*> order;
+    for (std::size_t start = 0; start < placed.size();) {
+        std::size_t end = start + 1;
+        while (end < placed.size() && placed[end].top <= placed[start].top + kRowTolerance)
+            ++end;
+        std::stable_sort(placed.begin() + static_cast<std::ptrdiff_t>(start),
+                         placed.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](const Placed& a, const Placed& b) { return a.left < b.left; });
+        for (std::size_t k = start; k < end; ++k)
+            order.push_back(placed[k].control);
+        start = end;
+    }
+    return order;
 }
 
 Control* FRMTEAMTOOL::find(std::string_view name, int index) const

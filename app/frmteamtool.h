@@ -48,6 +48,11 @@ public:
     MenuCommand* findMenuCommand(std::string_view name) const;
     bool applies(const MenuCommand& command) const;
 
+    // The controls of a tab page (or, for page -1, of the file selection) that the
+    // keyboard reaches, in the order it does: rows top to bottom, left to right within
+    // a row, as they stand on the page.
+    std::vector<Control*> focusOrder(int page) const;
+
     // The team page's boxes Text1 to Text26.
     TextBox& Text(int number) { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
     const TextBox& Text(int number) const { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }

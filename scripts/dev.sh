@@ -79,6 +79,7 @@ pages)
     build default
     ./build/ui/teamtool_render_pages docs
     ./build/ui/teamtool_render_pages docs examples/team.txt
+    ./build/ui/teamtool_render_pages --dark docs examples/team.txt
     ;;
 package)
     deps dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick

@@ -84,15 +84,29 @@ void MainWindow::buildWidgets(bool tabbedPages)
             widget->setFont(font);
         }
         place(widget, *control, yOffset);
-        // A box or button without a caption of its own is named by its frame's caption,
-        // so that a screen reader can say what it is: "Team Name", "Cap 5".
-        const Control* frame = m_form.find(control->container);
-        if (control->caption.empty() && frame && frame->kind == Kind::Frame)
-            widget->setAccessibleName(qt(frame->caption) +
-                                      (control->index >= 0 ? ' ' + QString::number(control->index) : QString()));
+        if (!control->accessibleName.empty())
+            widget->setAccessibleName(qt(control->accessibleName));
         m_widgets.emplace(control->fullName(), widget);
         m_bound.push_back({control.get(), widget, yOffset, control->geometry});
         connectControl(*control, widget);
+    }
+
+    // Labels name the box beside them, and the keyboard goes row by row on each page.
+    for (const auto& control : m_form.controls())
+        if (!control->buddy.empty() && onTabbedPages(*control) == tabbedPages)
+            if (auto* label = qobject_cast<QLabel*>(this->control(control->fullName())))
+                label->setBuddy(this->control(control->buddy));
+    std::vector<int> pages = {-1};
+    if (tabbedPages)
+        pages = {0, 1, 2, 3};
+    for (const int page : pages) {
+        QWidget* previous = nullptr;
+        for (const Control* control : m_form.focusOrder(page)) {
+            QWidget* next = this->control(control->fullName());
+            if (previous && next)
+                QWidget::setTabOrder(previous, next);
+            previous = next ? next : previous;
+        }
     }
 }
 
@@ -149,6 +163,8 @@ QWidget* MainWindow::createWidget(const Control& control, QWidget* parent)
         }
         auto* edit = new QLineEdit(parent);
         edit->setReadOnly(box.locked);
+        if (box.tightMargins)
+            edit->setTextMargins(-2, 0, -2, 0);  // Qt's own two pixels each side go to the text
         if (box.maxLength > 0)
             edit->setMaxLength(box.maxLength);
         return edit;

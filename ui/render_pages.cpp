@@ -1,15 +1,18 @@
 // Renders the window to PNG files, for the README's pictures:
-//   teamtool_render_pages OUTDIR [TEAMFILE]
+//   teamtool_render_pages [--dark] OUTDIR [TEAMFILE]
 // Without a team file it renders the start; with one it loads it, picks the first
 // sixteen selectable players, makes the week's other choices and renders each of the
-// four pages.
+// four pages. With --dark, in the Fusion style with a dark palette, as a dark desktop
+// shows it, and only the Select Team page (select-team-dark.png).
 
 #include "app/window.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <string>
@@ -39,8 +42,27 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool dark = argc > 1 && std::string(argv[1]) == "--dark";
+    if (dark) {
+        --argc;
+        ++argv;
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(45, 45, 48));
+        palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        palette.setColor(QPalette::Base, QColor(30, 30, 32));
+        palette.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+        palette.setColor(QPalette::Text, QColor(230, 230, 230));
+        palette.setColor(QPalette::Button, QColor(55, 55, 58));
+        palette.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        palette.setColor(QPalette::HighlightedText, Qt::white);
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+        QApplication::setPalette(palette);
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR [TEAMFILE]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--dark] OUTDIR [TEAMFILE]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -71,6 +93,11 @@ int main(int argc, char** argv)
     f.Combo2.text = "LB";
     f.Combo3.text = "MC";
     const char* pages[] = {"game.png", "player-stats.png", "select-team.png", "press-and-comments.png"};
+    if (dark) {
+        f.SSTab1.tab = 2;
+        window.refresh();
+        return save(window, out.filePath("select-team-dark.png")) ? 0 : 1;
+    }
     for (int page = 0; page < 4; ++page) {
         f.SSTab1.tab = page;
         window.refresh();

@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,8 +11,47 @@
 
 namespace teamtool::ui {
 
+namespace {
+
+// What assistive technology is told of a ModelComboBox: its value is the text it shows,
+// listed or not (a lone blank reads as empty), where Qt's own reads the current entry.
+class ModelComboAccessible : public QAccessibleWidget {
+public:
+    explicit ModelComboAccessible(ModelComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return combo()->shownText().trimmed();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            combo()->showPopup();
+    }
+
+private:
+    ModelComboBox* combo() const { return static_cast<ModelComboBox*>(widget()); }
+};
+
+QAccessibleInterface* modelComboAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ModelComboBox::staticMetaObject.className()))
+        if (auto* combo = qobject_cast<ModelComboBox*>(object))
+            return new ModelComboAccessible(combo);
+    return nullptr;
+}
+
+}  // namespace
+
 ModelComboBox::ModelComboBox(QWidget* parent) : QComboBox(parent)
 {
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(modelComboAccessible), true);
+    Q_UNUSED(accessibleFactoryInstalled);
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -25,6 +66,8 @@ void ModelComboBox::setShownText(const QString& text)
     const QSignalBlocker blocker(this);
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     update();
+    QAccessibleValueChangeEvent changed(this, text.trimmed());
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ModelComboBox::showPopup()
@@ -37,7 +80,8 @@ void ModelComboBox::showPopup()
 void ModelComboBox::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
-    painter.setPen(palette().color(QPalette::Text));
+    // Drawn as a button, so in the button's text colour: readable in any palette.
+    painter.setPen(palette().color(isEditable() ? QPalette::Text : QPalette::ButtonText));
     QStyleOptionComboBox option;
     initStyleOption(&option);
     option.currentText = m_text;

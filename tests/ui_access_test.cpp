@@ -1,0 +1,192 @@
+// What a screen reader and a keyboard user get, and what fits: every control named,
+// the combos' values, the tab order, the Game page's values shown whole at any scale,
+// and the custom-painted controls in a dark palette.
+
+#include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <set>
+
+using namespace teamtool;
+
+namespace {
+
+QString accessibleValue(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Value) : QString("(no interface)");
+}
+
+// True when some pixel is magenta, or magenta blended into a grey (antialiased text).
+bool holdsMagenta(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() - c.green() > 80 && c.blue() - c.green() > 80)
+                return true;
+        }
+    return false;
+}
+
+// True when the box shows text from its first character to its last.
+bool showsWhole(QLineEdit* box, const QString& text)
+{
+    const QString kept = box->text();
+    box->setText(text);
+    box->end(false);
+    const bool whole = box->cursorPositionAt(QPoint(1, box->height() / 2)) == 0 &&
+                       box->inputMethodQuery(Qt::ImCursorRectangle).toRect().right() < box->contentsRect().right();
+    box->setText(kept);
+    box->home(false);
+    return whole;
+}
+
+}  // namespace
+
+class Accessibility : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::ShownWindow> m_w;
+
+private slots:
+    void init()
+    {
+        m_w = std::make_unique<testing::ShownWindow>();
+        m_w->window.openTeamFile(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QVERIFY(m_w->widget<QTabWidget>("SSTab1")->isVisible());
+    }
+
+    void cleanup() { m_w.reset(); }
+
+    void everyControlThatShowsOrTakesAValueHasANameOfItsOwnOnItsPage()
+    {
+        auto* tabs = m_w->widget<QTabWidget>("SSTab1");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            std::set<QString> names;
+            for (QWidget* widget : tabs->widget(page)->findChildren<QWidget*>()) {
+                const bool takesValue = qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                                        qobject_cast<QAbstractButton*>(widget) ||
+                                        (qobject_cast<QAbstractItemView*>(widget) && widget->objectName() != "frozenColumns" &&
+                                         !widget->objectName().isEmpty()) ||
+                                        qobject_cast<QPlainTextEdit*>(widget);
+                if (!takesValue || !widget->isVisible() || widget->objectName().isEmpty())
+                    continue;
+                const QString name = widget->accessibleName().isEmpty()
+                                         ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name)
+                                         : widget->accessibleName();
+                QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+                QVERIFY2(names.insert(name).second, qPrintable(widget->objectName() + ": " + name + " twice"));
+            }
+        }
+        QCOMPARE(m_w->widget("Text27(3)")->accessibleName(), QString("Slot 3 name"));
+        QCOMPARE(m_w->widget("Command2(3)")->accessibleName(), QString("Clear slot 3"));
+        QCOMPARE(m_w->widget("Text34(2)")->accessibleName(), QString("Marker target, slot 3"));
+        QCOMPARE(m_w->widget("List5")->accessibleName(), QString("MAX SP"));
+        QCOMPARE(m_w->widget("MSFlexGrid1")->accessibleName(), QString("Player Stats"));
+        QCOMPARE(m_w->widget<QLabel>("Label8")->buddy(), m_w->widget("Text30"));
+    }
+
+    void aComboSaysTheTextItShows()
+    {
+        QCOMPARE(accessibleValue(m_w->widget("Combo1(0)")), QString("GK"));
+        QCOMPARE(accessibleValue(m_w->widget("Combo2")), QString());  // " " is read as empty
+        m_w->form->Combo1(4).text = "XX";                              // a text not in its list
+        m_w->window.refresh();
+        QCOMPARE(accessibleValue(m_w->widget("Combo1(4)")), QString("XX"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_w->widget("Combo1(4)"))->text(QAccessible::Name),
+                 QString("Slot 4 position"));
+    }
+
+    void theSelectTeamPageIsTabbedRowByRow()
+    {
+        m_w->widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+        QStringList order;
+        QWidget* start = m_w->widget("List1");
+        QWidget* at = start;
+        do {
+            if (at->isVisible() && at->focusPolicy() & Qt::TabFocus && !at->objectName().isEmpty())
+                order << at->objectName();
+            at = at->nextInFocusChain();
+        } while (at != start && order.size() < 200);
+        QStringList expected = {"List1", "List2", "List3", "List4", "List5",
+                                "Command2(0)", "Combo1(0)", "Text27(0)", "Text28(0)"};
+        for (int slot = 1; slot <= 10; ++slot)
+            expected << QString("Command2(%1)").arg(slot) << QString("Combo1(%1)").arg(slot)
+                     << QString("Text27(%1)").arg(slot) << QString("Text28(%1)").arg(slot)
+                     << QString("Option1(%1)").arg(slot) << QString("Option2(%1)").arg(slot)
+                     << QString("Check1(%1)").arg(slot - 1);
+        expected << "Text30";
+        for (int slot = 11; slot <= 15; ++slot)
+            expected << QString("Command2(%1)").arg(slot) << QString("Combo1(%1)").arg(slot)
+                     << QString("Text27(%1)").arg(slot) << QString("Text28(%1)").arg(slot);
+        expected << "Text29" << "Combo2" << "Combo3" << "Text32" << "Text33" << "Command1";
+        QCOMPARE(order.mid(0, expected.size()), expected);
+    }
+
+    void theGamePageShowsItsValuesWholeAndNoFramesOverlap()
+    {
+        auto* page = m_w->widget<QTabWidget>("SSTab1")->widget(0);
+        const QList<QGroupBox*> frames = page->findChildren<QGroupBox*>();
+        for (QGroupBox* frame : frames) {
+            auto* box = frame->findChild<QLineEdit*>();
+            QVERIFY(box);
+            QVERIFY2(showsWhole(box, box->text()),
+                     qPrintable(QString("%1 cuts off %2: %3 px wide, the text %4 px")
+                                    .arg(box->objectName(), box->text())
+                                    .arg(box->width())
+                                    .arg(box->fontMetrics().horizontalAdvance(box->text()))));
+            // Eight characters wherever the row leaves the frame room to its right.
+            bool roomToTheRight = frame->geometry().right() + 8 < page->width();
+            for (QGroupBox* other : frames) {
+                if (other != frame)
+                    QVERIFY2(!frame->geometry().intersects(other->geometry()),
+                             qPrintable(frame->objectName() + " overlaps " + other->objectName()));
+                if (other->y() == frame->y() && other->x() > frame->x() &&
+                    other->x() - frame->geometry().right() < 8)
+                    roomToTheRight = false;
+            }
+            if (roomToTheRight)
+                QVERIFY2(showsWhole(box, "00000000"), qPrintable(box->objectName() + " shows fewer than 8 digits"));
+        }
+    }
+
+    void aDarkPaletteColoursTheCustomPaintedText()
+    {
+        const QColor magenta(255, 0, 255);
+        QPalette dark = QStyleFactory::create("Fusion")->standardPalette();
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Button, QColor(50, 50, 50));
+        dark.setColor(QPalette::Text, magenta);
+        dark.setColor(QPalette::ButtonText, magenta);
+        for (const char* name : {"Combo1(0)", "List2"}) {
+            QWidget* widget = m_w->widget(name);
+            widget->setStyle(QStyleFactory::create("Fusion"));
+            widget->setPalette(dark);
+            m_w->widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+            QVERIFY2(holdsMagenta(widget->grab().toImage()), name);
+        }
+        QWidget* grid = m_w->widget("MSFlexGrid1");
+        m_w->widget<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        for (QWidget* view : {grid, grid->findChild<QWidget*>("frozenColumns")})
+            view->setPalette(dark);
+        QVERIFY(holdsMagenta(grid->grab().toImage()));
+    }
+};
+
+QTEST_MAIN(Accessibility)
+#include "ui_access_test.moc"
