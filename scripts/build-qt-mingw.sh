@@ -4,7 +4,8 @@
 # and only what TeamTool needs: Core, Gui, Widgets, Test, the windows and offscreen
 # platform plugins and the Windows styles. The result goes into a cache folder keyed
 # on the Qt version and these options, and is reused while it is there:
-#   scripts/build-qt-mingw.sh        prints the cache folder, building it first if need be
+#   scripts/build-qt-mingw.sh            prints the cache folder, building it first if need be
+#   scripts/build-qt-mingw.sh --cached   prints it when it is there already; fails otherwise
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,6 +33,7 @@ if [ -f "$PREFIX/.complete" ]; then
     echo "$PREFIX"
     exit 0
 fi
+[ "${1:-}" = --cached ] && exit 1
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

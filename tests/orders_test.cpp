@@ -15,8 +15,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
+#endif
 #include <unistd.h>
 
 namespace teamtool {
@@ -405,7 +407,9 @@ TEST_F(CreateOrders, AFolderOfTheTargetsNameInTheWayIsReportedAndLeftAlone)
     EXPECT_EQ(filesIn(folder), std::set<std::string>{"ABvsCD.TXT"});
 }
 
-TEST_F(CreateOrders, AWriteThatFailsHalfWayLeavesTheEarlierFileIntactAndNoTemporaryFile)
+#ifndef _WIN32
+// A file size limit makes the write fail half-way; Windows has no such limit.
+TEST_F(CreateOrders, OnPosixAWriteThatFailsHalfWayLeavesTheEarlierFileIntactAndNoTemporaryFile)
 {
     f.Text35.text = "first press";
     EXPECT_EQ(press(), "Orders Built");
@@ -427,6 +431,25 @@ TEST_F(CreateOrders, AWriteThatFailsHalfWayLeavesTheEarlierFileIntactAndNoTempor
     EXPECT_EQ(written(), earlier);
     EXPECT_EQ(filesIn(folder), std::set<std::string>{"ABvsCD.TXT"});
 }
+#endif
+
+#ifdef _WIN32
+// A read-only file is the Windows attribute; as root on POSIX nothing is read-only.
+TEST_F(CreateOrders, OnWindowsAReadOnlyOrdersFileIsRefusedAndKept)
+{
+    EXPECT_EQ(press(), "Orders Built");
+    const std::string earlier = written();
+    fs::permissions(folder / "ABvsCD.TXT", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    f.Text35.text = "changed";
+    const std::string message = press();
+    fs::permissions(folder / "ABvsCD.TXT", fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(message.starts_with("Orders not written: ABvsCD.TXT in ")) << message;
+    EXPECT_NE(message.find("cannot be replaced"), std::string::npos) << message;
+    EXPECT_EQ(written(), earlier);
+    EXPECT_EQ(filesIn(folder), std::set<std::string>{"ABvsCD.TXT"});
+}
+#endif
 
 }  // namespace
 }  // namespace teamtool

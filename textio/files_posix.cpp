@@ -1,0 +1,135 @@
+// Replacing a file all or nothing on POSIX systems: the new bytes go to a temporary
+// file beside the target, reach the disk (fsync), and only then take the target's
+// name (rename).
+
+#include "textio/files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace teamtool {
+
+namespace {
+
+std::string reason(int error)
+{
+    return std::strerror(error);
+}
+
+FileError fileError(FileErrorCode code, std::string reasonText, const std::filesystem::path& folder,
+                    std::string fileName)
+{
+    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reasonText)};
+}
+
+// Closes the descriptor and removes the temporary file, whatever happened before.
+class TemporaryFile {
+public:
+    TemporaryFile(int fd, std::filesystem::path path) : m_fd(fd), m_path(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_kept)
+            ::unlink(m_path.c_str());
+    }
+
+    int fd() const { return m_fd; }
+    const std::filesystem::path& path() const { return m_path; }
+
+    // Closes the file; false with errno set when the close reports an error.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+    void keep() { m_kept = true; }
+
+private:
+    int m_fd;
+    std::filesystem::path m_path;
+    bool m_kept = false;
+};
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
+                                    std::string_view bytes)
+{
+    const std::filesystem::path target = folder / pathFromUtf8(fileName);
+
+    struct stat folderStat {};
+    if (::stat(folder.c_str(), &folderStat) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return fileError(FileErrorCode::FolderMissing, {}, folder, fileName);
+        return fileError(FileErrorCode::FolderUnreachable, reason(errno), folder, fileName);
+    }
+    if (!S_ISDIR(folderStat.st_mode))
+        return fileError(FileErrorCode::NotAFolder, {}, folder, fileName);
+
+    // What stands under the target's name now. A replaced file keeps its permissions,
+    // and one the user made read-only is not replaced.
+    struct stat targetStat {};
+    const bool targetExists = ::lstat(target.c_str(), &targetStat) == 0;
+    if (targetExists && S_ISDIR(targetStat.st_mode))
+        return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+    if (targetExists && S_ISREG(targetStat.st_mode) && ::access(target.c_str(), W_OK) != 0)
+        return fileError(FileErrorCode::ReadOnly, reason(errno), folder, fileName);
+
+    // A name of our own in the same folder, so that the rename stays on one file system.
+    int fd = -1;
+    std::filesystem::path temporary;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder / ("." + fileName + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) +
+                              ".tmp");
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return fileError(FileErrorCode::CannotCreate, reason(errno), folder, fileName);
+    }
+    if (fd < 0)
+        return fileError(FileErrorCode::CannotCreate, reason(EEXIST), folder, fileName);
+    TemporaryFile file(fd, temporary);
+
+    if (targetExists && S_ISREG(targetStat.st_mode))
+        ::fchmod(file.fd(), targetStat.st_mode & 07777);  // best effort: the bytes matter more
+    if (!writeAll(file.fd(), bytes) || ::fsync(file.fd()) != 0 || !file.close())
+        return fileError(FileErrorCode::CannotWrite, reason(errno), folder, fileName);
+    if (::rename(file.path().c_str(), target.c_str()) != 0) {
+        if (errno == EISDIR)
+            return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+        return fileError(FileErrorCode::CannotReplace, reason(errno), folder, fileName);
+    }
+    file.keep();
+
+    // Make the new name itself durable; the file is in place whatever this reports.
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
+}  // namespace teamtool

@@ -1,0 +1,140 @@
+// Replacing a file all or nothing on Windows: the new bytes go to a temporary file
+// beside the target, reach the disk (FlushFileBuffers), and only then take the
+// target's name: ReplaceFileW over an earlier file, which keeps its attributes, or
+// MoveFileExW with MOVEFILE_WRITE_THROUGH for a new one. Paths are UTF-16 only here.
+
+#include "textio/files.h"
+
+#include <string>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+namespace teamtool {
+
+namespace {
+
+// The system's sentence for an error code, as UTF-8, without its closing full stop.
+std::string reason(DWORD error)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : L"error " + std::to_wstring(error);
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' || text.back() == L'.'))
+        text.pop_back();
+    return utf8FromPath(std::filesystem::path(text));
+}
+
+FileError fileError(FileErrorCode code, std::string reasonText, const std::filesystem::path& folder,
+                    std::string fileName)
+{
+    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reasonText)};
+}
+
+// Closes the handle and removes the temporary file, whatever happened before.
+class TemporaryFile {
+public:
+    TemporaryFile(HANDLE handle, std::filesystem::path path) : m_handle(handle), m_path(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+        if (!m_kept)
+            DeleteFileW(m_path.c_str());
+    }
+
+    HANDLE handle() const { return m_handle; }
+    const std::filesystem::path& path() const { return m_path; }
+
+    // Closes the file; false with the error set when the close fails.
+    bool close()
+    {
+        const HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) != 0;
+    }
+
+    void keep() { m_kept = true; }
+
+private:
+    HANDLE m_handle;
+    std::filesystem::path m_path;
+    bool m_kept = false;
+};
+
+bool writeAll(HANDLE handle, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr))
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
+                                    std::string_view bytes)
+{
+    const std::filesystem::path target = folder / pathFromUtf8(fileName);
+
+    const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
+    if (folderAttributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME)
+            return fileError(FileErrorCode::FolderMissing, {}, folder, fileName);
+        return fileError(FileErrorCode::FolderUnreachable, reason(error), folder, fileName);
+    }
+    if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return fileError(FileErrorCode::NotAFolder, {}, folder, fileName);
+
+    // What stands under the target's name now. One the user made read-only is not replaced.
+    const DWORD targetAttributes = GetFileAttributesW(target.c_str());
+    const bool targetExists = targetAttributes != INVALID_FILE_ATTRIBUTES;
+    if (targetExists && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+    if (targetExists && (targetAttributes & FILE_ATTRIBUTE_READONLY))
+        return fileError(FileErrorCode::ReadOnly, reason(ERROR_ACCESS_DENIED), folder, fileName);
+
+    // A name of our own in the same folder, so that the replace stays on one volume.
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::filesystem::path temporary;
+    for (int attempt = 0; handle == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+        temporary = folder / pathFromUtf8("." + fileName + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                                          std::to_string(attempt) + ".tmp");
+        handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return fileError(FileErrorCode::CannotCreate, reason(GetLastError()), folder, fileName);
+    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return fileError(FileErrorCode::CannotCreate, reason(ERROR_FILE_EXISTS), folder, fileName);
+    TemporaryFile file(handle, temporary);
+
+    if (!writeAll(file.handle(), bytes) || !FlushFileBuffers(file.handle()) || !file.close())
+        return fileError(FileErrorCode::CannotWrite, reason(GetLastError()), folder, fileName);
+    const BOOL replaced = targetExists ? ReplaceFileW(target.c_str(), file.path().c_str(), nullptr,
+                                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                                       : MoveFileExW(file.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    if (!replaced) {
+        const DWORD error = GetLastError();
+        if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            (GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+            return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+        return fileError(FileErrorCode::CannotReplace, reason(error), folder, fileName);
+    }
+    file.keep();
+    return {};
+}
+
+}  // namespace teamtool
