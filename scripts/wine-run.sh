@@ -14,7 +14,13 @@ winepath=""
 for p in "${paths[@]}"; do winepath+="Z:${p//\//\\};"; done
 export WINEPATH="$winepath${WINEPATH:-}"
 export WINEDEBUG=${WINEDEBUG:--all}
+export WINEQT_FORCE_STDERR_LOGGING=1  # Qt Test writes where the runner sees it
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Qt's offscreen platform reads its fonts from a folder of its own: Debian's DejaVu,
+# the fonts the Linux build shows.
+if [ -z "${QT_QPA_FONTDIR:-}" ] && [ -d /usr/share/fonts/truetype/dejavu ]; then
+    export WINEQT_QPA_FONTDIR="Z:\\usr\\share\\fonts\\truetype\\dejavu"
+fi
 while IFS='=' read -r name value; do
     [[ $name == QT_* ]] && export "WINE$name=$value"
 done < <(env)

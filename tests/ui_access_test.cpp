@@ -160,7 +160,12 @@ private slots:
                     roomToTheRight = false;
             }
             if (roomToTheRight)
-                QVERIFY2(showsWhole(box, "00000000"), qPrintable(box->objectName() + " shows fewer than 8 digits"));
+                QVERIFY2(showsWhole(box, "00000000"),
+                         qPrintable(QString("%1 shows fewer than 8 digits: %2 px wide, 8 digits %3 px in %4")
+                                        .arg(box->objectName())
+                                        .arg(box->width())
+                                        .arg(box->fontMetrics().horizontalAdvance("00000000"))
+                                        .arg(box->font().family())));
         }
     }
 

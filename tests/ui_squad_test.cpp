@@ -106,7 +106,13 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+#ifdef Q_OS_WIN
+            // Windows starts in c:\ as the league's managers expect; look at the test's folder.
+            QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir("c:/").canonicalPath());
+            dialog->setDirectory(home);
+#else
             QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(home).canonicalPath());
+#endif
             auto* view = dialog->findChild<QListView*>("listView");
             QVERIFY(view);
             QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) > 0);

@@ -59,8 +59,11 @@ std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
     dialog.setObjectName(QString::fromStdString(settings.fullName()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    // Qt's own dialog: its filter matches names in any letter case on every platform.
+#ifndef Q_OS_WIN
+    // Qt's own dialog: its filter matches names in any letter case. Windows' own
+    // dialog, used there, ignores letter case by itself.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
     dialog.setOption(QFileDialog::ReadOnly, false);
     // The settings' flags ask only to hide the dialog's read-only check box, and Qt's
     // dialog has none. A cancel comes back as no path at all, which is what
