@@ -6,6 +6,10 @@
 # uninstalls silently.
 #   scripts/windows-smoke.sh SETUP.exe WINDOWS_BUILD_DIR OUTDIR
 set -euo pipefail
+# All of it on one virtual display: a Wine prefix made without one shows no window later.
+if [ -z "${TEAMTOOL_SMOKE_DISPLAY:-}" ]; then
+    exec env TEAMTOOL_SMOKE_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
 setup=$(realpath "$1")
 build=$(realpath "$2")
 out=$(realpath -m "$3")
@@ -32,22 +36,29 @@ echo "installed for the current user in $appdata\\Programs\\TeamTool, with a Sta
 
 # The installed program, on a real (virtual) display.
 team=$(winepath -w "$PWD/examples/team.txt")
-export TEAMTOOL_EXE="$installed/teamtool.exe" TEAMTOOL_TEAM="$team" TEAMTOOL_SHOT="$out/installed-windows.png"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    set -euo pipefail
-    wine "$TEAMTOOL_EXE" "$TEAMTOOL_TEAM" &
-    app=$!
-    trap "kill $app 2>/dev/null || true" EXIT
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^TEAM INFOMATION$" | head -1)
-    sleep 3
-    import -window "$window" "$TEAMTOOL_SHOT"
-'
+wine "$installed/teamtool.exe" "$team" &
+app=$!
+window=""
+for second in $(seq 1 120); do
+    window=$(xdotool search --onlyvisible --name "^TEAM INFOMATION$" 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 1
+done
+if [ -z "$window" ]; then
+    echo "the installed TeamTool showed no window" >&2
+    exit 1
+fi
+sleep 3
+import -window "$window" "$out/installed-windows.png"
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
 echo "the installed TeamTool shows its window: $out/installed-windows.png"
 
-# The end-to-end widget test with the installed DLLs; only the offscreen platform
-# plugin, which a test needs and the program does not, comes from Qt's own folder.
+# The end-to-end widget test with the installed DLLs first; only what a test needs and
+# the program does not (Qt Test, the offscreen platform) comes from Qt's own folder.
 qt=$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$build/CMakeCache.txt")
-TEAMTOOL_DLL_DIR="$installed" QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")" \
+TEAMTOOL_DLL_DIR="$installed" TEAMTOOL_QT_MINGW="$qt" QT_QPA_PLATFORM=offscreen \
+    QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")" \
     "$here/wine-run.sh" "$build/tests/ui_orders_test.exe"
 
 wine "$installed/Uninstall.exe" /S
