@@ -13,6 +13,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableView>
@@ -59,6 +60,7 @@ bool showsWhole(QLineEdit* box, const QString& text)
 class Accessibility : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QStyle> m_fusion{QStyleFactory::create("Fusion")};  // outlives the window that uses it
     std::unique_ptr<testing::ShownWindow> m_w;
 
 private slots:
@@ -172,7 +174,7 @@ private slots:
     void aDarkPaletteColoursTheCustomPaintedText()
     {
         const QColor magenta(255, 0, 255);
-        QPalette dark = QStyleFactory::create("Fusion")->standardPalette();
+        QPalette dark = m_fusion->standardPalette();
         dark.setColor(QPalette::Window, QColor(40, 40, 40));
         dark.setColor(QPalette::Base, QColor(30, 30, 30));
         dark.setColor(QPalette::Button, QColor(50, 50, 50));
@@ -180,7 +182,7 @@ private slots:
         dark.setColor(QPalette::ButtonText, magenta);
         for (const char* name : {"Combo1(0)", "List2"}) {
             QWidget* widget = m_w->widget(name);
-            widget->setStyle(QStyleFactory::create("Fusion"));
+            widget->setStyle(m_fusion.get());
             widget->setPalette(dark);
             m_w->widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
             QVERIFY2(holdsMagenta(widget->grab().toImage()), name);
