@@ -141,7 +141,7 @@ windows-package)
     ls -la "$out"/*.exe "$out"/*.zip
     ;;
 *)
-    sed -n '2,13p' "$0"
+    sed -n '2,12p' "$0"
     exit 2
     ;;
 esac
