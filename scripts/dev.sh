@@ -49,7 +49,7 @@ build() {  # build PRESET [cmake options...]
     cmake --build --preset "$preset" -j "$JOBS"
 }
 
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 xauth xvfb)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xauth xvfb)
 
 # Wine's server kept running for the whole run: each program started then skips
 # Wine's own start-up of some seconds.
