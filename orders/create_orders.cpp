@@ -20,11 +20,16 @@ Result<void, OrdersError> writeOrders(const FRMTEAMTOOL& f, const OrdersText& or
     return {};
 }
 
-Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f)
+Result<OrdersText, OrdersError> checkedOrders(const FRMTEAMTOOL& f)
 {
     if (auto checked = checkOrders(f); !checked)
         return std::move(checked).error();
-    auto built = buildOrders(f, markerCount(f));
+    return buildOrders(f, markerCount(f));
+}
+
+Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f)
+{
+    auto built = checkedOrders(f);
     if (!built)
         return built;
     if (auto written = writeOrders(f, *built); !written)

@@ -67,6 +67,9 @@ std::filesystem::path ordersFolder(const FRMTEAMTOOL& f);
 // or nothing.
 [[nodiscard]] Result<void, OrdersError> writeOrders(const FRMTEAMTOOL& f, const OrdersText& orders);
 
+// The checks, then the orders built: what Preview and Copy Orders show.
+[[nodiscard]] Result<OrdersText, OrdersError> checkedOrders(const FRMTEAMTOOL& f);
+
 // What "Create Orders" does before its message: check, build, write. The orders
 // written, or the first error.
 [[nodiscard]] Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f);

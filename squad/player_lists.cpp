@@ -16,6 +16,11 @@ bool isSlotEmpty(const FRMTEAMTOOL& f, int slot)
     return isBlank(f.Text27(slot).text);
 }
 
+void addToNslTotal(FRMTEAMTOOL& f, std::string_view nsl)
+{
+    f.Text30.text = numberToText(readDecimalText(nsl) + readDecimalText(f.Text30.text));
+}
+
 // A click selects the clicked row in all five lists and scrolls the other four to
 // the clicked list's first visible row, so the row reads across as one player.
 void List_Click(FRMTEAMTOOL& f, int listNumber)
@@ -81,7 +86,7 @@ void List_DblClick(FRMTEAMTOOL& f, int listNumber)
         f.Combo1(target).text = *pos == kGoalkeeper ? std::string("DS") : *pos;
         f.Text27(target).text = *name;
         f.Text28(target).text = *nsl;
-        f.Text30.text = numberToText(readDecimalText(*nsl) + readDecimalText(f.Text30.text));
+        addToNslTotal(f, *nsl);
     } else {
         f.Combo1(target).text = *pos;
         f.Text27(target).text = *name;

@@ -34,4 +34,7 @@ bool isMarkerPosition(std::string_view position);
 // The number of checked marker boxes.
 int markerCount(const FRMTEAMTOOL& f);
 
+// Adds a picked outfield player's NSL text to Tot NSL, as a pick does.
+void addToNslTotal(FRMTEAMTOOL& f, std::string_view nsl);
+
 }  // namespace teamtool

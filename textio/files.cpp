@@ -25,12 +25,6 @@ std::string systemReason(int errorNumber, const char* otherwise)
     return text.empty() ? std::string(otherwise) : text;
 }
 
-FileError fileError(FileErrorCode code, std::string reasonText, const std::filesystem::path& folder = {},
-                    std::string fileName = {})
-{
-    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reasonText)};
-}
-
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -45,6 +39,11 @@ std::FILE* openForReading(const std::filesystem::path& path)
 }
 
 }  // namespace
+
+FileError fileError(FileErrorCode code, std::string reason, const std::filesystem::path& folder, std::string fileName)
+{
+    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reason)};
+}
 
 std::string describeFileError(const FileError& e)
 {

@@ -35,6 +35,10 @@ struct FileError {
     std::string reason;
 };
 
+// An error of reading or replacing: what happened, why, and in which folder to which file.
+FileError fileError(FileErrorCode code, std::string reason, const std::filesystem::path& folder = {},
+                    std::string fileName = {});
+
 // The sentence for an error of replacing: "the folder /x no longer exists",
 // "cannot write A.TXT in /x (No space left on device)".
 std::string describeFileError(const FileError& error);

@@ -21,12 +21,6 @@ std::string reason(int error)
     return std::strerror(error);
 }
 
-FileError fileError(FileErrorCode code, std::string reasonText, const std::filesystem::path& folder,
-                    std::string fileName)
-{
-    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reasonText)};
-}
-
 // Closes the descriptor and removes the temporary file, whatever happened before.
 class TemporaryFile {
 public:

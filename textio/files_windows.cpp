@@ -31,12 +31,6 @@ std::string reason(DWORD error)
     return utf8FromPath(std::filesystem::path(text));
 }
 
-FileError fileError(FileErrorCode code, std::string reasonText, const std::filesystem::path& folder,
-                    std::string fileName)
-{
-    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reasonText)};
-}
-
 // Closes the handle and removes the temporary file, whatever happened before.
 class TemporaryFile {
 public:

@@ -5,7 +5,6 @@
 #include "squad/squad.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
-#include "textio/numbers.h"
 #include "textio/trim.h"
 #include "week/orders_reader.h"
 
@@ -93,7 +92,7 @@ void place(FRMTEAMTOOL& f, int slot, int row, const std::string& position)
     f.Text27(slot).text = f.List2.items[static_cast<std::size_t>(row)];
     f.Text28(slot).text = nsl;
     if (isOutfieldSlot(slot))
-        f.Text30.text = numberToText(readDecimalText(nsl) + readDecimalText(f.Text30.text));
+        addToNslTotal(f, nsl);
 }
 
 std::string fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
@@ -148,18 +147,15 @@ std::string fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     return message;
 }
 
-std::optional<OrdersText> checkedOrders(FRMTEAMTOOL& f)
+// The orders checked and built, or nothing once the user has been told why not.
+std::optional<OrdersText> ordersOrMessage(FRMTEAMTOOL& f)
 {
-    if (auto checked = checkOrders(f); !checked) {
-        f.msgBox(describeOrdersError(checked.error()));
+    auto orders = checkedOrders(f);
+    if (!orders) {
+        f.msgBox(describeOrdersError(orders.error()));
         return std::nullopt;
     }
-    auto built = buildOrders(f, markerCount(f));
-    if (!built) {
-        f.msgBox(describeOrdersError(built.error()));
-        return std::nullopt;
-    }
-    return std::move(built).value();
+    return std::move(orders).value();
 }
 
 std::string percentEncoded(std::string_view text)
@@ -244,7 +240,7 @@ void actionFillFromOrders_Click(FRMTEAMTOOL& f)
 
 void actionPreviewOrders_Click(FRMTEAMTOOL& f)
 {
-    const auto orders = checkedOrders(f);
+    const auto orders = ordersOrMessage(f);
     if (!orders)
         return;
     OrdersPreview preview;
@@ -266,7 +262,7 @@ void actionPreviewOrders_Click(FRMTEAMTOOL& f)
 
 void actionCopyOrders_Click(FRMTEAMTOOL& f)
 {
-    if (const auto orders = checkedOrders(f)) {
+    if (const auto orders = ordersOrMessage(f)) {
         f.dialogs().copyText(ordersTextForReading(*orders));
         f.dialogs().notify("The orders for " + orders->fileName + " are on the clipboard");
     }
