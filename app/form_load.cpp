@@ -1,5 +1,5 @@
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "app/form_load.h"
 #include "app/positions.h"
 
 #include <array>

@@ -2,8 +2,11 @@
 // read, check, and fill the team boxes, the grid and the lists.
 
 #include "app/dialogs.h"
-#include "app/window.h"
-#include "app/handlers.h"
+#include "window/window.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
 #include "bench/team_file_gen.h"
 
 #include <benchmark/benchmark.h>

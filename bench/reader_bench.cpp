@@ -3,7 +3,7 @@
 
 #include "bench/team_file_gen.h"
 #include "teamfile/record_reader.h"
-#include "teamfile/team_load.h"
+#include "teamfile/staged_team.h"
 #include "teamfile/team_records.h"
 
 #include <benchmark/benchmark.h>
@@ -99,7 +99,7 @@ void BM_StageTeamLoad(benchmark::State& state)
     const std::string& text = teamFile();
     for (auto _ : state) {
         auto reader = teamtool::RecordReader::fromBytes(text);
-        auto load = teamtool::stageTeamLoad(*reader);
+        auto load = teamtool::stageTeam(*reader);
         if (!load || load->players != kPlayers)
             state.SkipWithError("the file did not stage");
         benchmark::DoNotOptimize(load);

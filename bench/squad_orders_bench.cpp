@@ -1,8 +1,11 @@
 // The squad page and "Create Orders" with a large team loaded: each user action must
 // answer within one frame (16 ms).
 
-#include "app/window.h"
-#include "app/handlers.h"
+#include "window/window.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
 #include "app/dialogs.h"
 
 #include <benchmark/benchmark.h>

@@ -3,12 +3,12 @@
 // the squad page's actions through the real widgets, each until repainted.
 
 #include "app/dialogs.h"
-#include "app/window.h"
+#include "window/window.h"
 #include "bench/team_file_gen.h"
 #include "orders/orders.h"
 #include "ui/item_models.h"
-#include "ui/main_window.h"
-#include "week/week.h"
+#include "ui/form_view.h"
+#include "week/fill.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -37,7 +37,7 @@ void showChanges(QWidget&)
 struct LoadedWindow {
     teamtool::bench::CountingDialogs dialogs;
     std::unique_ptr<FRMTEAMTOOL> form = teamtool::createMainWindow(dialogs);
-    teamtool::ui::MainWindow window{*form};
+    teamtool::ui::FormView window{*form};
 
     explicit LoadedWindow(int players)
     {

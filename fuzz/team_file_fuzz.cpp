@@ -1,7 +1,7 @@
 #include "fuzz/team_file_fuzz.h"
 
 #include "teamfile/record_reader.h"
-#include "teamfile/team_load.h"
+#include "teamfile/staged_team.h"
 #include "textio/encoding.h"
 #include "textio/numbers.h"
 
@@ -96,7 +96,7 @@ int checkTeamFileBytes(const std::uint8_t* data, std::size_t size)
                 "only binary or oversized bytes are refused outright");
     } else {
         require(isValidUtf8(reader->text()), "the reader's text is UTF-8");
-        auto load = stageTeamLoad(*reader);
+        auto load = stageTeam(*reader);
         if (load) {
             require(load->gridCells.size() == static_cast<std::size_t>(load->players) * kPlayerFieldCount,
                     "31 cells per player");

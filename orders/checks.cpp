@@ -94,7 +94,7 @@ std::string describeOrdersError(const OrdersError& error)
         why = error.what + " holds a line break";
         break;
     case OrdersErrorCode::NotWritten:
-        why = describeFileError(error.file);
+        why = describeFileError(error.file, kOrdersFileKind);
         break;
     }
     return "Orders not written: " + why;

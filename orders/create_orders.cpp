@@ -1,7 +1,6 @@
 // "Create Orders": check the selection, then write the orders file.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
 

@@ -74,4 +74,7 @@ std::filesystem::path ordersFolder(const FRMTEAMTOOL& f);
 // written, or the first error.
 [[nodiscard]] Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f);
 
+// "Create Orders": createOrders, then "Orders Built" or what kept them from being written.
+void Command1_Click(FRMTEAMTOOL& f);
+
 }  // namespace teamtool

@@ -2,7 +2,7 @@
 // target box that shows while the marker stands.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "squad/squad.h"
 #include "squad/squad.h"
 #include "textio/trim.h"
 

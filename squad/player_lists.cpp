@@ -1,7 +1,7 @@
 // The five player lists and the pick that fills the squad from them.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "squad/squad.h"
 #include "app/positions.h"
 #include "squad/squad.h"
 #include "textio/numbers.h"

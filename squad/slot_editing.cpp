@@ -1,7 +1,7 @@
 // Slot editing: the "Clear" buttons, and the drop-down boxes that take no typing.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "squad/squad.h"
 #include "squad/squad.h"
 #include "textio/numbers.h"
 #include "textio/trim.h"

@@ -37,4 +37,21 @@ int markerCount(const FRMTEAMTOOL& f);
 // Adds a picked outfield player's NSL text to Tot NSL, as a pick does.
 void addToNslTotal(FRMTEAMTOOL& f, std::string_view nsl);
 
+// The squad's event procedures, named after the control and the event.
+
+// The five player lists: listNumber 1 to 5 for List1 to List5. A click keeps them on
+// one row, a double-click picks the player into the lowest empty slot.
+void List_Click(FRMTEAMTOOL& f, int listNumber);
+void List_DblClick(FRMTEAMTOOL& f, int listNumber);
+void List_Scroll(FRMTEAMTOOL& f, int listNumber);
+
+void Check1_Click(FRMTEAMTOOL& f, int index);    // a marker box's value changed
+void Combo1_Click(FRMTEAMTOOL& f, int index);    // a slot's position picked from its list
+void Command2_Click(FRMTEAMTOOL& f, int index);  // a slot's "Clear"
+
+// Key presses in the drop-down boxes; keyAscii set to 0 discards the key.
+void Combo1_KeyPress(FRMTEAMTOOL& f, int index, int& keyAscii);
+void Combo2_KeyPress(FRMTEAMTOOL& f, int& keyAscii);
+void Combo3_KeyPress(FRMTEAMTOOL& f, int& keyAscii);
+
 }  // namespace teamtool

@@ -14,20 +14,45 @@ std::string atLine(const ReadError& error)
     return error.line == 0 ? std::string() : " (line " + std::to_string(error.line) + ")";
 }
 
+// The file's own error codes, both ways.
+struct FileCodes {
+    ReadErrorCode read;
+    FileErrorCode file;
+};
+constexpr FileCodes kFileCodes[] = {
+    {ReadErrorCode::CannotOpen, FileErrorCode::CannotOpen},
+    {ReadErrorCode::CannotRead, FileErrorCode::CannotRead},
+    {ReadErrorCode::TooLarge, FileErrorCode::TooLarge},
+    {ReadErrorCode::NotText, FileErrorCode::Binary},
+};
+
 }  // namespace
+
+ReadError readErrorOf(const FileError& error)
+{
+    ReadError read;
+    for (const FileCodes& codes : kFileCodes)
+        if (codes.file == error.code)
+            read.code = codes.read;
+    read.detail = error.reason;
+    read.line = error.line;
+    return read;
+}
 
 std::string describeReadError(const ReadError& error, std::string_view fileName)
 {
+    for (const FileCodes& codes : kFileCodes)
+        if (codes.read == error.code)
+            return describeFileError(
+                FileError::reading(codes.file, std::string(fileName), error.detail, error.line),
+                kTeamFileKind);
     const std::string file = "\"" + std::string(fileName) + "\"";
     switch (error.code) {
     case ReadErrorCode::CannotOpen:
-        return "The team file " + file + " cannot be opened: " + error.detail + ".";
     case ReadErrorCode::CannotRead:
-        return "The team file " + file + " cannot be read: " + error.detail + ".";
     case ReadErrorCode::TooLarge:
-        return "The team file " + file + " is too large to be a team file (" + error.detail + " bytes).";
     case ReadErrorCode::NotText:
-        return "The team file " + file + " is not a text file: it holds binary data" + atLine(error) + ".";
+        break;  // said above
     case ReadErrorCode::Empty:
         return "The team file " + file + " is empty.";
     case ReadErrorCode::UnterminatedQuote:

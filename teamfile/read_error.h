@@ -4,6 +4,7 @@
 // reader and the record layer hand them back, and loading turns one into the single
 // sentence the user sees.
 
+#include "textio/files.h"
 #include "textio/result.h"
 
 #include <cstddef>
@@ -13,10 +14,12 @@
 namespace teamtool {
 
 enum class ReadErrorCode {
+    // The file's own errors, as FileError has them (readErrorOf).
     CannotOpen,           // detail: the system's reason
     CannotRead,           // detail: the system's reason
     TooLarge,             // detail: the file's size in bytes
     NotText,              // a NUL byte: binary data, not a text file
+    // The team file's contents.
     Empty,                // nothing but blanks and line ends
     UnterminatedQuote,    // a quoted field whose closing quote never comes
     EndsInsideRecord,     // the file ends before the record's last field
@@ -34,7 +37,11 @@ struct ReadError {
     std::string detail;
 };
 
-// One sentence for the user that names the file and says what is wrong with it.
+// An error of reading the file itself, as the team file's reading reports it.
+ReadError readErrorOf(const FileError& error);
+
+// One sentence for the user that names the file and says what is wrong with it. The
+// file's own errors are said as describeFileError says them of a team file.
 std::string describeReadError(const ReadError& error, std::string_view fileName);
 
 // A value, or the error that kept it from being made.

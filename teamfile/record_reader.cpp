@@ -58,62 +58,29 @@ void setValueOf(std::string_view chars, FieldValue& value)
         value.setText(chars);
 }
 
-ReadError fileError(ReadErrorCode code, std::string detail)
-{
-    ReadError error;
-    error.code = code;
-    error.detail = std::move(detail);
-    return error;
-}
-
-std::size_t countLinesBefore(std::string_view text, std::size_t position)
-{
-    position = std::min(position, text.size());
-    std::size_t lines = 1;
-    for (std::size_t i = 0; i < position; ++i) {
-        if (text[i] == '\n')
-            ++lines;
-        else if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))
-            ++lines;
-    }
-    return lines;
-}
-
 }  // namespace
 
 ReadResult<RecordReader> RecordReader::open(const std::string& path)
 {
     auto bytes = readWholeFile(path, kMaxTeamFileBytes);
-    if (!bytes) {
-        const FileError& error = bytes.error();
-        switch (error.code) {
-        case FileErrorCode::TooLarge:
-            return fileError(ReadErrorCode::TooLarge, error.reason);
-        case FileErrorCode::CannotRead:
-            return fileError(ReadErrorCode::CannotRead, error.reason);
-        default:
-            return fileError(ReadErrorCode::CannotOpen, error.reason);
-        }
-    }
+    if (!bytes)
+        return readErrorOf(bytes.error());
     return fromBytes(std::move(bytes).value());
 }
 
 ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes)
 {
     if (bytes.size() > kMaxTeamFileBytes)
-        return fileError(ReadErrorCode::TooLarge, std::to_string(bytes.size()));
+        return readErrorOf(FileError::reading(FileErrorCode::TooLarge, {}, std::to_string(bytes.size())));
     // A NUL byte never stands in a text file: this is binary data (or UTF-16).
-    if (const void* nul = std::memchr(bytes.data(), 0, bytes.size())) {
-        ReadError error = fileError(ReadErrorCode::NotText, {});
-        error.line = countLinesBefore(bytes, static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data()));
-        return error;
-    }
+    if (auto binary = binaryDataError(bytes, {}))
+        return readErrorOf(*binary);
     return RecordReader(decodeTextFile(std::move(bytes)));
 }
 
 std::size_t RecordReader::lineAt(std::size_t position) const
 {
-    return countLinesBefore(m_text, position);
+    return lineAtOffset(m_text, position);
 }
 
 std::size_t RecordReader::skipBlanksAndLineEnds(std::size_t from) const

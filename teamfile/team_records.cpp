@@ -1,5 +1,7 @@
 #include "teamfile/team_records.h"
 
+#include "app/frmteamtool.h"
+
 #include "textio/numbers.h"
 
 #include <algorithm>
@@ -27,15 +29,24 @@ constexpr std::array<Target, kPlayerFieldCount> kPlayerTargets = [] {
 
 std::string notSelectableReason(std::string_view wi, std::string_view ws)
 {
+    // A grid text is the field's shown form: empty for an Empty field.
     const auto isZero = [](std::string_view text) {
-        double number = 1;
-        return text.empty() || (tryParseNumber(text, number) && number == 0);
+        return (text.empty() ? FieldValue() : FieldValue::text(std::string(text))).isZero();
     };
     std::string reason;
     for (const auto& [heading, text] : {std::pair{"WI", wi}, std::pair{"WS", ws}})
         if (!isZero(text))
             reason += (reason.empty() ? "Not selectable: " : ", ") + std::string(heading) + " " + std::string(text);
     return reason;
+}
+
+std::string gridRowNote(const FRMTEAMTOOL& f, int row)
+{
+    const Grid& grid = f.MSFlexGrid1;
+    if (row < grid.fixedRows || row >= grid.rows() || grid.cols() < kPlayerFieldCount)
+        return {};
+    return notSelectableReason(grid.textMatrix(row, kPlayerFields[kWiField - 1].gridColumn),
+                               grid.textMatrix(row, kPlayerFields[kWsField - 1].gridColumn));
 }
 
 std::optional<double> cmaTimes1500(const FieldValue& cma)

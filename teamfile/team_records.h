@@ -14,6 +14,8 @@
 
 namespace teamtool {
 
+class FRMTEAMTOOL;
+
 inline constexpr int kTeamFieldCount = 26;
 inline constexpr int kPlayerFieldCount = 31;
 
@@ -99,6 +101,10 @@ struct PlayerRecord {
 // Why a player whose grid shows these WI and WS texts cannot be picked ("Not
 // selectable: WI 2"), or empty when both are zero (empty, or a number that is 0).
 std::string notSelectableReason(std::string_view wi, std::string_view ws);
+
+// Why the player in row `row` (from 1) of the window's grid cannot be picked this week
+// ("Not selectable: WI 2"), or empty when he can.
+std::string gridRowNote(const FRMTEAMTOOL& f, int row);
 
 // The CMA as the team page shows it: the field times 1500, rounded to the nearest whole
 // number, a value exactly halfway going to the even neighbour. Empty counts as 0 and

@@ -3,8 +3,11 @@
 
 #include "app/design.h"
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
-#include "app/window.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
+#include "window/window.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>

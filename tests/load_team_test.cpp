@@ -3,7 +3,10 @@
 // window exactly as it was.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
 #include "window_fixture.h"
 #include "team_file_text.h"
 #include "teamfile/team_records.h"

@@ -2,7 +2,10 @@
 // byte for byte, and writing it beside the team file all or nothing.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
 #include "orders/orders.h"
 #include "window_fixture.h"
 

@@ -2,7 +2,10 @@
 // sixteen slots with the running NSL total, the marker rules, and "Clear".
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include "team_file_text.h"
 #include "teamfile/read_error.h"
-#include "teamfile/team_load.h"
+#include "teamfile/staged_team.h"
 #include "teamfile/team_records.h"
 
 #include <gtest/gtest.h>
@@ -28,14 +28,14 @@ RecordReader readerOf(std::string bytes)
     return std::move(*reader);
 }
 
-ReadResult<TeamLoad> stage(std::string bytes)
+ReadResult<StagedTeam> stage(std::string bytes)
 {
     auto reader = readerOf(std::move(bytes));
-    return stageTeamLoad(reader);
+    return stageTeam(reader);
 }
 
 // The staged grid row of player `row` (from 1), in grid column order.
-Texts gridRow(const TeamLoad& load, int row)
+Texts gridRow(const StagedTeam& load, int row)
 {
     Texts cells;
     for (int col = 0; col < kPlayerFieldCount; ++col)

@@ -3,10 +3,10 @@
 // What the widget tests share: the window with Qt's own dialogs, a watcher that answers
 // modal message boxes, and small helpers that act as a user would.
 
-#include "app/window.h"
-#include "ui/main_window.h"
+#include "window/window.h"
+#include "ui/form_view.h"
 #include "ui/qt_dialogs.h"
-#include "ui/widgets.h"
+#include "ui/model_combo_box.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -48,7 +48,7 @@ private:
 struct ShownWindow {
     ui::QtDialogs dialogs;
     std::unique_ptr<FRMTEAMTOOL> form = createMainWindow(dialogs);
-    ui::MainWindow window{*form};
+    ui::FormView window{*form};
 
     ShownWindow()
     {

@@ -2,7 +2,7 @@
 // filled back in, the preview, the clipboard and the mail program, the Player Stats
 // grid at a glance, and files dropped on the window.
 
-#include "ui/application_window.h"
+#include "ui/main_window.h"
 #include "ui_test_support.h"
 
 #include <QAction>
@@ -67,7 +67,7 @@ class WeeklyOrders : public QObject {
     QTemporaryDir m_dir;
     ui::QtDialogs m_dialogs;
     std::unique_ptr<FRMTEAMTOOL> m_form;
-    std::unique_ptr<ui::ApplicationWindow> m_window;
+    std::unique_ptr<ui::MainWindow> m_window;
     QString m_lastWeek;
     QUrl m_mailed;
 
@@ -100,7 +100,7 @@ private slots:
         m_lastWeek = m_dir.filePath("last-week.TXT");
         testing::writeFile(m_lastWeek, kLastWeek.toStdString());
         m_form = createMainWindow(m_dialogs);
-        m_window = std::make_unique<ui::ApplicationWindow>(*m_form);
+        m_window = std::make_unique<ui::MainWindow>(*m_form);
         m_dialogs.setParent(m_window.get(), m_window->windowTitle());
         m_dialogs.setNoteSink([this](const QString& note) { m_window->showNote(note); });
         m_window->show();
@@ -123,14 +123,14 @@ private slots:
         QCOMPARE(widget("FRMTEAMTOOL")->size(), QSize(750, 627));  // the designed area as designed
         QVERIFY(m_window->height() > 627);
 
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         QVERIFY(!action("actionSelectFile")->isEnabled() && !action("actionLoadTeam")->isEnabled());
         QVERIFY(action("actionFillFromOrders")->isEnabled() && action("actionCreateOrders")->isEnabled());
     }
 
     void lastWeeksOrdersFillTheWindowAndComeBackByteForByte()
     {
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         testing::MessageBoxWatcher messages;
         fillFrom(m_lastWeek);
         QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
@@ -147,7 +147,7 @@ private slots:
 
     void playersGoneSinceLastWeekLeaveTheirSlotsEmptyAndAreNamed()
     {
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         QByteArray changed = kLastWeek;
         changed.replace("CM Varga", "CM Vargas").replace("S Kowalski", "S Kowalsky");
         testing::writeFile(m_lastWeek, changed.toStdString());
@@ -165,7 +165,7 @@ private slots:
 
     void aForeignFileOrANoChangesNothing()
     {
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         {
             testing::MessageBoxWatcher messages;
             fillFrom(m_dir.filePath("team.txt"));
@@ -188,7 +188,7 @@ private slots:
 
     void thePreviewShowsWhatCreateOrdersThenWrites()
     {
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         fillFrom(m_lastWeek);
         QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
         testing::MessageBoxWatcher messages;
@@ -207,7 +207,7 @@ private slots:
 
     void copyAndMailHandTheOrdersOn()
     {
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         fillFrom(m_lastWeek);
         QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
         action("actionCopyOrders")->trigger();
@@ -233,7 +233,7 @@ private slots:
 
     void theGridGreysWhoCannotPlayAndSortsByAHeading()
     {
-        m_window->form().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         auto* grid = widget<QTableView>("MSFlexGrid1");
         QAbstractItemModel* model = grid->model();
         QCOMPARE(model->index(5, 1).data().toString(), QString("Price"));

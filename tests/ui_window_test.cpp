@@ -1,10 +1,10 @@
 // The real widgets at start: one per control, of the right kind, showing the model's
 // design-time state; what the user can and cannot change before anything is loaded.
 
-#include "app/window.h"
+#include "window/window.h"
 #include "scripted_dialogs.h"
-#include "ui/main_window.h"
-#include "ui/widgets.h"
+#include "ui/form_view.h"
+#include "ui/model_combo_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +27,7 @@ class WindowAtStart : public QObject {
 
     testing::ScriptedDialogs m_dialogs;
     std::unique_ptr<FRMTEAMTOOL> m_form;
-    std::unique_ptr<ui::MainWindow> m_window;
+    std::unique_ptr<ui::FormView> m_window;
 
     template <class T>
     T* widget(const char* name) const
@@ -42,7 +42,7 @@ private slots:
     void init()
     {
         m_form = createMainWindow(m_dialogs);
-        m_window = std::make_unique<ui::MainWindow>(*m_form);
+        m_window = std::make_unique<ui::FormView>(*m_form);
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -140,7 +140,7 @@ private slots:
     void aLoadBeforeThePagesAreBuiltBuildsThemFirst()
     {
         auto form = createMainWindow(m_dialogs);
-        ui::MainWindow window(*form);  // never shown, so never painted
+        ui::FormView window(*form);  // never shown, so never painted
         QVERIFY(!window.control("SSTab1"));
         form->Text31.text = TEAMTOOL_EXAMPLES_DIR "/team.txt";
         window.refresh();

@@ -3,7 +3,7 @@
 // The fixtures the model tests share: the window as the program starts it, with
 // scripted dialogs, and, for tests that read or write files, a folder of its own.
 
-#include "app/window.h"
+#include "window/window.h"
 #include "scripted_dialogs.h"
 
 #include <gtest/gtest.h>

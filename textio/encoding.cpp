@@ -1,5 +1,7 @@
 #include "textio/encoding.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -160,6 +162,19 @@ std::string decodeTextFile(std::string bytes)
     if (std::string_view(bytes).starts_with(kByteOrderMark))
         bytes.erase(0, kByteOrderMark.size());
     return bytes;
+}
+
+std::size_t lineAtOffset(std::string_view text, std::size_t position)
+{
+    position = std::min(position, text.size());
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < position; ++i) {
+        if (text[i] == '\n')
+            ++lines;
+        else if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))
+            ++lines;
+    }
+    return lines;
 }
 
 }  // namespace teamtool

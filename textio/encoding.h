@@ -32,4 +32,8 @@ std::string toWindows1252(std::string_view utf8);
 // leading byte-order mark; any other file is read as Windows-1252.
 std::string decodeTextFile(std::string bytes);
 
+// The line (from 1) that the byte at position stands on. CR LF, LF and a lone CR each
+// end a line.
+std::size_t lineAtOffset(std::string_view text, std::size_t position);
+
 }  // namespace teamtool

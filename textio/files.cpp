@@ -3,6 +3,8 @@
 
 #include "textio/files.h"
 
+#include "textio/encoding.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -40,22 +42,46 @@ std::FILE* openForReading(const std::filesystem::path& path)
 
 }  // namespace
 
-FileError fileError(FileErrorCode code, std::string reason, const std::filesystem::path& folder, std::string fileName)
+FileError FileError::reading(FileErrorCode code, std::string path, std::string reason, std::size_t line)
 {
-    return FileError{code, utf8FromPath(folder), std::move(fileName), std::move(reason)};
+    FileError error;
+    error.code = code;
+    error.path = std::move(path);
+    error.reason = std::move(reason);
+    error.line = line;
+    return error;
 }
 
-std::string describeFileError(const FileError& e)
+FileError FileError::replacing(FileErrorCode code, std::string reason, const std::filesystem::path& folder,
+                               const std::string& fileName)
 {
+    FileError error;
+    error.code = code;
+    error.path = utf8FromPath(folder / pathFromUtf8(fileName));
+    error.reason = std::move(reason);
+    error.folder = utf8FromPath(folder);
+    error.fileName = fileName;
+    return error;
+}
+
+std::string describeFileError(const FileError& e, const FileKind& kind)
+{
+    const std::string file = "The " + std::string(kind.name) + " \"" + e.path + "\"";
     const std::string& folder = e.folder;
     const std::string& name = e.fileName;
     switch (e.code) {
     case FileErrorCode::CannotOpen:
-        return name + " cannot be opened: " + e.reason;
+        return file + " cannot be opened: " + e.reason + ".";
     case FileErrorCode::CannotRead:
-        return name + " cannot be read: " + e.reason;
+        return file + " cannot be read: " + e.reason + ".";
     case FileErrorCode::TooLarge:
-        return name + " is too large (" + e.reason + " bytes)";
+        return file + " is too large to be " + std::string(kind.withArticle) + " (" + e.reason + " bytes).";
+    case FileErrorCode::Binary:
+        if (kind.binaryByName)
+            return utf8FromPath(pathFromUtf8(e.path).filename()) + " is not " + std::string(kind.withArticle) +
+                   ": it holds binary data.";
+        return file + " is not a text file: it holds binary data" +
+               (e.line == 0 ? std::string() : " (line " + std::to_string(e.line) + ")") + ".";
     case FileErrorCode::FolderMissing:
         return "the folder " + folder + " no longer exists";
     case FileErrorCode::FolderUnreachable:
@@ -89,22 +115,25 @@ std::string utf8FromPath(const std::filesystem::path& path)
 
 Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes)
 {
+    const auto failed = [&path](FileErrorCode code, std::string reason) {
+        return FileError::reading(code, path, std::move(reason));
+    };
     if (path.find('\0') != std::string::npos)
-        return fileError(FileErrorCode::CannotOpen, "the path holds a NUL character");
+        return failed(FileErrorCode::CannotOpen, "the path holds a NUL character");
     const std::filesystem::path fsPath = pathFromUtf8(path);
     std::error_code ec;
     if (std::filesystem::is_directory(fsPath, ec))
-        return fileError(FileErrorCode::CannotOpen, "it is a folder, not a file");
+        return failed(FileErrorCode::CannotOpen, "it is a folder, not a file");
 
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> file(openForReading(fsPath));
     if (!file)
-        return fileError(FileErrorCode::CannotOpen, systemReason(errno, "unknown error"));
+        return failed(FileErrorCode::CannotOpen, systemReason(errno, "unknown error"));
 
     std::string bytes;
     const auto sizeHint = std::filesystem::file_size(fsPath, ec);
     if (!ec && sizeHint > maxBytes)
-        return fileError(FileErrorCode::TooLarge, std::to_string(sizeHint));
+        return failed(FileErrorCode::TooLarge, std::to_string(sizeHint));
     if (!ec)
         bytes.reserve(static_cast<std::size_t>(sizeHint));
 
@@ -118,14 +147,22 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
         const std::size_t got = std::fread(bytes.data() + have, 1, want, file.get());
         bytes.resize(have + got);
         if (bytes.size() > maxBytes)
-            return fileError(FileErrorCode::TooLarge, "over " + std::to_string(maxBytes));
+            return failed(FileErrorCode::TooLarge, std::to_string(bytes.size()));
         if (got < want) {
             if (std::ferror(file.get()))
-                return fileError(FileErrorCode::CannotRead, systemReason(errno, "read error"));
+                return failed(FileErrorCode::CannotRead, systemReason(errno, "read error"));
             break;
         }
     }
     return bytes;
+}
+
+std::optional<FileError> binaryDataError(std::string_view bytes, const std::string& path)
+{
+    const auto nul = bytes.find('\0');
+    if (nul == std::string_view::npos)
+        return std::nullopt;
+    return FileError::reading(FileErrorCode::Binary, path, {}, lineAtOffset(bytes, nul));
 }
 
 }  // namespace teamtool

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ enum class FileErrorCode {
     CannotOpen,         // reason: the system's, or what stands at the path
     CannotRead,         // reason: the system's
     TooLarge,           // reason: the size in bytes
+    Binary,             // a NUL byte: not a text file; line: where it stands, if known
     // Replacing
     FolderMissing,      // the folder is gone
     FolderUnreachable,  // reason: the system's
@@ -30,18 +32,35 @@ enum class FileErrorCode {
 
 struct FileError {
     FileErrorCode code = FileErrorCode::CannotOpen;
-    std::string folder;    // the folder, for errors of replacing
-    std::string fileName;  // the file's name in that folder
+    std::string path;      // the file it is about, as the user named it (UTF-8)
     std::string reason;
+    std::size_t line = 0;  // Binary: the line of the first NUL byte, from 1; 0 when not known
+    std::string folder;    // replacing: the folder, and the file's name in it
+    std::string fileName;
+
+    // An error of reading the file at path.
+    static FileError reading(FileErrorCode code, std::string path, std::string reason = {}, std::size_t line = 0);
+    // An error of replacing fileName in folder.
+    static FileError replacing(FileErrorCode code, std::string reason, const std::filesystem::path& folder,
+                               const std::string& fileName);
 };
 
-// An error of reading or replacing: what happened, why, and in which folder to which file.
-FileError fileError(FileErrorCode code, std::string reason, const std::filesystem::path& folder = {},
-                    std::string fileName = {});
+// What kind of file was being read, as the sentence names it.
+struct FileKind {
+    std::string_view name;         // "team file"
+    std::string_view withArticle;  // "a team file"
+    // Binary data is "not a text file" of a file known by its path, or "not a team
+    // file" of one known by its name alone.
+    bool binaryByName = false;
+};
+inline constexpr FileKind kTeamFileKind{"team file", "a team file", false};
+inline constexpr FileKind kOrdersFileKind{"orders file", "an orders file", true};
 
-// The sentence for an error of replacing: "the folder /x no longer exists",
-// "cannot write A.TXT in /x (No space left on device)".
-std::string describeFileError(const FileError& error);
+// The sentence for any file error. Reading: "The team file "/x/a.txt" cannot be opened:
+// No such file or directory.", "The orders file "/x/A.TXT" is too large to be an orders
+// file (2000000 bytes).". Replacing, which follows "Orders not written: ": "the folder
+// /x no longer exists", "cannot write A.TXT in /x (No space left on device)".
+std::string describeFileError(const FileError& error, const FileKind& kind);
 
 // A UTF-8 path as the file system library takes it, and back.
 std::filesystem::path pathFromUtf8(std::string_view path);
@@ -49,7 +68,12 @@ std::string utf8FromPath(const std::filesystem::path& path);
 
 // The whole of the file at path, read at once; the file is closed before this returns.
 // A file of more than maxBytes is refused as TooLarge, before it fills the memory.
+// The error names path.
 [[nodiscard]] Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes);
+
+// A text file never holds a NUL byte: bytes that do are binary data (or UTF-16), the
+// error naming path and the line of the first NUL. Nothing for text.
+std::optional<FileError> binaryDataError(std::string_view bytes, const std::string& path);
 
 // Writes bytes as folder/fileName all or nothing: into a temporary file in the same
 // folder, flushed to disk, then renamed over the target. On failure the target is as

@@ -78,20 +78,20 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
     struct stat folderStat {};
     if (::stat(folder.c_str(), &folderStat) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return fileError(FileErrorCode::FolderMissing, {}, folder, fileName);
-        return fileError(FileErrorCode::FolderUnreachable, reason(errno), folder, fileName);
+            return FileError::replacing(FileErrorCode::FolderMissing, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::FolderUnreachable, reason(errno), folder, fileName);
     }
     if (!S_ISDIR(folderStat.st_mode))
-        return fileError(FileErrorCode::NotAFolder, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::NotAFolder, {}, folder, fileName);
 
     // What stands under the target's name now. A replaced file keeps its permissions,
     // and one the user made read-only is not replaced.
     struct stat targetStat {};
     const bool targetExists = ::lstat(target.c_str(), &targetStat) == 0;
     if (targetExists && S_ISDIR(targetStat.st_mode))
-        return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
     if (targetExists && S_ISREG(targetStat.st_mode) && ::access(target.c_str(), W_OK) != 0)
-        return fileError(FileErrorCode::ReadOnly, reason(errno), folder, fileName);
+        return FileError::replacing(FileErrorCode::ReadOnly, reason(errno), folder, fileName);
 
     // A name of our own in the same folder, so that the rename stays on one file system.
     int fd = -1;
@@ -101,20 +101,20 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
                               ".tmp");
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return fileError(FileErrorCode::CannotCreate, reason(errno), folder, fileName);
+            return FileError::replacing(FileErrorCode::CannotCreate, reason(errno), folder, fileName);
     }
     if (fd < 0)
-        return fileError(FileErrorCode::CannotCreate, reason(EEXIST), folder, fileName);
+        return FileError::replacing(FileErrorCode::CannotCreate, reason(EEXIST), folder, fileName);
     TemporaryFile file(fd, temporary);
 
     if (targetExists && S_ISREG(targetStat.st_mode))
         ::fchmod(file.fd(), targetStat.st_mode & 07777);  // best effort: the bytes matter more
     if (!writeAll(file.fd(), bytes) || ::fsync(file.fd()) != 0 || !file.close())
-        return fileError(FileErrorCode::CannotWrite, reason(errno), folder, fileName);
+        return FileError::replacing(FileErrorCode::CannotWrite, reason(errno), folder, fileName);
     if (::rename(file.path().c_str(), target.c_str()) != 0) {
         if (errno == EISDIR)
-            return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
-        return fileError(FileErrorCode::CannotReplace, reason(errno), folder, fileName);
+            return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::CannotReplace, reason(errno), folder, fileName);
     }
     file.keep();
 

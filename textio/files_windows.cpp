@@ -87,19 +87,19 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
     if (folderAttributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME)
-            return fileError(FileErrorCode::FolderMissing, {}, folder, fileName);
-        return fileError(FileErrorCode::FolderUnreachable, reason(error), folder, fileName);
+            return FileError::replacing(FileErrorCode::FolderMissing, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::FolderUnreachable, reason(error), folder, fileName);
     }
     if (!(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return fileError(FileErrorCode::NotAFolder, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::NotAFolder, {}, folder, fileName);
 
     // What stands under the target's name now. One the user made read-only is not replaced.
     const DWORD targetAttributes = GetFileAttributesW(target.c_str());
     const bool targetExists = targetAttributes != INVALID_FILE_ATTRIBUTES;
     if (targetExists && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
     if (targetExists && (targetAttributes & FILE_ATTRIBUTE_READONLY))
-        return fileError(FileErrorCode::ReadOnly, reason(ERROR_ACCESS_DENIED), folder, fileName);
+        return FileError::replacing(FileErrorCode::ReadOnly, reason(ERROR_ACCESS_DENIED), folder, fileName);
 
     // A name of our own in the same folder, so that the replace stays on one volume.
     HANDLE handle = INVALID_HANDLE_VALUE;
@@ -109,14 +109,14 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
                                           std::to_string(attempt) + ".tmp");
         handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return fileError(FileErrorCode::CannotCreate, reason(GetLastError()), folder, fileName);
+            return FileError::replacing(FileErrorCode::CannotCreate, reason(GetLastError()), folder, fileName);
     }
     if (handle == INVALID_HANDLE_VALUE)
-        return fileError(FileErrorCode::CannotCreate, reason(ERROR_FILE_EXISTS), folder, fileName);
+        return FileError::replacing(FileErrorCode::CannotCreate, reason(ERROR_FILE_EXISTS), folder, fileName);
     TemporaryFile file(handle, temporary);
 
     if (!writeAll(file.handle(), bytes) || !FlushFileBuffers(file.handle()) || !file.close())
-        return fileError(FileErrorCode::CannotWrite, reason(GetLastError()), folder, fileName);
+        return FileError::replacing(FileErrorCode::CannotWrite, reason(GetLastError()), folder, fileName);
     const BOOL replaced = targetExists ? ReplaceFileW(target.c_str(), file.path().c_str(), nullptr,
                                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
                                        : MoveFileExW(file.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
@@ -124,8 +124,8 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
         const DWORD error = GetLastError();
         if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
             (GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
-            return fileError(FileErrorCode::FolderInTheWay, {}, folder, fileName);
-        return fileError(FileErrorCode::CannotReplace, reason(error), folder, fileName);
+            return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+        return FileError::replacing(FileErrorCode::CannotReplace, reason(error), folder, fileName);
     }
     file.keep();
     return {};

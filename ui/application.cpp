@@ -1,9 +1,10 @@
 #include "ui/application.h"
 
-#include "app/window.h"
-#include "ui/application_window.h"
+#include "window/window.h"
 #include "ui/main_window.h"
+#include "ui/form_view.h"
 #include "ui/qt_dialogs.h"
+#include "textio/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -93,7 +94,7 @@ CommandLine readCommandLine(const QStringList& arguments)
 void nameApplication()
 {
     QCoreApplication::setApplicationName("TeamTool");
-    QCoreApplication::setApplicationVersion(TEAMTOOL_VERSION);
+    QCoreApplication::setApplicationVersion(kTeamToolVersion);
 }
 
 }  // namespace
@@ -142,7 +143,7 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
 
     QtDialogs dialogs;
     auto form = createMainWindow(dialogs);
-    ApplicationWindow window(*form);
+    MainWindow window(*form);
     dialogs.setParent(&window, window.windowTitle());
     dialogs.setNoteSink([&window](const QString& note) { window.showNote(note); });
     if (quitOnceShown)
@@ -151,7 +152,7 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
     if (line.teamFile) {
         // Loaded once the window shows, so that a failing load's message stands over it.
         QTimer::singleShot(0, &window, [&window, path = line.teamFile->toStdString()] {
-            window.form().openTeamFile(path);
+            window.formView().openTeamFile(path);
         });
     }
     return QApplication::exec();

@@ -1,92 +1,46 @@
 #pragma once
 
-// The Qt face of FRMTEAMTOOL. It builds one widget for every control of the design,
-// turns each user action into a change of the window model plus a call of the
-// control's handler, and then shows what the model holds. It decides nothing itself.
+// The program's top-level window: the designed form's view (FormView) with the menu bar
+// above it, which grows the window by the menu's height and leaves the designed area
+// as it is. Files dropped on it are opened as the window model says.
 
 #include "app/frmteamtool.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
-#include <functional>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
-class QCheckBox;
-class QGroupBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
-class QTabWidget;
+class QAction;
+class QLabel;
 
 namespace teamtool::ui {
 
-class FrozenColumnsTableView;
-class GridModel;
-class ListModel;
-class ModelComboBox;
-class PlayerListView;
+class FormView;
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(FRMTEAMTOOL& form, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The widget of a control by its name: "Text27(3)", "Frame32".
-    QWidget* control(const std::string& fullName) const;
-
-    // Shows what the window model now holds.
-    void refresh();
-
-    // Loads the team file at path, as Select File then Load Team would.
-    void openTeamFile(const std::string& path);
-
-    // Runs one user action that is not a widget's own (a menu command, a drop): the
-    // model change and handler call, then the new state shown.
-    void perform(const std::function<void()>& action);
-
-signals:
-    // The widgets show what the model now holds.
-    void refreshed();
-
-public:
-
-    // Builds the widgets of the tabbed pages, if they are not built yet. The window
-    // builds them by itself right after it is first painted.
-    void buildTabbedPages();
+    FormView& formView() const { return *m_view; }
+    // The note at the right of the menu bar ("The orders for ... are on the clipboard").
+    QLabel* noteLabel() const { return m_note; }
+    void showNote(const QString& text);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    struct Bound;  // a control and its widget
-
-    bool onTabbedPages(const Control& control) const;
-    void buildWidgets(bool tabbedPages);
-    QWidget* createWidget(const Control& control, QWidget* parent);
-    QWidget* containerWidget(const Control& control, int& yOffset) const;
-    void place(QWidget* widget, const Control& control, int yOffset);
-    void connectControl(Control& control, QWidget* widget);
-    void connectList(ListBox& list, PlayerListView* view);
-    void showControl(Bound& bound);
-
-    // Runs one user action: the model change and handler call, then the new state shown.
-    template <class Action>
-    void act(Action&& action);
+    void buildMenus();
+    void updateMenus();
 
     FRMTEAMTOOL& m_form;
-    std::vector<Bound> m_bound;
-    std::map<std::string, QWidget*> m_widgets;
-    std::set<std::string> m_onPages;  // names of the controls on the tabbed pages
-    const TabControl* m_tabControl = nullptr;
-    QTabWidget* m_tabs = nullptr;
-    FrozenColumnsTableView* m_grid = nullptr;
-    GridModel* m_gridModel = nullptr;
-    bool m_refreshing = false;
+    FormView* m_view;
+    QLabel* m_note;
+    std::vector<std::pair<const MenuCommand*, QAction*>> m_actions;
 };
 
 }  // namespace teamtool::ui

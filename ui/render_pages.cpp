@@ -5,8 +5,8 @@
 // four pages. With --dark, in the Fusion style with a dark palette, as a dark desktop
 // shows it, and only the Select Team page (select-team-dark.png).
 
-#include "app/window.h"
-#include "ui/main_window.h"
+#include "window/window.h"
+#include "ui/form_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     PrintingDialogs dialogs;
     auto form = teamtool::createMainWindow(dialogs);
     teamtool::FRMTEAMTOOL& f = *form;
-    teamtool::ui::MainWindow window(f);
+    teamtool::ui::FormView window(f);
     window.show();
     window.buildTabbedPages();
     if (argc < 3)

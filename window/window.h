@@ -39,10 +39,6 @@ void openTeamFile(FRMTEAMTOOL& f, const std::string& path);
 // then Load Team), an orders file to fill from afterwards (as Fill From Orders...).
 void dropFile(FRMTEAMTOOL& f, const std::string& path);
 
-// Why the player in row `row` (from 1) of the grid cannot be picked this week
-// ("Not selectable: WI 2"), or empty when he can.
-std::string gridRowNote(const FRMTEAMTOOL& f, int row);
-
 // Creates the window, wires its events and runs Form_Load, as the program does at start.
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs);
 

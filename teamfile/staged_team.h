@@ -1,7 +1,7 @@
 #pragma once
 
 // A team file read and checked in full, in the form the window takes it. Loading is
-// all or nothing: the window is changed only from a complete TeamLoad.
+// all or nothing: the window is changed only from a complete StagedTeam.
 
 #include "app/controls.h"
 #include "teamfile/read_error.h"
@@ -14,7 +14,7 @@
 
 namespace teamtool {
 
-struct TeamLoad {
+struct StagedTeam {
     // The 26 team texts in file order; kTeamFields says which box takes each.
     std::array<std::string, kTeamFieldCount> teamTexts;
     int players = 0;
@@ -25,9 +25,9 @@ struct TeamLoad {
 };
 
 // Reads the team record and every player from reader to its end.
-[[nodiscard]] ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader);
+[[nodiscard]] ReadResult<StagedTeam> stageTeam(RecordReader& reader);
 
 // Opens the file at path (UTF-8, used exactly as given) and stages it.
-[[nodiscard]] ReadResult<TeamLoad> readTeamLoad(const std::string& path);
+[[nodiscard]] ReadResult<StagedTeam> readStagedTeam(const std::string& path);
 
 }  // namespace teamtool

@@ -1,8 +1,12 @@
-#include "app/window.h"
+#include "window/window.h"
 
-#include "app/handlers.h"
-#include "teamfile/team_records.h"
-#include "week/week.h"
+#include "app/form_load.h"
+#include "orders/orders.h"
+#include "squad/squad.h"
+#include "teamfile/select_and_load.h"
+#include "week/fill.h"
+#include "week/help.h"
+#include "week/sending.h"
 
 #include <array>
 #include <stdexcept>
@@ -37,27 +41,34 @@ void key(FRMTEAMTOOL& f, EventArgs& args)
     H(f, args.keyAscii);
 }
 
+// The five player lists share their handlers, told apart by the list's number.
+template <void (*H)(FRMTEAMTOOL&, int), int listNumber>
+void list(FRMTEAMTOOL& f, EventArgs&)
+{
+    H(f, listNumber);
+}
+
 // clang-format off
 constexpr std::array kEventTable = {
     // File selection
     EventBinding{"Command4", Event::Click,    plain<Command4_Click>,        "the Select File button"},
     EventBinding{"Command3", Event::Click,    plain<Command3_Click>,        "the Load Team button"},
     // The five player lists: a click keeps them on one row, a double-click picks
-    EventBinding{"List1",    Event::Click,    plain<List1_Click>,           "the Pos list"},
-    EventBinding{"List2",    Event::Click,    plain<List2_Click>,           "the Name list"},
-    EventBinding{"List3",    Event::Click,    plain<List3_Click>,           "the NSL list"},
-    EventBinding{"List4",    Event::Click,    plain<List4_Click>,           "the SP list"},
-    EventBinding{"List5",    Event::Click,    plain<List5_Click>,           "the MAX SP list"},
-    EventBinding{"List1",    Event::DblClick, plain<List1_DblClick>,        "the Pos list"},
-    EventBinding{"List2",    Event::DblClick, plain<List2_DblClick>,        "the Name list"},
-    EventBinding{"List3",    Event::DblClick, plain<List3_DblClick>,        "the NSL list"},
-    EventBinding{"List4",    Event::DblClick, plain<List4_DblClick>,        "the SP list"},
-    EventBinding{"List5",    Event::DblClick, plain<List5_DblClick>,        "the MAX SP list"},
-    EventBinding{"List1",    Event::Scroll,   plain<List1_Scroll>,          "the Pos list"},
-    EventBinding{"List2",    Event::Scroll,   plain<List2_Scroll>,          "the Name list"},
-    EventBinding{"List3",    Event::Scroll,   plain<List3_Scroll>,          "the NSL list"},
-    EventBinding{"List4",    Event::Scroll,   plain<List4_Scroll>,          "the SP list"},
-    EventBinding{"List5",    Event::Scroll,   plain<List5_Scroll>,          "the MAX SP list"},
+    EventBinding{"List1",    Event::Click,    list<List_Click, 1>,           "the Pos list"},
+    EventBinding{"List2",    Event::Click,    list<List_Click, 2>,           "the Name list"},
+    EventBinding{"List3",    Event::Click,    list<List_Click, 3>,           "the NSL list"},
+    EventBinding{"List4",    Event::Click,    list<List_Click, 4>,           "the SP list"},
+    EventBinding{"List5",    Event::Click,    list<List_Click, 5>,           "the MAX SP list"},
+    EventBinding{"List1",    Event::DblClick, list<List_DblClick, 1>,        "the Pos list"},
+    EventBinding{"List2",    Event::DblClick, list<List_DblClick, 2>,        "the Name list"},
+    EventBinding{"List3",    Event::DblClick, list<List_DblClick, 3>,        "the NSL list"},
+    EventBinding{"List4",    Event::DblClick, list<List_DblClick, 4>,        "the SP list"},
+    EventBinding{"List5",    Event::DblClick, list<List_DblClick, 5>,        "the MAX SP list"},
+    EventBinding{"List1",    Event::Scroll,   list<List_Scroll, 1>,          "the Pos list"},
+    EventBinding{"List2",    Event::Scroll,   list<List_Scroll, 2>,          "the Name list"},
+    EventBinding{"List3",    Event::Scroll,   list<List_Scroll, 3>,          "the NSL list"},
+    EventBinding{"List4",    Event::Scroll,   list<List_Scroll, 4>,          "the SP list"},
+    EventBinding{"List5",    Event::Scroll,   list<List_Scroll, 5>,          "the MAX SP list"},
     // The squad slots
     EventBinding{"Combo1",   Event::Click,    indexed<Combo1_Click>,        "a slot's position, picked from its list"},
     EventBinding{"Combo1",   Event::KeyPress, indexedKey<Combo1_KeyPress>,  "a slot's position, typed into"},
@@ -119,15 +130,6 @@ void dropFile(FRMTEAMTOOL& f, const std::string& path)
         fillFromOrders(f, path);
     else
         openTeamFile(f, path);
-}
-
-std::string gridRowNote(const FRMTEAMTOOL& f, int row)
-{
-    const Grid& grid = f.MSFlexGrid1;
-    if (row < grid.fixedRows || row >= grid.rows() || grid.cols() < kPlayerFieldCount)
-        return {};
-    return notSelectableReason(grid.textMatrix(row, kPlayerFields[kWiField - 1].gridColumn),
-                               grid.textMatrix(row, kPlayerFields[kWsField - 1].gridColumn));
 }
 
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)

@@ -1,4 +1,4 @@
-#include "teamfile/team_load.h"
+#include "teamfile/staged_team.h"
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ std::size_t estimateFields(std::string_view text, std::size_t from)
 
 }  // namespace
 
-ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
+ReadResult<StagedTeam> stageTeam(RecordReader& reader)
 {
     auto team = readTeamRecord(reader);
     if (!team)
@@ -40,7 +40,7 @@ ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
     if (!texts)
         return texts.error();
 
-    TeamLoad load;
+    StagedTeam load;
     load.teamTexts = std::move(*texts);
 
     // One row's worth of texts per player; a text file of n bytes holds at most about
@@ -65,12 +65,12 @@ ReadResult<TeamLoad> stageTeamLoad(RecordReader& reader)
     return load;
 }
 
-ReadResult<TeamLoad> readTeamLoad(const std::string& path)
+ReadResult<StagedTeam> readStagedTeam(const std::string& path)
 {
     auto reader = RecordReader::open(path);
     if (!reader)
         return reader.error();
-    return stageTeamLoad(*reader);
+    return stageTeam(*reader);
 }
 
 }  // namespace teamtool

@@ -1,8 +1,8 @@
 // "Select File" and "Load Team": the two buttons of the file-selection frame.
 
 #include "app/frmteamtool.h"
-#include "app/handlers.h"
-#include "teamfile/team_load.h"
+#include "teamfile/select_and_load.h"
+#include "teamfile/staged_team.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -32,7 +32,7 @@ std::string startingFolder()
 #endif
 }
 
-void commitTeamLoad(FRMTEAMTOOL& f, TeamLoad load)
+void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
 {
     for (std::size_t n = 0; n < kTeamFields.size(); ++n)
         f.Text(kTeamFields[n].textBox).text = std::move(load.teamTexts[n]);
@@ -76,12 +76,12 @@ void Command3_Click(FRMTEAMTOOL& f)
     const std::string path = f.Text31.text;
     if (path.empty())
         return;
-    auto load = readTeamLoad(path);
+    auto load = readStagedTeam(path);
     if (!load) {
         f.msgBox(describeReadError(load.error(), path));
         return;
     }
-    commitTeamLoad(f, std::move(*load));
+    commitStagedTeam(f, std::move(*load));
 }
 
 }  // namespace teamtool

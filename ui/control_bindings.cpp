@@ -1,0 +1,315 @@
+#include "ui/control_bindings.h"
+
+#include "teamfile/team_records.h"
+#include "ui/frozen_columns_table_view.h"
+#include "ui/item_models.h"
+#include "ui/model_combo_box.h"
+#include "ui/player_list_view.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include <array>
+
+namespace teamtool::ui {
+
+namespace {
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Kinds whose widget only shows where it stands: the form and the file dialog have
+// none of their own, frames and labels show their caption from the start.
+class NoBinding : public ControlBinding {
+public:
+    QWidget* create(Control&, QWidget*, BindingHost&) const override { return nullptr; }
+    void show(const Control&, QWidget*) const override {}
+};
+
+class FrameBinding : public NoBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost&) const override
+    {
+        return new QGroupBox(qt(control.caption), parent);
+    }
+};
+
+class LabelBinding : public NoBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost&) const override
+    {
+        return new QLabel(qt(control.caption), parent);
+    }
+};
+
+class CommandButtonBinding : public NoBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& button = static_cast<CommandButton&>(control);
+        auto* widget = new QPushButton(qt(control.caption), parent);
+        QObject::connect(widget, &QPushButton::clicked, widget, [&host, &button] { host.act([&] { button.click(); }); });
+        return widget;
+    }
+};
+
+// A one-line box is a QLineEdit, a multi-line one (Press, Comments) a QPlainTextEdit.
+class TextBoxBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& box = static_cast<TextBox&>(control);
+        if (box.multiLine) {
+            auto* edit = new QPlainTextEdit(parent);
+            edit->setReadOnly(box.locked);
+            QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&host, &box, edit] {
+                if (!host.refreshing())
+                    box.text = edit->toPlainText().toStdString();
+            });
+            return edit;
+        }
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(box.locked);
+        if (box.tightMargins)
+            edit->setTextMargins(-2, 0, -2, 0);  // Qt's own two pixels each side go to the text
+        if (box.maxLength > 0)
+            edit->setMaxLength(box.maxLength);
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [&box](const QString& text) { box.text = text.toStdString(); });
+        return edit;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        const QString text = qt(static_cast<const TextBox&>(control).text);
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            if (line->text() != text) {
+                line->setText(text);
+                if (!line->hasFocus())
+                    line->setCursorPosition(0);  // a long value shows from its start
+            }
+        } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+            if (edit->toPlainText() != text)
+                edit->setPlainText(text);
+        }
+    }
+};
+
+class ComboBoxBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& combo = static_cast<ComboBox&>(control);
+        auto* widget = new ModelComboBox(parent);
+        widget->setLocked(combo.locked);
+        QObject::connect(widget, &QComboBox::activated, widget,
+                         [&host, &combo](int item) { host.act([&] { combo.pick(item); }); });
+        widget->onKeyPress = [&host, &combo](int& keyAscii) { host.act([&] { combo.keyPress(keyAscii); }); };
+        return widget;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        const auto& combo = static_cast<const ComboBox&>(control);
+        auto* comboWidget = static_cast<ModelComboBox*>(widget);
+        if (comboWidget->count() != static_cast<int>(combo.items.size())) {
+            QSignalBlocker blocker(comboWidget);
+            comboWidget->clear();
+            for (const std::string& item : combo.items)
+                comboWidget->addItem(qt(item));
+        }
+        comboWidget->setShownText(qt(combo.text));
+    }
+};
+
+class ListBoxBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& list = static_cast<ListBox&>(control);
+        auto* view = new PlayerListView(parent);
+        view->setModel(new ListModel(list, view));
+        QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
+                         [&host, &list, view](const QModelIndex& current) {
+                             if (host.refreshing() || !current.isValid())
+                                 return;
+                             host.act([&] {
+                                 list.topIndex = view->verticalScrollBar()->value();
+                                 list.click(current.row());
+                             });
+                         });
+        QObject::connect(view, &QAbstractItemView::doubleClicked, view,
+                         [&host, &list](const QModelIndex& index) { host.act([&] { list.doubleClick(index.row()); }); });
+        QObject::connect(view, &PlayerListView::pickRequested, view,
+                         [&host, &list] { host.act([&] { list.pressEnter(); }); });
+        QObject::connect(view->verticalScrollBar(), &QAbstractSlider::valueChanged, view, [&host, &list](int value) {
+            if (!host.refreshing())
+                host.act([&] { list.scroll(value); });
+        });
+        return view;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        const auto& list = static_cast<const ListBox&>(control);
+        auto* view = static_cast<PlayerListView*>(widget);
+        static_cast<ListModel*>(view->model())->sync();
+        const QModelIndex selected = view->model()->index(list.listIndex, 0);
+        if (view->currentIndex() != selected)
+            view->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
+        if (view->verticalScrollBar()->value() != list.topIndex)
+            view->verticalScrollBar()->setValue(list.topIndex);
+    }
+};
+
+class CheckBoxBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& box = static_cast<CheckBox&>(control);
+        auto* widget = new QCheckBox(parent);
+        QObject::connect(widget, &QCheckBox::clicked, widget,
+                         [&host, &box](bool checked) { host.act([&] { box.setValue(checked ? 1 : 0); }); });
+        return widget;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        auto* box = static_cast<QCheckBox*>(widget);
+        const bool checked = static_cast<const CheckBox&>(control).value() == 1;
+        if (box->isChecked() != checked) {
+            QSignalBlocker blocker(box);
+            box->setChecked(checked);
+        }
+    }
+};
+
+class OptionButtonBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& button = static_cast<OptionButton&>(control);
+        // The window model keeps the buttons of a frame exclusive.
+        auto* widget = new QRadioButton(parent);
+        widget->setAutoExclusive(false);
+        QObject::connect(widget, &QRadioButton::clicked, widget, [&host, &button] { host.act([&] { button.setValue(true); }); });
+        return widget;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        auto* button = static_cast<QRadioButton*>(widget);
+        const bool on = static_cast<const OptionButton&>(control).value();
+        if (button->isChecked() != on) {
+            QSignalBlocker blocker(button);
+            button->setChecked(on);
+        }
+    }
+};
+
+class TabControlBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        auto& tabs = static_cast<TabControl&>(control);
+        auto* widget = new QTabWidget(parent);
+        for (const std::string& caption : tabs.tabCaptions)
+            widget->addTab(new QWidget(widget), qt(caption));
+        QObject::connect(widget, &QTabWidget::currentChanged, widget, [&host, &tabs](int page) {
+            if (!host.refreshing())
+                tabs.tab = page;
+        });
+        return widget;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        auto* tabs = static_cast<QTabWidget*>(widget);
+        if (const int tab = static_cast<const TabControl&>(control).tab; tabs->currentIndex() != tab)
+            tabs->setCurrentIndex(tab);
+    }
+};
+
+class GridBinding : public ControlBinding {
+public:
+    QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
+    {
+        const auto& grid = static_cast<const Grid&>(control);
+        auto* view = new FrozenColumnsTableView(parent);
+        auto* model = new GridModel(grid, view);
+        model->setRowNote([&host](int row) { return gridRowNote(host.form(), row); });
+        view->setModel(model);
+        QObject::connect(view, &FrozenColumnsTableView::fileOrderRequested, model, &GridModel::unsort);
+        view->setFrozenColumns(grid.fixedCols);
+        view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+        view->frozenView()->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+        return view;
+    }
+
+    void show(const Control& control, QWidget* widget) const override
+    {
+        const auto& grid = static_cast<const Grid&>(control);
+        auto* view = static_cast<FrozenColumnsTableView*>(widget);
+        static_cast<GridModel*>(view->model())->sync();
+        for (int column = 0; column < grid.cols(); ++column)
+            if (view->columnWidth(column) != pixels(grid.colWidth(column)))
+                view->setColumnWidthPixels(column, pixels(grid.colWidth(column)));
+    }
+};
+
+}  // namespace
+
+const ControlBinding& bindingFor(Kind kind)
+{
+    static const NoBinding none;
+    static const FrameBinding frame;
+    static const LabelBinding label;
+    static const CommandButtonBinding commandButton;
+    static const TextBoxBinding textBox;
+    static const ComboBoxBinding comboBox;
+    static const ListBoxBinding listBox;
+    static const CheckBoxBinding checkBox;
+    static const OptionButtonBinding optionButton;
+    static const TabControlBinding tabControl;
+    static const GridBinding grid;
+    switch (kind) {
+    case Kind::Frame:
+        return frame;
+    case Kind::Label:
+        return label;
+    case Kind::CommandButton:
+        return commandButton;
+    case Kind::TextBox:
+        return textBox;
+    case Kind::ComboBox:
+        return comboBox;
+    case Kind::ListBox:
+        return listBox;
+    case Kind::CheckBox:
+        return checkBox;
+    case Kind::OptionButton:
+        return optionButton;
+    case Kind::TabControl:
+        return tabControl;
+    case Kind::Grid:
+        return grid;
+    case Kind::Form:
+    case Kind::FileDialog:
+    case Kind::MenuCommand:
+        break;
+    }
+    return none;
+}
+
+}  // namespace teamtool::ui

@@ -1,0 +1,204 @@
+#include "ui/form_view.h"
+
+#include "ui/control_bindings.h"
+#include "window/window.h"
+
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace teamtool::ui {
+
+namespace {
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+struct FormView::Bound {
+    Control* control;
+    QWidget* widget;
+    int yOffset;       // pixels taken by the tab strip above a page's own area
+    Twips shownGeometry;
+};
+
+FormView::FormView(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form(form)
+{
+    setObjectName(qt(form.Me.name));
+    setWindowTitle(qt(form.Me.caption));
+    setFixedSize(pixels(form.Me.geometry.width), pixels(form.Me.geometry.height));
+    // The layout was designed around an 8-point window font.
+    QFont windowFont = font();
+    windowFont.setPointSizeF(8);
+    setFont(windowFont);
+
+    // The design lists every container before what it holds.
+    for (const auto& control : form.controls()) {
+        if (control->kind == Kind::TabControl)
+            m_tabControl = static_cast<const TabControl*>(control.get());
+        if (control->kind == Kind::TabControl || m_onPages.count(control->container))
+            m_onPages.insert(control->name);
+    }
+    buildWidgets(false);
+    refresh();
+}
+
+bool FormView::onTabbedPages(const Control& control) const
+{
+    return m_onPages.count(control.name) > 0;
+}
+
+void FormView::buildWidgets(bool tabbedPages)
+{
+    for (const auto& control : m_form.controls()) {
+        if (control->kind == Kind::Form || control->kind == Kind::FileDialog || onTabbedPages(*control) != tabbedPages)
+            continue;
+        int yOffset = 0;
+        QWidget* parentWidget = containerWidget(*control, yOffset);
+        QWidget* widget = bindingFor(control->kind).create(*control, parentWidget, *this);
+        if (control->kind == Kind::TabControl)
+            m_tabs = static_cast<QTabWidget*>(widget);
+        widget->setObjectName(qt(control->fullName()));
+        if (control->fontSize > 0 || control->bold) {
+            QFont font = widget->font();
+            if (control->fontSize > 0)
+                font.setPointSizeF(control->fontSize);
+            font.setBold(control->bold);
+            widget->setFont(font);
+        }
+        place(widget, *control, yOffset);
+        if (!control->accessibleName.empty())
+            widget->setAccessibleName(qt(control->accessibleName));
+        m_widgets.emplace(control->fullName(), widget);
+        m_bound.push_back({control.get(), widget, yOffset, control->geometry});
+    }
+
+    // Labels name the box beside them, and the keyboard goes row by row on each page.
+    for (const auto& control : m_form.controls())
+        if (!control->buddy.empty() && onTabbedPages(*control) == tabbedPages)
+            if (auto* label = qobject_cast<QLabel*>(this->control(control->fullName())))
+                label->setBuddy(this->control(control->buddy));
+    std::vector<int> pages = {-1};
+    if (tabbedPages)
+        pages = {0, 1, 2, 3};
+    for (const int page : pages) {
+        QWidget* previous = nullptr;
+        for (const Control* control : m_form.focusOrder(page)) {
+            QWidget* next = this->control(control->fullName());
+            if (previous && next)
+                QWidget::setTabOrder(previous, next);
+            previous = next ? next : previous;
+        }
+    }
+}
+
+void FormView::buildTabbedPages()
+{
+    if (m_tabs)
+        return;
+    buildWidgets(true);
+    refresh();
+}
+
+FormView::~FormView() = default;
+
+QWidget* FormView::control(const std::string& fullName) const
+{
+    const auto it = m_widgets.find(fullName);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+QWidget* FormView::containerWidget(const Control& control, int& yOffset) const
+{
+    yOffset = 0;
+    if (control.container.empty())
+        return const_cast<FormView*>(this);
+    if (m_tabControl && control.container == m_tabControl->name) {
+        // Page coordinates count the tab strip in; Qt's page area starts below it.
+        yOffset = m_tabs->tabBar()->sizeHint().height();
+        return m_tabs->widget(control.page);
+    }
+    return this->control(control.container);
+}
+
+void FormView::place(QWidget* widget, const Control& control, int yOffset)
+{
+    const Twips& g = control.geometry;
+    widget->setGeometry(pixels(g.left), std::max(0, pixels(g.top) - yOffset), pixels(g.width), pixels(g.height));
+}
+
+void FormView::act(const std::function<void()>& action)
+{
+    buildTabbedPages();
+    action();
+    refresh();
+}
+
+void FormView::openTeamFile(const std::string& path)
+{
+    act([&] { teamtool::openTeamFile(m_form, path); });
+}
+
+void FormView::refresh()
+{
+    if (m_tabControl && m_tabControl->visible)
+        buildTabbedPages();
+    const bool outer = !m_refreshing;
+    m_refreshing = true;
+    for (Bound& bound : m_bound)
+        showControl(bound);
+    if (outer) {
+        m_refreshing = false;
+        emit refreshed();
+    }
+}
+
+void FormView::showControl(Bound& bound)
+{
+    Control& control = *bound.control;
+    QWidget* widget = bound.widget;
+
+    const Twips& g = control.geometry;
+    const Twips& shown = bound.shownGeometry;
+    if (g.left != shown.left || g.top != shown.top || g.width != shown.width || g.height != shown.height) {
+        place(widget, control, bound.yOffset);
+        bound.shownGeometry = g;
+    }
+    if (widget->isVisibleTo(widget->parentWidget()) != control.visible)
+        widget->setVisible(control.visible);
+    if (widget->isEnabled() != control.enabled)
+        widget->setEnabled(control.enabled);
+
+    bindingFor(control.kind).show(control, widget);
+}
+
+void FormView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The design lists the controls in focus order: the first that can take the focus
+    // ("Select File") has it when the window opens.
+    for (const Bound& bound : m_bound) {
+        if (focusWidget())
+            break;  // shown again: the focus stays where the user left it
+        QWidget* widget = bound.widget;
+        if (widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus) {
+            widget->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+void FormView::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // The tabbed pages stay hidden until a team is loaded: they are built once the
+    // window has been painted, so that it shows as soon as it can.
+    if (!m_tabs)
+        QTimer::singleShot(0, this, &FormView::buildTabbedPages);
+}
+
+}  // namespace teamtool::ui

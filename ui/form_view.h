@@ -1,0 +1,78 @@
+#pragma once
+
+// The Qt face of FRMTEAMTOOL. It builds one widget for every control of the design,
+// turns each user action into a change of the window model plus a call of the
+// control's handler, and then shows what the model holds. It decides nothing itself.
+
+#include "app/frmteamtool.h"
+#include "ui/control_bindings.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+class QTabWidget;
+
+namespace teamtool::ui {
+
+class FormView : public QWidget, private BindingHost {
+    Q_OBJECT
+public:
+    explicit FormView(FRMTEAMTOOL& form, QWidget* parent = nullptr);
+    ~FormView() override;
+
+    // The widget of a control by its name: "Text27(3)", "Frame32".
+    QWidget* control(const std::string& fullName) const;
+
+    // Shows what the window model now holds.
+    void refresh();
+
+    // Loads the team file at path, as Select File then Load Team would.
+    void openTeamFile(const std::string& path);
+
+    // Runs one user action that is not a widget's own (a menu command, a drop): the
+    // model change and handler call, then the new state shown.
+    void perform(const std::function<void()>& action) { act(action); }
+
+signals:
+    // The widgets show what the model now holds.
+    void refreshed();
+
+public:
+
+    // Builds the widgets of the tabbed pages, if they are not built yet. The window
+    // builds them by itself right after it is first painted.
+    void buildTabbedPages();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Bound;  // a control and its widget
+
+    bool onTabbedPages(const Control& control) const;
+    void buildWidgets(bool tabbedPages);
+    QWidget* containerWidget(const Control& control, int& yOffset) const;
+    void place(QWidget* widget, const Control& control, int yOffset);
+    void showControl(Bound& bound);
+
+    // BindingHost
+    void act(const std::function<void()>& action) override;
+    bool refreshing() const override { return m_refreshing; }
+    const FRMTEAMTOOL& form() const override { return m_form; }
+
+    FRMTEAMTOOL& m_form;
+    std::vector<Bound> m_bound;
+    std::map<std::string, QWidget*> m_widgets;
+    std::set<std::string> m_onPages;  // names of the controls on the tabbed pages
+    const TabControl* m_tabControl = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    bool m_refreshing = false;
+};
+
+}  // namespace teamtool::ui

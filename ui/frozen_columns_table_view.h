@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QTableView>
+
+namespace teamtool::ui {
+
+// A read-only table whose first columns stay put when the rest scrolls sideways: a
+// second view over the same model lies over those columns.
+class FrozenColumnsTableView : public QTableView {
+    Q_OBJECT
+public:
+    explicit FrozenColumnsTableView(QWidget* parent = nullptr);
+
+    void setModel(QAbstractItemModel* model) override;
+    void setFrozenColumns(int count);
+
+signals:
+    // A third click on the sorted column's heading: back to the file's order.
+    void fileOrderRequested();
+
+public:
+    void setColumnWidthPixels(int column, int width);
+    QTableView* frozenView() const { return m_frozen; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+private:
+    void updateFrozenGeometry();
+    void showOnlyFrozenColumns();
+    void cycleSortOrder(int column);
+
+    QTableView* m_frozen;
+    int m_frozenCount = 0;
+    int m_sortColumn = -1;  // -1: the file's order
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
+
+}  // namespace teamtool::ui

@@ -1,0 +1,118 @@
+#include "ui/model_combo_box.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace teamtool::ui {
+
+namespace {
+
+// What assistive technology is told of a ModelComboBox: its value is the text it shows,
+// listed or not (a lone blank reads as empty), where Qt's own reads the current entry.
+class ModelComboAccessible : public QAccessibleWidget {
+public:
+    explicit ModelComboAccessible(ModelComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return combo()->shownText().trimmed();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            combo()->showPopup();
+    }
+
+private:
+    ModelComboBox* combo() const { return static_cast<ModelComboBox*>(widget()); }
+};
+
+QAccessibleInterface* modelComboAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ModelComboBox::staticMetaObject.className()))
+        if (auto* combo = qobject_cast<ModelComboBox*>(object))
+            return new ModelComboAccessible(combo);
+    return nullptr;
+}
+
+}  // namespace
+
+ModelComboBox::ModelComboBox(QWidget* parent) : QComboBox(parent)
+{
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(modelComboAccessible), true);
+    Q_UNUSED(accessibleFactoryInstalled);
+    setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ModelComboBox::setShownText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    // Qt's current entry follows the text, so that what the box reports to screen
+    // readers and opens its list on is what it shows; none for an unlisted text.
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    update();
+    QAccessibleValueChangeEvent changed(this, text.trimmed());
+    QAccessible::updateAccessibility(&changed);
+}
+
+void ModelComboBox::showPopup()
+{
+    if (m_locked)
+        return;
+    QComboBox::showPopup();
+}
+
+void ModelComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    // Drawn as a button, so in the button's text colour: readable in any palette.
+    painter.setPen(palette().color(isEditable() ? QPalette::Text : QPalette::ButtonText));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText = m_text;
+    option.currentIcon = {};
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void ModelComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool opensList = event->key() == Qt::Key_F4 ||
+                           ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+                            (event->modifiers() & Qt::AltModifier));
+    if (opensList) {
+        showPopup();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Escape) {
+        event->ignore();  // focus moves on; the dialog or window handles Escape
+        return;
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && text.front().unicode() != 0 && onKeyPress) {
+        int keyAscii = text.front().unicode();
+        onKeyPress(keyAscii);
+    }
+    // No key reaches Qt's own handling, which would step through the entries.
+    event->accept();
+}
+
+void ModelComboBox::wheelEvent(QWheelEvent* event)
+{
+    event->ignore();
+}
+
+}  // namespace teamtool::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <functional>
+
+namespace teamtool::ui {
+
+// A drop-down box whose text changes only by a pick from its list or by the program.
+// It shows whatever text the program gives it, listed or not (" ", "XX"), and takes
+// no typing: every character key goes to the key-press handler, which discards it,
+// and no editing or navigation key changes the text. A locked box opens no list.
+class ModelComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ModelComboBox(QWidget* parent = nullptr);
+
+    QString shownText() const { return m_text; }
+    void setShownText(const QString& text);
+    void setLocked(bool locked) { m_locked = locked; }
+
+    // Called with the character code of each typed character; a code set to 0 is discarded.
+    std::function<void(int& keyAscii)> onKeyPress;
+
+    void showPopup() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    QString m_text;
+    bool m_locked = false;
+};
+
+}  // namespace teamtool::ui

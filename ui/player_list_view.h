@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QListView>
+
+namespace teamtool::ui {
+
+// A player list. Enter on the selected row picks it, like a double-click.
+class PlayerListView : public QListView {
+    Q_OBJECT
+public:
+    explicit PlayerListView(QWidget* parent = nullptr);
+
+signals:
+    void pickRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace teamtool::ui

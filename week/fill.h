@@ -1,0 +1,22 @@
+#pragma once
+
+// Last week's orders carried over: File > Fill From Orders... and an orders file
+// dropped on the window fill the selection from an orders file this program wrote.
+
+#include <string>
+
+namespace teamtool {
+
+class FRMTEAMTOOL;
+
+// File > Fill From Orders...: picks an orders file, last week's for example, and fills
+// the selection from it.
+void actionFillFromOrders_Click(FRMTEAMTOOL& f);
+
+// Fills the selection from the orders file at path, all or nothing: squad, captain,
+// penalty taker, markers, order choices, press and comments. A player who is not in
+// this week's lists leaves his slot empty; one message then names every such player.
+// A selection already in the window is replaced only when the user says yes.
+void fillFromOrders(FRMTEAMTOOL& f, const std::string& path);
+
+}  // namespace teamtool

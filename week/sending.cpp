@@ -1,0 +1,113 @@
+#include "week/sending.h"
+
+#include "app/frmteamtool.h"
+#include "textio/encoding.h"
+#include "textio/files.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace teamtool {
+
+namespace {
+
+// The orders checked and built, or nothing once the user has been told why not.
+std::optional<OrdersText> ordersOrMessage(FRMTEAMTOOL& f)
+{
+    auto orders = checkedOrders(f);
+    if (!orders) {
+        f.msgBox(describeOrdersError(orders.error()));
+        return std::nullopt;
+    }
+    return std::move(orders).value();
+}
+
+std::string percentEncoded(std::string_view text)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
+                                byte == '~';
+        if (unreserved) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ordersTextForReading(const OrdersText& orders)
+{
+    std::string text = windows1252ToUtf8(orders.bytes);
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            lines += text[i];
+    return lines;
+}
+
+std::string mailtoUrl(const OrdersText& orders)
+{
+    std::string_view subject = orders.fileName;
+    if (subject.ends_with(".TXT"))
+        subject.remove_suffix(4);
+    // Line breaks in a mail body are CR LF, whatever the platform.
+    return "mailto:?subject=" + percentEncoded(subject) + "&body=" + percentEncoded(windows1252ToUtf8(orders.bytes));
+}
+
+void actionPreviewOrders_Click(FRMTEAMTOOL& f)
+{
+    const auto orders = ordersOrMessage(f);
+    if (!orders)
+        return;
+    OrdersPreview preview;
+    preview.fileName = orders->fileName;
+    preview.folder = utf8FromPath(ordersFolder(f));
+    preview.text = ordersTextForReading(*orders);
+    switch (f.dialogs().showPreview(preview)) {
+    case PreviewChoice::CreateOrders:
+        f.Command1.click();  // exactly as the button: checks, writes, "Orders Built"
+        break;
+    case PreviewChoice::Copy:
+        f.dialogs().copyText(preview.text);
+        f.dialogs().notify("The orders for " + orders->fileName + " are on the clipboard");
+        break;
+    case PreviewChoice::Close:
+        break;
+    }
+}
+
+void actionCopyOrders_Click(FRMTEAMTOOL& f)
+{
+    if (const auto orders = ordersOrMessage(f)) {
+        f.dialogs().copyText(ordersTextForReading(*orders));
+        f.dialogs().notify("The orders for " + orders->fileName + " are on the clipboard");
+    }
+}
+
+void actionEmailOrders_Click(FRMTEAMTOOL& f)
+{
+    const auto created = createOrders(f);
+    if (!created) {
+        f.msgBox(describeOrdersError(created.error()));
+        return;
+    }
+    // The mail program opening is the confirmation; without one the manager is told
+    // where the file is, to send it by hand.
+    if (!f.dialogs().openUrl(mailtoUrl(*created))) {
+        const std::filesystem::path file = ordersFolder(f) / pathFromUtf8(created->fileName);
+        f.msgBox("No mail program answered. The orders are written to " + utf8FromPath(file) + ".");
+    }
+}
+
+}  // namespace teamtool

@@ -1,0 +1,30 @@
+#pragma once
+
+// The orders on their way: previewed, copied or e-mailed before they go. Each is the
+// handler of a menu bar command, named after it.
+
+#include "orders/orders.h"
+
+#include <string>
+
+namespace teamtool {
+
+class FRMTEAMTOOL;
+
+// Orders > Preview...: the checks, then the orders as they would be written.
+void actionPreviewOrders_Click(FRMTEAMTOOL& f);
+
+// Orders > Copy Orders: the checks, then the orders' text on the clipboard.
+void actionCopyOrders_Click(FRMTEAMTOOL& f);
+
+// Orders > E-mail Orders...: the orders written as Create Orders writes them, then a
+// new message in the user's mail program, the orders as its text.
+void actionEmailOrders_Click(FRMTEAMTOOL& f);
+
+// The orders' text for a person to read: UTF-8, one '\n' per line end.
+std::string ordersTextForReading(const OrdersText& orders);
+
+// mailto: with the file's name (without ".TXT") as subject and the orders as body.
+std::string mailtoUrl(const OrdersText& orders);
+
+}  // namespace teamtool
