@@ -3,116 +3,129 @@
 #include "app/design.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
+#include <utility>
 
 namespace teamtool {
 
 namespace {
 
-std::unique_ptr<Control> makeControl(const ControlSpec& spec)
+std::unique_ptr<Control> newControl(Kind kind)
 {
-    std::unique_ptr<Control> control;
-    switch (spec.kind) {
+    switch (kind) {
     case Kind::Form:
-        control = std::make_unique<Form>();
-        break;
+        return std::make_unique<Form>();
     case Kind::Frame:
-        control = std::make_unique<Frame>();
-        break;
+        return std::make_unique<Frame>();
     case Kind::Label:
-        control = std::make_unique<Label>();
-        break;
+        return std::make_unique<Label>();
     case Kind::CommandButton:
-        control = std::make_unique<CommandButton>();
-        break;
+        return std::make_unique<CommandButton>();
+    case Kind::TextBox:
+        return std::make_unique<TextBox>();
+    case Kind::ComboBox:
+        return std::make_unique<ComboBox>();
+    case Kind::ListBox:
+        return std::make_unique<ListBox>();
+    case Kind::CheckBox:
+        return std::make_unique<CheckBox>();
+    case Kind::OptionButton:
+        return std::make_unique<OptionButton>();
+    case Kind::TabControl:
+        return std::make_unique<TabControl>();
+    case Kind::Grid:
+        return std::make_unique<Grid>();
+    case Kind::FileDialog:
+        return std::make_unique<FileDialog>();
+    case Kind::MenuCommand:
+        return std::make_unique<MenuCommand>();
+    }
+    throw std::logic_error("a control of no known kind");
+}
+
+// Puts control into the design-time state spec gives it; control is of spec's kind.
+void configure(Control& control, const ControlSpec& spec)
+{
+    switch (spec.kind) {
     case Kind::TextBox: {
-        auto box = std::make_unique<TextBox>();
-        box->text = spec.caption;
-        box->locked = spec.locked;
-        box->maxLength = spec.maxLength;
-        box->multiLine = spec.multiLine;
-        box->tightMargins = spec.tightMargins;
-        control = std::move(box);
+        auto& box = static_cast<TextBox&>(control);
+        box.text = spec.caption;
+        box.locked = spec.locked;
+        box.maxLength = spec.maxLength;
+        box.multiLine = spec.multiLine;
+        box.tightMargins = spec.tightMargins;
         break;
     }
     case Kind::ComboBox: {
-        auto combo = std::make_unique<ComboBox>();
-        combo->text = spec.caption;
-        combo->items = spec.items;
-        combo->locked = spec.locked;
-        control = std::move(combo);
+        auto& combo = static_cast<ComboBox&>(control);
+        combo.text = spec.caption;
+        combo.items = spec.items;
+        combo.locked = spec.locked;
         break;
     }
-    case Kind::ListBox:
-        control = std::make_unique<ListBox>();
+    case Kind::TabControl:
+        static_cast<TabControl&>(control).tabCaptions = spec.tabs;
         break;
-    case Kind::CheckBox:
-        control = std::make_unique<CheckBox>();
-        break;
-    case Kind::OptionButton:
-        control = std::make_unique<OptionButton>();
-        break;
-    case Kind::TabControl: {
-        auto tab = std::make_unique<TabControl>();
-        tab->tabCaptions = spec.tabs;
-        control = std::move(tab);
-        break;
-    }
     case Kind::Grid: {
-        auto grid = std::make_unique<Grid>();
-        grid->setCols(spec.cols);
-        grid->setRows(spec.rows);
-        grid->fixedRows = spec.fixedRows;
-        grid->fixedCols = spec.fixedCols;
-        control = std::move(grid);
+        auto& grid = static_cast<Grid&>(control);
+        grid.setCols(spec.cols);
+        grid.setRows(spec.rows);
+        grid.fixedRows = spec.fixedRows;
+        grid.fixedCols = spec.fixedCols;
         break;
     }
-    case Kind::FileDialog:
-        control = std::make_unique<FileDialog>();
-        break;
-    case Kind::MenuCommand:
-        control = std::make_unique<MenuCommand>();
+    default:
         break;
     }
-    control->kind = spec.kind;
-    control->name = spec.name;
-    control->index = spec.index;
-    control->container = spec.container;
-    control->page = spec.page;
-    control->geometry = spec.geometry;
+    control.kind = spec.kind;
+    control.name = spec.name;
+    control.index = spec.index;
+    control.container = spec.container;
+    control.page = spec.page;
+    control.geometry = spec.geometry;
     if (spec.kind != Kind::TextBox && spec.kind != Kind::ComboBox)
-        control->caption = spec.caption;
-    control->fontSize = spec.fontSize;
-    control->bold = spec.bold;
-    control->visible = spec.visible;
-    control->enabled = spec.enabled;
-    control->accessibleName = spec.accessibleName;
-    control->buddy = spec.buddy;
+        control.caption = spec.caption;
+    control.fontSize = spec.fontSize;
+    control.bold = spec.bold;
+    control.visible = spec.visible;
+    control.enabled = spec.enabled;
+    control.accessibleName = spec.accessibleName;
+    control.buddy = spec.buddy;
     // A box or button without a caption of its own is named by its frame's caption:
     // "Team Name", "Opponent".
-    if (control->accessibleName.empty() && !spec.container.empty() && control->caption.empty())
+    if (control.accessibleName.empty() && !spec.container.empty() && control.caption.empty())
         for (const ControlSpec& frame : designTimeControls())
             if (frame.kind == Kind::Frame && frame.name == spec.container)
-                control->accessibleName = frame.caption;
-    return control;
+                control.accessibleName = frame.caption;
 }
 
-std::vector<std::unique_ptr<Control>> buildControls()
+// The controls that are members of FRMTEAMTOOL, in the order FRMTEAMTOOL::member lists them.
+constexpr std::string_view kMemberNames[] = {
+    "FRMTEAMTOOL", "Frame32", "Text31", "Command4", "Command3", "CommonDialog1", "SSTab1", "MSFlexGrid1",
+    "List1",       "List2",   "List3",  "List4",    "List5",    "Text30",        "Text29", "Combo2",
+    "Combo3",      "Text32",  "Text33", "Text35",   "Text36",   "Command1"};
+
+// True when control is of the class that kind makes.
+bool isOfKind(const Control& control, Kind kind)
 {
-    std::vector<std::unique_ptr<Control>> controls;
-    for (const ControlSpec& spec : designTimeControls())
-        controls.push_back(makeControl(spec));
-    return controls;
+    return typeid(control) == typeid(*newControl(kind));
 }
 
 }  // namespace
 
-MenuCommand* FRMTEAMTOOL::findMenuCommand(std::string_view name) const
+MenuCommand* FRMTEAMTOOL::findMenuCommand(std::string_view name)
 {
-    for (const auto& command : m_menuCommands)
+    return const_cast<MenuCommand*>(std::as_const(*this).findMenuCommand(name));
+}
+
+const MenuCommand* FRMTEAMTOOL::findMenuCommand(std::string_view name) const
+{
+    for (const MenuCommand* command : m_menuCommands)
         if (command->name == name)
-            return command.get();
+            return command;
     return nullptr;
 }
 
@@ -131,15 +144,15 @@ bool FRMTEAMTOOL::applies(const MenuCommand& command) const
     return false;
 }
 
-std::vector<Control*> FRMTEAMTOOL::focusOrder(int page) const
+std::vector<const Control*> FRMTEAMTOOL::focusOrder(int page) const
 {
     struct Placed {
-        Control* control;
+        const Control* control;
         int left;
         int top;
     };
     std::vector<Placed> placed;
-    for (const auto& control : m_controls) {
+    for (const Control* control : m_controls) {
         const Kind kind = control->kind;
         const bool takesFocus = kind == Kind::TextBox || kind == Kind::ComboBox || kind == Kind::ListBox ||
                                 kind == Kind::CheckBox || kind == Kind::OptionButton ||
@@ -153,12 +166,12 @@ std::vector<Control*> FRMTEAMTOOL::focusOrder(int page) const
             left += c->geometry.left;
             top += c->geometry.top;
         }
-        placed.push_back({control.get(), left, top});
+        placed.push_back({control, left, top});
     }
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.top < b.top; });
     // Controls whose tops lie within a box's height of a row's first stand in that row.
     constexpr int kRowTolerance = 150;
-    std::vector<Control*> order;
+    std::vector<const Control*> order;
     for (std::size_t start = 0; start < placed.size();) {
         std::size_t end = start + 1;
         while (end < placed.size() && placed[end].top <= placed[start].top + kRowTolerance)
@@ -173,21 +186,29 @@ std::vector<Control*> FRMTEAMTOOL::focusOrder(int page) const
     return order;
 }
 
-Control* FRMTEAMTOOL::find(std::string_view name, int index) const
+const Control* FRMTEAMTOOL::find(std::string_view name, int index) const
 {
-    for (const auto& control : m_controls)
+    for (const Control* control : m_controls)
         if (control->name == name && control->index == index)
-            return control.get();
+            return control;
     return nullptr;
 }
 
-template <class T>
-T& FRMTEAMTOOL::named(std::string_view name)
+Control* FRMTEAMTOOL::find(std::string_view name, int index)
 {
-    auto* control = dynamic_cast<T*>(find(name));
-    if (!control)
-        throw std::logic_error("the design has no control " + std::string(name));
-    return *control;
+    return const_cast<Control*>(std::as_const(*this).find(name, index));
+}
+
+Control* FRMTEAMTOOL::member(std::string_view name)
+{
+    Control* const members[] = {&Me,     &Frame32, &Text31, &Command4, &Command3, &CommonDialog1, &SSTab1,
+                                &MSFlexGrid1, &List1, &List2, &List3, &List4, &List5, &Text30, &Text29,
+                                &Combo2, &Combo3, &Text32, &Text33, &Text35, &Text36, &Command1};
+    static_assert(std::size(kMemberNames) == std::size(members));
+    for (std::size_t k = 0; k < std::size(kMemberNames); ++k)
+        if (kMemberNames[k] == name)
+            return members[k];
+    return nullptr;
 }
 
 template <class T>
@@ -205,42 +226,39 @@ ControlArray<T> FRMTEAMTOOL::array(std::string_view name)
     return elements;
 }
 
-FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
-    : m_controls(buildControls()),
-      m_dialogs(dialogs),
-      Me(named<Form>("FRMTEAMTOOL")),
-      Frame32(named<Frame>("Frame32")),
-      Text31(named<TextBox>("Text31")),
-      Command4(named<CommandButton>("Command4")),
-      Command3(named<CommandButton>("Command3")),
-      CommonDialog1(named<FileDialog>("CommonDialog1")),
-      SSTab1(named<TabControl>("SSTab1")),
-      MSFlexGrid1(named<Grid>("MSFlexGrid1")),
-      List1(named<ListBox>("List1")),
-      List2(named<ListBox>("List2")),
-      List3(named<ListBox>("List3")),
-      List4(named<ListBox>("List4")),
-      List5(named<ListBox>("List5")),
-      Combo1(array<ComboBox>("Combo1")),
-      Text27(array<TextBox>("Text27")),
-      Text28(array<TextBox>("Text28")),
-      Command2(array<CommandButton>("Command2")),
-      Text30(named<TextBox>("Text30")),
-      Option1(array<OptionButton>("Option1")),
-      Option2(array<OptionButton>("Option2")),
-      Check1(array<CheckBox>("Check1")),
-      Text34(array<TextBox>("Text34")),
-      Text29(named<TextBox>("Text29")),
-      Combo2(named<ComboBox>("Combo2")),
-      Combo3(named<ComboBox>("Combo3")),
-      Text32(named<TextBox>("Text32")),
-      Text33(named<TextBox>("Text33")),
-      Text35(named<TextBox>("Text35")),
-      Text36(named<TextBox>("Text36")),
-      Command1(named<CommandButton>("Command1"))
+FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs) : m_dialogs(dialogs)
 {
-    for (int n = 1; n <= 26; ++n)
-        m_teamBoxes[static_cast<std::size_t>(n - 1)] = &named<TextBox>("Text" + std::to_string(n));
+    std::size_t members = 0;
+    for (const ControlSpec& spec : designTimeControls()) {
+        Control* control = spec.index < 0 ? member(spec.name) : nullptr;
+        if (control) {
+            if (!isOfKind(*control, spec.kind))
+                throw std::logic_error("the design's " + spec.name + " is of another kind than the window's");
+            ++members;
+        } else {
+            control = m_others.emplace_back(newControl(spec.kind)).get();
+        }
+        configure(*control, spec);
+        m_controls.push_back(control);
+    }
+    if (members != std::size(kMemberNames))
+        throw std::logic_error("the design lacks a control the window has");
+    m_constControls.assign(m_controls.begin(), m_controls.end());
+
+    Combo1 = array<ComboBox>("Combo1");
+    Text27 = array<TextBox>("Text27");
+    Text28 = array<TextBox>("Text28");
+    Command2 = array<CommandButton>("Command2");
+    Option1 = array<OptionButton>("Option1");
+    Option2 = array<OptionButton>("Option2");
+    Check1 = array<CheckBox>("Check1");
+    Text34 = array<TextBox>("Text34");
+    for (int n = 1; n <= 26; ++n) {
+        auto* box = dynamic_cast<TextBox*>(find("Text" + std::to_string(n)));
+        if (!box)
+            throw std::logic_error("the design has no team box Text" + std::to_string(n));
+        m_teamBoxes[static_cast<std::size_t>(n - 1)] = box;
+    }
 
     for (const MenuCommandSpec& spec : menuBarCommands()) {
         auto command = std::make_unique<MenuCommand>();
@@ -252,16 +270,17 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
         command->when = spec.when;
         command->separatorBefore = spec.separatorBefore;
         command->closesWindow = spec.closesWindow;
-        m_menuCommands.push_back(std::move(command));
+        m_menuCommands.push_back(m_ownedMenuCommands.emplace_back(std::move(command)).get());
     }
+    m_constMenuCommands.assign(m_menuCommands.begin(), m_menuCommands.end());
 
     // Option buttons are exclusive within their frame.
-    for (const auto& control : m_controls) {
-        auto* button = dynamic_cast<OptionButton*>(control.get());
+    for (Control* control : m_controls) {
+        auto* button = dynamic_cast<OptionButton*>(control);
         if (!button)
             continue;
-        for (const auto& other : m_controls)
-            if (auto* peer = dynamic_cast<OptionButton*>(other.get()); peer && peer->container == button->container)
+        for (Control* other : m_controls)
+            if (auto* peer = dynamic_cast<OptionButton*>(other); peer && peer->container == button->container)
                 button->group.push_back(peer);
     }
 }
@@ -269,6 +288,11 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs)
 FRMTEAMTOOL::~FRMTEAMTOOL() = default;
 
 ListBox& FRMTEAMTOOL::list(int number)
+{
+    return const_cast<ListBox&>(std::as_const(*this).list(number));
+}
+
+const ListBox& FRMTEAMTOOL::list(int number) const
 {
     switch (number) {
     case 1:

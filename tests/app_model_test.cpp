@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <type_traits>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,21 @@ using Items = std::vector<std::string>;
 const Items kOutfieldCodes = {"DS", "CB", "FB", "AS", "DM", "CM", "MF", "WH", "AM", "W", "S", "CF"};
 
 using testing::StartedWindow;
+
+// Through a const window nothing can be changed: not a control of its own, not an
+// element of a control array, not what a look-up finds.
+template <class T>
+constexpr bool kIsConst = std::is_const_v<std::remove_reference_t<T>>;
+using ConstWindow = const FRMTEAMTOOL&;
+static_assert(kIsConst<decltype((std::declval<ConstWindow>().List2.items))>);
+static_assert(kIsConst<decltype((std::declval<ConstWindow>().Text31.text))>);
+static_assert(kIsConst<decltype((std::declval<ConstWindow>().Text27(0).text))>);
+static_assert(kIsConst<decltype((std::declval<ConstWindow>().list(1).items))>);
+static_assert(kIsConst<decltype((std::declval<ConstWindow>().Text(1).text))>);
+static_assert(kIsConst<decltype(*std::declval<ConstWindow>().find("List2"))>);
+static_assert(kIsConst<decltype(*std::declval<ConstWindow>().controls().front())>);
+static_assert(kIsConst<decltype(*std::declval<ConstWindow>().menuCommands().front())>);
+static_assert(!kIsConst<decltype((std::declval<FRMTEAMTOOL&>().List2.items))>, "a window is writable");
 
 TEST(Design, EveryControlHasOneNameAndLivesInADeclaredContainer)
 {

@@ -39,7 +39,7 @@ FormView::FormView(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form
     // The design lists every container before what it holds.
     for (const auto& control : form.controls()) {
         if (control->kind == Kind::TabControl)
-            m_tabControl = static_cast<const TabControl*>(control.get());
+            m_tabControl = static_cast<const TabControl*>(control);
         if (control->kind == Kind::TabControl || m_onPages.count(control->container))
             m_onPages.insert(control->name);
     }
@@ -74,7 +74,7 @@ void FormView::buildWidgets(bool tabbedPages)
         if (!control->accessibleName.empty())
             widget->setAccessibleName(qt(control->accessibleName));
         m_widgets.emplace(control->fullName(), widget);
-        m_bound.push_back({control.get(), widget, yOffset, control->geometry});
+        m_bound.push_back({control, widget, yOffset, control->geometry});
     }
 
     // Labels name the box beside them, and the keyboard goes row by row on each page.

@@ -79,10 +79,10 @@ void MainWindow::buildMenus()
             action->setMenuRole(QAction::QuitRole);
             connect(action, &QAction::triggered, this, &QWidget::close);
         } else {
-            const MenuCommand* model = command.get();
+            const MenuCommand* model = command;
             connect(action, &QAction::triggered, this, [this, model] { m_view->perform([model] { model->click(); }); });
         }
-        m_actions.emplace_back(command.get(), action);
+        m_actions.emplace_back(command, action);
     }
     menuBar()->setCornerWidget(m_note, Qt::TopRightCorner);
 }
