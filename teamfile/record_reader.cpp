@@ -150,8 +150,8 @@ ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::
         if (target == Target::Value) {
             // Most fields are plain decimals: read the digits while looking for the
             // delimiter, so that the characters are gone through once only.
-            PlainDecimal decimal;
-            p = scanPlainDecimalInTerminated(p, decimal);
+            ScannedNumber decimal;
+            p = scanNumberInTerminated(p, decimal);
             if (endsField(*p) && decimal.exact()) {
                 value.setNumber(decimal.value());
             } else {

@@ -12,108 +12,44 @@ namespace teamtool {
 
 namespace {
 
-bool isDigit(char c)
+// The power of ten of the first digit that is not 0 of a number text without its
+// sign, its exponent counted in: 2 for 123.4, -3 for 0.00123, 5 for 1E5. Held far
+// beyond any double's range; an all-zero number is far below it.
+std::int64_t leadingMagnitude(std::string_view text, const ScannedNumber& number)
 {
-    return c >= '0' && c <= '9';
-}
-
-// The power of ten of the leading digit of a text of number form (without its sign):
-// 2 for 123.4, -3 for 0.00123, 5 for 1E5. Saturates far beyond any double's range.
-long long decimalMagnitude(std::string_view text)
-{
-    constexpr long long kFar = 1'000'000'000;
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && text[i] == '0')
-        ++i;
-    long long magnitude = 0;
-    bool found = false;
-    long long integerDigits = 0;
-    while (i < n && isDigit(text[i]))
-        ++i, ++integerDigits;
-    if (integerDigits > 0) {
-        magnitude = std::min(integerDigits - 1, kFar);
-        found = true;
-    }
-    if (i < n && text[i] == '.') {
-        ++i;
-        long long zeros = 0;
-        while (i < n && text[i] == '0')
-            ++i, ++zeros;
-        if (!found && i < n && isDigit(text[i])) {
-            magnitude = -std::min(zeros + 1, kFar);
-            found = true;
-        }
-        while (i < n && isDigit(text[i]))
-            ++i;
-    }
-    if (!found)
+    constexpr std::int64_t kFar = 1'000'000'000;
+    const auto integerDigits = static_cast<std::int64_t>(number.digits) - number.fractionDigits;
+    std::int64_t magnitude = -kFar;
+    for (std::int64_t i = 0; i < integerDigits && magnitude == -kFar; ++i)
+        if (text[static_cast<std::size_t>(i)] != '0')
+            magnitude = integerDigits - i - 1;
+    for (std::int64_t j = 0; j < number.fractionDigits && magnitude == -kFar; ++j)
+        if (text[static_cast<std::size_t>(integerDigits + 1 + j)] != '0')
+            magnitude = -(j + 1);
+    if (magnitude == -kFar)
         return -kFar;  // all zeros
-    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        const bool negative = i < n && text[i] == '-';
-        if (i < n && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        long long exponent = 0;
-        while (i < n && isDigit(text[i])) {
-            exponent = std::min(exponent * 10 + (text[i] - '0'), kFar);
-            ++i;
-        }
-        magnitude += negative ? -exponent : exponent;
-    }
-    return magnitude;
-}
-
-// The common case: a sign, at most 15 digits and at most one point, no exponent.
-bool tryParsePlainDecimal(std::string_view text, double& result)
-{
-    PlainDecimal decimal;
-    if (scanPlainDecimal(text, decimal) != text.data() + text.size() || !decimal.exact())
-        return false;
-    result = decimal.value();
-    return true;
+    return magnitude + (number.exponentNegative ? -number.exponent : number.exponent);
 }
 
 }  // namespace
 
 bool hasNumberForm(std::string_view text)
 {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < n && isDigit(text[i]))
-        ++i, ++digits;
-    if (i < n && text[i] == '.') {
-        ++i;
-        while (i < n && isDigit(text[i]))
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return false;
-    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        std::size_t exponentDigits = 0;
-        while (i < n && isDigit(text[i]))
-            ++i, ++exponentDigits;
-        if (exponentDigits == 0)
-            return false;
-    }
-    return i == n;
+    ScannedNumber number;
+    return scanNumber(text, number) == text.data() + text.size() && number.digits > 0;
 }
 
 bool tryParseNumber(std::string_view text, double& result)
 {
-    if (tryParsePlainDecimal(text, result))
-        return true;
-    if (!hasNumberForm(text))
+    ScannedNumber number;
+    if (scanNumber(text, number) != text.data() + text.size() || number.digits == 0)
         return false;
+    if (number.exact()) {
+        result = number.value();
+        return true;
+    }
     // from_chars takes no plus sign; the form has been checked, so the rest parses whole.
-    const bool negative = text.front() == '-';
-    if (text.front() == '+' || negative)
+    if (text.front() == '+' || text.front() == '-')
         text.remove_prefix(1);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -121,13 +57,13 @@ bool tryParseNumber(std::string_view text, double& result)
         // Too small to hold is zero; too large to hold is no number at all. Which one
         // it is depends on the digits as well as the exponent: 0.000...1 underflows
         // without any exponent, and 1000...0E-5 can still overflow.
-        if (decimalMagnitude(text) > 0)
+        if (leadingMagnitude(text, number) > 0)
             return false;
         value = 0;
     } else if (error != std::errc{} || end != text.data() + text.size()) {
         return false;
     }
-    result = negative ? -value : value;
+    result = number.negative ? -value : value;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 // Decimal numbers as the team file writes them and as the window shows them.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,23 +25,28 @@ std::optional<double> parseNumber(std::string_view text);
 // in result, or false and result untouched.
 bool tryParseNumber(std::string_view text, double& result);
 
-// A plain decimal: an optional sign, digits and at most one point, no exponent. Most
-// fields of a team file are one, so the reader and the number parsing below both read
-// them with scanPlainDecimal, in the one pass that also finds where they end.
-struct PlainDecimal {
-    std::uint64_t mantissa = 0;
-    std::size_t digits = 0;  // before and after the point
+// What a scan of the number grammar read: an optional sign, digits with at most one
+// point, then optionally E or e, an optional sign and digits. Every reader of numbers
+// reads this one scan: the team file's reader as it looks for a field's end, the
+// number form's test and the parsing below.
+struct ScannedNumber {
+    std::uint64_t mantissa = 0;  // the digits as one integer; exact() says when it holds them
+    std::size_t digits = 0;      // before and after the point
     int fractionDigits = 0;
     bool negative = false;
+    bool hasExponent = false;    // an E, its sign and at least one digit were read
+    bool exponentNegative = false;
+    std::int64_t exponent = 0;   // its digits' value, held at a billion and beyond
 
-    // At most 15 digits keep the mantissa exact; with none, digits - 1 wraps round.
-    bool exact() const { return digits - 1 < 15; }
+    // A plain decimal (no exponent) of at least one and at most 15 digits: the mantissa
+    // is exact, and so is value(). With no digit, digits - 1 wraps round.
+    bool exact() const { return !hasExponent && digits - 1 < 15; }
 
-    // The correctly rounded value of an exact decimal: one division by an exact power of ten.
+    // The correctly rounded value of an exact number: one division by an exact power of ten.
     double value() const
     {
         static constexpr double kExactPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+                                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         double result = static_cast<double>(mantissa);
         if (fractionDigits > 0)
             result /= kExactPowersOfTen[fractionDigits];
@@ -51,7 +57,7 @@ struct PlainDecimal {
 namespace detail {
 
 template <class More>
-const char* scanPlainDecimal(const char* p, More more, PlainDecimal& out)
+const char* scanNumber(const char* p, More more, ScannedNumber& out)
 {
     // Locals rather than out's members in the loops: p is a char pointer, which may
     // alias anything, so stores through out would be repeated on every digit.
@@ -72,25 +78,42 @@ const char* scanPlainDecimal(const char* p, More more, PlainDecimal& out)
         fractionDigits = static_cast<int>(p - fractionFrom);
         digits += static_cast<std::size_t>(fractionDigits);
     }
-    out = PlainDecimal{mantissa, digits, fractionDigits, negative};
+    out = ScannedNumber{mantissa, digits, fractionDigits, negative};
+    // An exponent only counts with a digit: "1E" and "1E+" end before the E.
+    if (digits > 0 && more(p) && (*p == 'E' || *p == 'e')) {
+        const char* q = p + 1;
+        const bool exponentNegative = more(q) && *q == '-';
+        if (more(q) && (*q == '-' || *q == '+'))
+            ++q;
+        if (more(q) && digit(*q)) {
+            constexpr std::int64_t kFar = 1'000'000'000;
+            std::int64_t exponent = 0;
+            while (more(q) && digit(*q))
+                exponent = std::min(exponent * 10 + (*q++ - '0'), kFar);
+            out.hasExponent = true;
+            out.exponentNegative = exponentNegative;
+            out.exponent = exponent;
+            p = q;
+        }
+    }
     return p;
 }
 
 }  // namespace detail
 
-// Reads a plain decimal from the start of text and returns where it stopped: at the
-// text's end, or at the first character that cannot continue it.
-inline const char* scanPlainDecimal(std::string_view text, PlainDecimal& out)
+// Scans a number from the start of text and returns where it stopped: at the text's
+// end, or at the first character that cannot continue it.
+inline const char* scanNumber(std::string_view text, ScannedNumber& out)
 {
     const char* const end = text.data() + text.size();
-    return detail::scanPlainDecimal(text.data(), [end](const char* at) { return at != end; }, out);
+    return detail::scanNumber(text.data(), [end](const char* at) { return at != end; }, out);
 }
 
 // The same for a text that ends in a NUL (as a std::string's does): the scan stops at
 // the first character that cannot continue the number, with no bounds check.
-inline const char* scanPlainDecimalInTerminated(const char* p, PlainDecimal& out)
+inline const char* scanNumberInTerminated(const char* p, ScannedNumber& out)
 {
-    return detail::scanPlainDecimal(p, [](const char*) { return true; }, out);
+    return detail::scanNumber(p, [](const char*) { return true; }, out);
 }
 
 // The display form of a number: a whole number below 1E+15 without a point; any other
