@@ -219,7 +219,7 @@ std::string lastWeeksOrders(LoadedWindow& w)
     f.Text29.text = "CD";
     f.Combo2.text = "LB";
     f.Combo3.text = "MC";
-    const auto orders = teamtool::buildOrders(f, 0);
+    const auto orders = teamtool::buildOrders(f);
     const auto path = std::filesystem::temp_directory_path() / "teamtool_bench_last_week.TXT";
     std::ofstream(path, std::ios::binary) << orders->bytes;
     return path.string();

@@ -23,7 +23,7 @@ Result<OrdersText, OrdersError> checkedOrders(const FRMTEAMTOOL& f)
 {
     if (auto checked = checkOrders(f); !checked)
         return std::move(checked).error();
-    return buildOrders(f, markerCount(f));
+    return buildOrders(f);
 }
 
 Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f)

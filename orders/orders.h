@@ -55,9 +55,8 @@ struct OrdersText {
     std::string bytes;     // Windows-1252, every line ending in CR LF
 };
 
-// Builds the orders file from the window, which it does not change. markerCount is
-// the number of checked marker boxes.
-[[nodiscard]] Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f, int markerCount);
+// Builds the orders file from the window, which it does not change.
+[[nodiscard]] Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f);
 
 // The folder the orders go to: that of the loaded team file, or the current folder
 // when no team file is named.

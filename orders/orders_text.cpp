@@ -123,8 +123,9 @@ std::filesystem::path ordersFolder(const FRMTEAMTOOL& f)
     return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
-Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f, int markerCount)
+Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f)
 {
+    const int markers = markerCount(f);
     const std::string_view team = trimSpaces(f.Text(8).text);
     const std::string_view opponent = trimSpaces(f.Text29.text);
     const int substitutes = substituteCount(f);
@@ -139,7 +140,7 @@ Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f, int markerCoun
     lines.emplace_back(trimSpaces(f.Combo3.text));
     lines.emplace_back(trimSpaces(f.Text32.text));  // the flags keep the case typed
     lines.emplace_back(trimSpaces(f.Text33.text));
-    lines.push_back(markerCount < 1 ? std::string("N") : "Y" + std::to_string(markerCount));
+    lines.push_back(markers < 1 ? std::string("N") : "Y" + std::to_string(markers));
     lines.push_back("Y" + std::to_string(substitutes));
 
     // Lines from here on hold the boxes' texts as they stand, blanks included.
@@ -155,7 +156,7 @@ Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f, int markerCoun
     for (int i = kFirstSubstituteSlot; i < kFirstSubstituteSlot + substitutes; ++i)
         lines.push_back(slotLine(f, i));
     lines.emplace_back("Markers");
-    if (markerCount > 0)
+    if (markers > 0)
         for (int k = 0; k < f.Check1.count(); ++k)
             if (f.Check1(k).value() == 1)
                 lines.push_back(f.Text27(k + 1).text + "," + f.Text34(k).text);

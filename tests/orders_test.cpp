@@ -118,10 +118,7 @@ protected:
     // The built file's lines, for tests about single lines.
     Lines builtLines()
     {
-        int markers = 0;
-        for (int k = 0; k < 10; ++k)
-            markers += f.Check1(k).value();
-        const auto build = buildOrders(f, markers);
+        const auto build = buildOrders(f);
         EXPECT_TRUE(build) << describeOrdersError(build.error());
         Lines lines;
         if (!build)
@@ -147,7 +144,7 @@ TEST_F(CreateOrders, TheExampleIsWrittenByteForByteBesideTheTeamFile)
     EXPECT_EQ(written(), crlf(kExampleLines));
     EXPECT_EQ(filesIn(folder), std::set<std::string>{"ABvsCD.TXT"});  // no temporary file left
 
-    const auto build = buildOrders(f, 1);
+    const auto build = buildOrders(f);
     ASSERT_TRUE(build);
     EXPECT_EQ(build->fileName, "ABvsCD.TXT");
     EXPECT_EQ(build->bytes, crlf(kExampleLines));

@@ -14,7 +14,6 @@
 #include <QIcon>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -39,27 +38,26 @@ protected:
     }
 };
 
-void describeCommandLine(QCommandLineParser& parser)
+// Qt's own options, which its application object takes for itself: the parser knows
+// them so that a value ("-platform offscreen") is not taken for a team file, and says
+// nothing of them in --help.
+void addToolkitOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(
-        "TeamTool prepares the weekly orders of a team in a play-by-mail football league.");
-    // "-platform offscreen" is one of Qt's own options, not six letters.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument("team-file", "A team file to load at start, as Select File then Load Team would.",
-                                 "[team-file]");
-}
-
-// The options Qt's application object takes for itself (and removes before the
-// program sees its arguments).
-bool isToolkitOption(const QString& name)
-{
-    static const QStringList kToolkitOptions = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-        "qwindowtitle", "reverse", "session", "display", "geometry", "style", "stylesheet", "widgetcount",
-        "nograb", "dograb", "sync", "name", "title", "visual", "qmljsdebugger"};
-    return kToolkitOptions.contains(name);
+    static const char* const kWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                             "display", "geometry", "style", "stylesheet", "name", "title",
+                                             "visual", "qmljsdebugger"};
+    static const char* const kFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char* name : kWithValue) {
+        QCommandLineOption option(name, {}, "value");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 int commandLineError(const QString& text)
@@ -68,25 +66,42 @@ int commandLineError(const QString& text)
     return 2;
 }
 
-// What the command line asks for, once Qt has taken its own options from it: a team
-// file to load, or an exit status when the program should end at once.
+// What the command line asks for: help or the version, a team file to load, or an
+// exit status when the program should end at once.
 struct CommandLine {
     std::optional<int> exitStatus;
+    bool help = false;
+    bool version = false;
     std::optional<QString> teamFile;
 };
 
-CommandLine readCommandLine(const QStringList& arguments)
+CommandLine readCommandLine(QCommandLineParser& parser, int argc, char** argv)
 {
-    QCommandLineParser parser;
-    describeCommandLine(parser);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.setApplicationDescription(
+        "TeamTool prepares the weekly orders of a team in a play-by-mail football league.");
+    // "-platform offscreen" is one of Qt's own options, not six letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument("team-file", "A team file to load at start, as Select File then Load Team would.",
+                                 "[team-file]");
+    addToolkitOptions(parser);
+
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.exitStatus = commandLineError(parser.errorText());
     } else if (parser.positionalArguments().size() > 1) {
         line.exitStatus = commandLineError("only one team file can be opened at a time");
-    } else if (!parser.positionalArguments().isEmpty()) {
-        // The file's whole path, so that the path box says which file it is.
-        line.teamFile = QDir::toNativeSeparators(QFileInfo(parser.positionalArguments().front()).absoluteFilePath());
+    } else {
+        line.help = parser.isSet(help);
+        line.version = parser.isSet(version);
+        if (!parser.positionalArguments().isEmpty())
+            // The file's whole path, so that the path box says which file it is.
+            line.teamFile =
+                QDir::toNativeSeparators(QFileInfo(parser.positionalArguments().front()).absoluteFilePath());
     }
     return line;
 }
@@ -108,40 +123,27 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
 {
     // Help, version and a wrong option are answered before the window system is
     // needed, so that they work on any terminal.
-    {
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
-        QCommandLineParser parser;
-        describeCommandLine(parser);
-        if (!parser.parse(arguments)) {
-            const QStringList unknown = parser.unknownOptionNames();
-            if (!std::all_of(unknown.begin(), unknown.end(), isToolkitOption))
-                return commandLineError(parser.errorText());
-        } else if (parser.positionalArguments().size() > 1) {
-            return commandLineError("only one team file can be opened at a time");
-        }
-        if (parser.isSet("help") || parser.isSet("version")) {
-            QCoreApplication core(argc, argv);
-            nameApplication();
-            if (parser.isSet("help"))
-                std::fputs(qPrintable(parser.helpText()), stdout);
-            else
-                std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                            qPrintable(QCoreApplication::applicationVersion()));
-            return 0;
-        }
+    QCommandLineParser parser;
+    const CommandLine line = readCommandLine(parser, argc, argv);
+    if (line.exitStatus)
+        return *line.exitStatus;
+    if (line.help || line.version) {
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        if (line.help)
+            std::fputs(qPrintable(parser.helpText()), stdout);  // names the program as it was started
+        else
+            std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                        qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
     }
 
     QApplication app(argc, argv);
     nameApplication();
+    QtDialogs dialogs;  // first: it registers the icon
     QApplication::setDesktopFileName(TEAMTOOL_APP_ID);
     QApplication::setWindowIcon(QIcon::fromTheme("teamtool", QIcon(":/icons/teamtool.png")));
-    const CommandLine line = readCommandLine(QCoreApplication::arguments());
-    if (line.exitStatus)
-        return *line.exitStatus;
 
-    QtDialogs dialogs;
     auto form = createMainWindow(dialogs);
     MainWindow window(*form);
     dialogs.setParent(&window, window.windowTitle());

@@ -17,7 +17,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-// The manual and the icon, compiled into the program.
+// The manual and the icon, compiled into the program: a static library's resources
+// are registered by hand, outside any namespace.
 static void initialiseResources()
 {
     Q_INIT_RESOURCE(teamtool);
@@ -25,9 +26,13 @@ static void initialiseResources()
 
 namespace teamtool::ui {
 
-void QtDialogs::setParent(QWidget* parent, QString title)
+QtDialogs::QtDialogs()
 {
     initialiseResources();
+}
+
+void QtDialogs::setParent(QWidget* parent, QString title)
+{
     m_parent = parent;
     m_title = std::move(title);
 }

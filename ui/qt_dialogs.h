@@ -1,6 +1,8 @@
 #pragma once
 
-// The program's dialogs: Qt's message box and file-open dialog.
+// The program's dialogs, as the handlers reach them through Dialogs: Qt's message box,
+// question and file-open dialog, the orders' preview, the manual and About, the
+// clipboard, the mail program, and passing notes.
 
 #include "app/dialogs.h"
 
@@ -14,6 +16,10 @@ namespace teamtool::ui {
 
 class QtDialogs : public Dialogs {
 public:
+    // Registers the program's resources (the icon, the manual), which everything that
+    // shows them needs first.
+    QtDialogs();
+
     // parent: the window the dialogs are modal to; title: their title bar.
     void setParent(QWidget* parent, QString title);
 
