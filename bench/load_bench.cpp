@@ -21,7 +21,7 @@ void BM_LoadTeam(benchmark::State& state)
 {
     const int players = static_cast<int>(state.range(0));
     const std::string& path = teamtool::bench::benchTeamFile(players);
-    teamtool::bench::CountingDialogs dialogs;
+    teamtool::bench::BenchDialogs dialogs;
     for (auto _ : state) {
         state.PauseTiming();
         auto form = teamtool::createMainWindow(dialogs);
@@ -31,7 +31,7 @@ void BM_LoadTeam(benchmark::State& state)
         teamtool::Command3_Click(*form);
 
         state.PauseTiming();
-        if (dialogs.messages != 0 || form->MSFlexGrid1.rows() != players + 2)
+        if (!dialogs.messages.empty() || form->MSFlexGrid1.rows() != players + 2)
             state.SkipWithError("the team did not load");
         form.reset();  // freeing the grid is not part of the load
         state.ResumeTiming();

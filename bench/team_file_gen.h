@@ -4,7 +4,7 @@
 // realistic mix of fields (plain and quoted names, some with commas, whole numbers,
 // decimals, empty fields, nationality codes, a share of players with WI or WS set).
 
-#include "app/dialogs.h"
+#include "app/recorded_dialogs.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,13 +23,10 @@ bool writeTeamFile(const std::string& path, int players, std::uint32_t seed = 1)
 // first time it is asked for.
 const std::string& benchTeamFile(int players);
 
-// Dialogs for benchmarks: message boxes are counted, no file is ever chosen.
-class CountingDialogs : public Dialogs {
-public:
-    int messages = 0;
-    void msgBox(const std::string&) override { ++messages; }
-    std::optional<std::string> showOpen(const FileDialog&) override { return std::nullopt; }
-    bool ask(const std::string&) override { return true; }  // replace the squad: yes
+// Dialogs for benchmarks: message boxes are kept, no file is ever chosen, and a
+// question (replace the squad?) is answered yes.
+struct BenchDialogs : RecordedDialogs {
+    BenchDialogs() { answer = true; }
 };
 
 }  // namespace teamtool::bench

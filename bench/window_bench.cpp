@@ -35,7 +35,7 @@ void showChanges(QWidget&)
 }
 
 struct LoadedWindow {
-    teamtool::bench::CountingDialogs dialogs;
+    teamtool::bench::BenchDialogs dialogs;
     std::unique_ptr<FRMTEAMTOOL> form = teamtool::createMainWindow(dialogs);
     teamtool::ui::FormView window{*form};
 
@@ -69,7 +69,7 @@ void BM_LoadThroughWindow(benchmark::State& state)
         showChanges(w->window);
 
         state.PauseTiming();
-        if (w->dialogs.messages != 0 || w->form->MSFlexGrid1.rows() != players + 2)
+        if (!w->dialogs.messages.empty() || w->form->MSFlexGrid1.rows() != players + 2)
             state.SkipWithError("the team did not load");
         w.reset();  // closing the window is not part of the load
         state.ResumeTiming();
@@ -144,7 +144,7 @@ void BM_MarkerClick(benchmark::State& state)
         QTest::mouseClick(marker, Qt::LeftButton);
         showChanges(w.window);
     }
-    if (w.dialogs.messages != 0)
+    if (!w.dialogs.messages.empty())
         state.SkipWithError("the marker was refused");
 }
 BENCHMARK(BM_MarkerClick)->Unit(benchmark::kMicrosecond);
@@ -234,7 +234,7 @@ void BM_FillFromOrders(benchmark::State& state)
         w.window.perform([&] { teamtool::fillFromOrders(*w.form, path); });
         showChanges(w.window);
     }
-    if (w.form->Text27(15).text.empty() || w.dialogs.messages != 0)
+    if (w.form->Text27(15).text.empty() || !w.dialogs.messages.empty())
         state.SkipWithError("the orders did not fill the squad");
 }
 BENCHMARK(BM_FillFromOrders)->Unit(benchmark::kMillisecond);

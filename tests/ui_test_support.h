@@ -1,13 +1,15 @@
 #pragma once
 
-// What the widget tests share: the window with Qt's own dialogs, a watcher that answers
-// modal message boxes, and small helpers that act as a user would.
+// What the widget tests share: the window with Qt's own dialogs, a watcher that closes
+// modal message boxes, one that answers questions, and small helpers that act as a user
+// would.
 
 #include "window/window.h"
 #include "ui/form_view.h"
 #include "ui/qt_dialogs.h"
 #include "ui/model_combo_box.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
@@ -39,6 +41,26 @@ public:
         m_timer.start(10);
     }
     QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+// Answers every Yes-or-No question that opens while it lives.
+class QuestionAnswerer {
+public:
+    explicit QuestionAnswerer(bool yes)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, yes] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->button(QMessageBox::No)) {
+                questions << box->text();
+                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        m_timer.start(10);
+    }
+    QStringList questions;
 
 private:
     QTimer m_timer;

@@ -2,7 +2,7 @@
 // filled back in, the preview, the clipboard and the mail program, the Player Stats
 // grid at a glance, and files dropped on the window.
 
-#include "ui/main_window.h"
+#include "ui/program_window.h"
 #include "ui_test_support.h"
 
 #include <QAction>
@@ -39,35 +39,15 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Answers every Yes-or-No question that opens while it lives.
-class QuestionAnswerer {
-public:
-    explicit QuestionAnswerer(bool yes)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, yes] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box && box->button(QMessageBox::No)) {
-                questions << box->text();
-                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-            }
-        });
-        m_timer.start(10);
-    }
-    QStringList questions;
-
-private:
-    QTimer m_timer;
-};
-
 }  // namespace
 
 class WeeklyOrders : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    ui::QtDialogs m_dialogs;
-    std::unique_ptr<FRMTEAMTOOL> m_form;
-    std::unique_ptr<ui::MainWindow> m_window;
+    std::unique_ptr<ui::ProgramWindow> m_program;
+    ui::MainWindow* m_window = nullptr;
+    FRMTEAMTOOL* m_form = nullptr;
     QString m_lastWeek;
     QUrl m_mailed;
 
@@ -99,18 +79,16 @@ private slots:
         QVERIFY(QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", m_dir.filePath("team.txt")));
         m_lastWeek = m_dir.filePath("last-week.TXT");
         testing::writeFile(m_lastWeek, kLastWeek.toStdString());
-        m_form = createMainWindow(m_dialogs);
-        m_window = std::make_unique<ui::MainWindow>(*m_form);
-        m_dialogs.setParent(m_window.get(), m_window->windowTitle());
-        m_dialogs.setNoteSink([this](const QString& note) { m_window->showNote(note); });
+        m_program = std::make_unique<ui::ProgramWindow>();
+        m_window = &m_program->window;
+        m_form = m_program->form.get();
         m_window->show();
         QTRY_VERIFY(m_window->findChild<QWidget*>("SSTab1"));
     }
 
     void cleanup()
     {
-        m_window.reset();
-        m_form.reset();
+        m_program.reset();
     }
 
     void theMenusApplyOnlyWhereTheyCan()
@@ -180,7 +158,7 @@ private slots:
         QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
         QByteArray other = kLastWeek;
         testing::writeFile(m_lastWeek, other.replace("\r\nCD\r\n", "\r\nEF\r\n").toStdString());
-        QuestionAnswerer no(false);
+        testing::QuestionAnswerer no(false);
         fillFrom(m_lastWeek);
         QTRY_COMPARE(no.questions, QStringList{"Replace the squad you have picked with the one in last-week.TXT?"});
         QCOMPARE(text("Text29"), QString("CD"));
@@ -261,10 +239,10 @@ private slots:
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(m_dir.filePath("team.txt"))});
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_window.get(), &enter);
+        QApplication::sendEvent(m_window, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_window.get(), &drop);
+        QApplication::sendEvent(m_window, &drop);
         QVERIFY(!widget<QGroupBox>("Frame32")->isVisible());
         QCOMPARE(text("Text1"), QString("Redvale Rovers"));
     }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The program's dealings with the file system: reading a file whole, and replacing a
-// file all or nothing. Paths are UTF-8 strings, used exactly as given.
+// The program's dealings with the file system: reading a file whole, telling text from
+// binary data, replacing a file all or nothing, and the one sentence for whatever of
+// that fails. Paths are UTF-8 strings, used exactly as given.
 
 #include "textio/result.h"
 

@@ -2,8 +2,10 @@
 
 // The one way anything that can fail says so: a Result holds either the value asked
 // for or an error that carries where and why. Each family of errors has one function
-// that turns an error into the sentence the user sees (describeFileError,
-// describeReadError, describeOrdersError).
+// that turns an error into the sentence the user sees: describeFileError for every
+// error of a file's reading or replacing, describeReadError for a team file's contents
+// (its file errors said by describeFileError), describeOrdersFileError for an orders
+// file's, describeOrdersError for the checks and the writing of the orders.
 
 #include <utility>
 #include <variant>

@@ -1,10 +1,8 @@
 #include "ui/application.h"
 
-#include "window/window.h"
-#include "ui/main_window.h"
-#include "ui/form_view.h"
-#include "ui/qt_dialogs.h"
 #include "textio/version.h"
+#include "ui/form_view.h"
+#include "ui/program_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -140,14 +138,11 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
 
     QApplication app(argc, argv);
     nameApplication();
-    QtDialogs dialogs;  // first: it registers the icon
+    ProgramWindow program;  // first: its dialogs register the icon
     QApplication::setDesktopFileName(TEAMTOOL_APP_ID);
     QApplication::setWindowIcon(QIcon::fromTheme("teamtool", QIcon(":/icons/teamtool.png")));
 
-    auto form = createMainWindow(dialogs);
-    MainWindow window(*form);
-    dialogs.setParent(&window, window.windowTitle());
-    dialogs.setNoteSink([&window](const QString& note) { window.showNote(note); });
+    MainWindow& window = program.window;
     if (quitOnceShown)
         quitAfterFirstPaint(window);
     window.show();

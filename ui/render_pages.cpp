@@ -5,6 +5,7 @@
 // four pages. With --dark, in the Fusion style with a dark palette, as a dark desktop
 // shows it, and only the Select Team page (select-team-dark.png).
 
+#include "app/recorded_dialogs.h"
 #include "window/window.h"
 #include "ui/form_view.h"
 
@@ -18,13 +19,6 @@
 #include <string>
 
 namespace {
-
-// Dialogs that answer nothing: a failure while rendering is printed instead.
-class PrintingDialogs : public teamtool::Dialogs {
-public:
-    void msgBox(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
-    std::optional<std::string> showOpen(const teamtool::FileDialog&) override { return std::nullopt; }
-};
 
 bool save(QWidget& window, const QString& path)
 {
@@ -69,7 +63,7 @@ int main(int argc, char** argv)
     if (!out.mkpath("."))
         return 1;
 
-    PrintingDialogs dialogs;
+    teamtool::RecordedDialogs dialogs;
     auto form = teamtool::createMainWindow(dialogs);
     teamtool::FRMTEAMTOOL& f = *form;
     teamtool::ui::FormView window(f);
@@ -80,6 +74,8 @@ int main(int argc, char** argv)
 
     f.Text31.text = argv[2];
     f.Command3.click();
+    for (const std::string& message : dialogs.messages)
+        std::fprintf(stderr, "message: %s\n", message.c_str());
     if (f.Frame32.visible)
         return 1;
     for (int row = 0; row < static_cast<int>(f.List1.items.size()) && row < 16; ++row)

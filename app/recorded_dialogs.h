@@ -1,0 +1,47 @@
+#pragma once
+
+// Dialogs that show nothing: what a program without a desktop (the tests, the
+// benchmarks, the page renderer) gives the handlers. Message boxes, questions and
+// notes are kept in order; a question gets the answer set beforehand; a file-open
+// dialog takes the next queued answer, or is cancelled when none is left.
+
+#include "app/dialogs.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+class RecordedDialogs : public Dialogs {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<std::string> notes;
+    bool answer = false;                                 // to every question: No
+    std::deque<std::optional<std::string>> openAnswers;  // nullopt: the user cancels
+    std::vector<FileDialog> openSettings;                // how each open dialog was set up
+
+    void msgBox(const std::string& text) override { messages.push_back(text); }
+
+    std::optional<std::string> showOpen(const FileDialog& settings) override
+    {
+        openSettings.push_back(settings);
+        if (openAnswers.empty())
+            return std::nullopt;
+        auto chosen = openAnswers.front();
+        openAnswers.pop_front();
+        return chosen;
+    }
+
+    bool ask(const std::string& question) override
+    {
+        questions.push_back(question);
+        return answer;
+    }
+
+    void notify(const std::string& text) override { notes.push_back(text); }
+};
+
+}  // namespace teamtool

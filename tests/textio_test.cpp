@@ -1,0 +1,114 @@
+// The text layer: encodings and number texts, on their own.
+
+#include "textio/encoding.h"
+#include "textio/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace teamtool {
+namespace {
+
+TEST(Encoding, Utf8CheckRefusesMalformedSequences)
+{
+    EXPECT_TRUE(isValidUtf8("plain ascii, long enough to take the fast path"));
+    EXPECT_TRUE(isValidUtf8("\xF0\x9F\x98\x80 \xE2\x82\xAC \xC3\xA9 \xF4\x8F\xBF\xBF"));
+    for (const std::string bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3", "\xE2\x82",
+                                  "\x80", "\xFF", "abcdefgh\xC3(", "\xF5\x80\x80\x80"})
+        EXPECT_FALSE(isValidUtf8(bad)) << testing::PrintToString(bad);
+}
+
+TEST(Encoding, Utf8CheckFindsASequenceAnywhereInLongAscii)
+{
+    // Long runs of ASCII are checked many bytes at a time: a sequence at any offset in
+    // or after such a run is still seen.
+    for (std::size_t at = 0; at <= 70; ++at) {
+        std::string text(80, 'a');
+        text.replace(at, 2, "\xC3\xA9");
+        EXPECT_TRUE(isValidUtf8(text)) << at;
+        text.replace(at, 2, "\xC3(");
+        EXPECT_FALSE(isValidUtf8(text)) << at;
+        text[at] = '\x80';
+        EXPECT_FALSE(isValidUtf8(text)) << at;
+    }
+}
+
+TEST(Encoding, Windows1252CoversEveryByte)
+{
+    std::string all;
+    for (int c = 1; c < 256; ++c)
+        all.push_back(static_cast<char>(c));
+    const std::string utf8 = windows1252ToUtf8(all);
+    EXPECT_TRUE(isValidUtf8(utf8));
+    EXPECT_EQ(windows1252ToUtf8("\x9F\xA0\xFF"), "\xC5\xB8\xC2\xA0\xC3\xBF");
+    EXPECT_EQ(windows1252ToUtf8("\x99"), "\xE2\x84\xA2");
+}
+
+// ---------------------------------------------------------------------------------
+// Number texts
+
+TEST(NumberTexts, FormIsCheckedExactly)
+{
+    for (const char* yes : {"0", "-0", "+7", "007", "5.", ".5", "-.5", "1e5", "1E+05", "2.5e-3", "12.0"})
+        EXPECT_TRUE(hasNumberForm(yes)) << yes;
+    for (const char* no : {"", ".", "+", "-", "+.", "1,5", "0x10", "Infinity", "inf", "nan", "1e", "1e+", "e5",
+                           "1 ", " 1", "1..2", "1.2.3", "--1", "1e5.5", "1d5"})
+        EXPECT_FALSE(hasNumberForm(no)) << no;
+}
+
+TEST(NumberTexts, ParseHandlesSignsAndExtremes)
+{
+    EXPECT_EQ(parseNumber("+12.5"), 12.5);
+    EXPECT_EQ(parseNumber("-.25"), -0.25);
+    EXPECT_EQ(parseNumber("5."), 5.0);
+    EXPECT_EQ(parseNumber("1E308"), 1e308);
+    EXPECT_EQ(parseNumber("1e309"), std::nullopt) << "too large for a double";
+    EXPECT_EQ(parseNumber("-1e400"), std::nullopt);
+    EXPECT_EQ(parseNumber("1e-400"), 0.0) << "too small to hold is zero";
+    EXPECT_EQ(parseNumber("abc"), std::nullopt);
+}
+
+TEST(NumberTexts, RangeDependsOnTheDigitsAsWellAsTheExponent)
+{
+    // Once read as 0: a huge mantissa with a small negative exponent still overflows.
+    EXPECT_EQ(parseNumber("1" + std::string(400, '0') + "e-5"), std::nullopt);
+    // Once read as no number: a tiny fraction with no exponent underflows to zero.
+    EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1e-100"), 0.0);
+    EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1e100"), 1e-301);
+    EXPECT_EQ(parseNumber("0." + std::string(10, '0') + "1e300"), 1e289);
+    EXPECT_EQ(parseNumber(std::string(300, '0') + "1"), 1.0);
+}
+
+TEST(NumberTexts, ShownInTheirShortestPlainForm)
+{
+    EXPECT_EQ(numberToText(7), "7");
+    EXPECT_EQ(numberToText(12.0), "12");
+    EXPECT_EQ(numberToText(-0.0), "0");
+    EXPECT_EQ(numberToText(-3), "-3");
+    EXPECT_EQ(numberToText(2.5), "2.5");
+    EXPECT_EQ(numberToText(0.1 + 0.2), "0.3") << "at most 15 significant digits";
+    EXPECT_EQ(numberToText(12.1 + 7.2), "19.3");
+    EXPECT_EQ(numberToText(999999999999999), "999999999999999");
+    EXPECT_EQ(numberToText(1e15), "1E+15");
+    EXPECT_EQ(numberToText(1e20), "1E+20");
+    EXPECT_EQ(numberToText(0.0001), "0.0001");
+    EXPECT_EQ(numberToText(0.000025), "2.5E-05");
+    EXPECT_EQ(numberToText(-1234.5678), "-1234.5678");
+    // Whatever is shown reads back as a number.
+    for (const double value : {1e300, -4.9e-324, 123456.789012345678, 1.0 / 3, 2.5e-5})
+        EXPECT_TRUE(hasNumberForm(numberToText(value))) << numberToText(value);
+}
+
+TEST(NumberTexts, DecimalTextsOfTheSquadBoxes)
+{
+    EXPECT_EQ(readDecimalText(" 12.5 "), 12.5);
+    EXPECT_EQ(readDecimalText(""), 0.0);
+    EXPECT_EQ(readDecimalText("1,5"), 0.0);
+    EXPECT_EQ(readDecimalText("abc"), 0.0);
+    EXPECT_EQ(readDecimalText("\t3"), 0.0) << "only spaces are trimmed";
+}
+
+}  // namespace
+}  // namespace teamtool
