@@ -55,4 +55,7 @@ std::span<const MenuCommandSpec> menuBarCommands();
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// The pages of SSTab1: Game, Player Stats, Select Team, Press And Comments.
+inline constexpr int kSelectTeamPage = 2;
+
 }  // namespace teamtool

@@ -1,7 +1,6 @@
 // The five player lists and the pick that fills the squad from them.
 
 #include "app/frmteamtool.h"
-#include "squad/squad.h"
 #include "app/positions.h"
 #include "squad/squad.h"
 #include "textio/numbers.h"
@@ -77,21 +76,36 @@ void List_DblClick(FRMTEAMTOOL& f, int listNumber)
     if (target == slots)
         return;  // a full squad takes no one, silently
 
-    if (target == kGoalkeeperSlot) {
-        // The goalkeeper's slot keeps GK whatever the player's position.
-        f.Text27(target).text = *name;
-        f.Text28(target).text = *nsl;
-    } else if (isOutfieldSlot(target)) {
-        // No goalkeeper among the outfield ten: a GK picked there becomes a DS.
-        f.Combo1(target).text = *pos == kGoalkeeper ? std::string("DS") : *pos;
-        f.Text27(target).text = *name;
-        f.Text28(target).text = *nsl;
-        addToNslTotal(f, *nsl);
-    } else {
-        f.Combo1(target).text = *pos;
-        f.Text27(target).text = *name;
-        f.Text28(target).text = *nsl;
-    }
+    pickInto(f, target, *pos, *name, *nsl);
+}
+
+void placeInSlot(FRMTEAMTOOL& f, int slot, const std::string& position, const std::string& name,
+                 const std::string& nsl)
+{
+    if (slot != kGoalkeeperSlot)
+        f.Combo1(slot).text = position;  // the goalkeeper's slot keeps GK
+    f.Text27(slot).text = name;
+    f.Text28(slot).text = nsl;
+    if (isOutfieldSlot(slot))
+        addToNslTotal(f, nsl);
+}
+
+void pickInto(FRMTEAMTOOL& f, int slot, const std::string& position, const std::string& name,
+              const std::string& nsl)
+{
+    // No goalkeeper among the outfield ten: a GK picked there becomes a DS.
+    const bool keeperOutfield = isOutfieldSlot(slot) && position == kGoalkeeper;
+    placeInSlot(f, slot, keeperOutfield ? std::string("DS") : position, name, nsl);
+}
+
+std::string slotName(const FRMTEAMTOOL& f, int slot)
+{
+    if (slot == kGoalkeeperSlot)
+        return "the goalkeeper";
+    const std::string position(trimSpaces(f.Combo1(slot).text));
+    const std::string number = isOutfieldSlot(slot) ? "main side " + std::to_string(slot)
+                                                    : "substitute " + std::to_string(slot - kLastOutfieldSlot);
+    return position.empty() ? number : number + " (" + position + ")";
 }
 
 }  // namespace teamtool

@@ -5,6 +5,7 @@
 // Slot 0 is the goalkeeper, slots 1 to 10 the outfield side, 11 to 15 the
 // substitutes; marker k (Check1(k), Text34(k)) belongs to slot k + 1.
 
+#include <string>
 #include <string_view>
 
 namespace teamtool {
@@ -36,6 +37,20 @@ int markerCount(const FRMTEAMTOOL& f);
 
 // Adds a picked outfield player's NSL text to Tot NSL, as a pick does.
 void addToNslTotal(FRMTEAMTOOL& f, std::string_view nsl);
+
+// Puts a player into slot: the position into its box (the goalkeeper's slot keeps GK),
+// name and NSL into its own boxes, the NSL into Tot NSL for an outfield slot.
+void placeInSlot(FRMTEAMTOOL& f, int slot, const std::string& position, const std::string& name,
+                 const std::string& nsl);
+
+// The same as a pick from the lists does it: a GK picked into the outfield ten
+// becomes a DS.
+void pickInto(FRMTEAMTOOL& f, int slot, const std::string& position, const std::string& name,
+              const std::string& nsl);
+
+// A slot as the window shows it to the manager: "the goalkeeper", "main side 3 (CB)",
+// "substitute 2 (W)", or without the brackets while its position box is blank.
+std::string slotName(const FRMTEAMTOOL& f, int slot);
 
 // The squad's event procedures, named after the control and the event.
 

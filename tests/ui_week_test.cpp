@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 
 using namespace teamtool;
@@ -123,22 +124,38 @@ private slots:
         QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
     }
 
-    void playersGoneSinceLastWeekLeaveTheirSlotsEmptyAndAreNamed()
+    // The week of most managers: last week's orders, then the gaps filled by Suggest Squad.
+    void playersGoneSinceLastWeekLeaveTheirSlotsEmptyAndSuggestSquadFillsThem()
     {
         m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         QByteArray changed = kLastWeek;
-        changed.replace("CM Varga", "CM Vargas").replace("S Kowalski", "S Kowalsky");
+        changed.replace("CM Varga", "CM Vargas").replace("S Kowalski", "S Kowalsky").replace("WH Quinn#", "WH Quin#");
         testing::writeFile(m_lastWeek, changed.toStdString());
-        testing::MessageBoxWatcher messages;
-        fillFrom(m_lastWeek);
-        QTRY_COMPARE(messages.texts.size(), 1);
-        QCOMPARE(messages.texts[0], QString("Filled from last-week.TXT, except:\n"
-                                            "slot 7, Vargas: not in this week's lists\n"
-                                            "slot 13, Kowalsky: not in this week's lists"));
+        {
+            testing::MessageBoxWatcher messages;
+            fillFrom(m_lastWeek);
+            QTRY_COMPARE(messages.texts.size(), 1);
+            QCOMPARE(messages.texts[0], QString("Filled from last-week.TXT, except:\n"
+                                                "main side 7 (CM), Vargas: not in this week's lists\n"
+                                                "main side 9 (WH), Quin: not in this week's lists; he took the penalties\n"
+                                                "substitute 3 (S), Kowalsky: not in this week's lists\n"
+                                                "Orders > Suggest Squad fills these slots with the best players "
+                                                "available."));
+        }
+        QCOMPARE(m_window->noteLabel()->text(), QString("Filled from last-week.TXT: 13 of 16 players"));
+        QCOMPARE(widget<QTabWidget>("SSTab1")->currentIndex(), 2);  // Select Team, where the squad shows
         QCOMPARE(text("Text27(7)"), QString());
-        QCOMPARE(text("Text27(13)"), QString());
+        QCOMPARE(widget<ui::ModelComboBox>("Combo1(7)")->shownText(), QString("CM"));  // what the slot needs
         QCOMPARE(text("Text27(14)"), QString("Delaney"));
-        QCOMPARE(text("Text30"), QString("134.2"));  // 146.4 less Varga's 12.2
+        QCOMPARE(text("Text30"), QString("118"));  // 146.4 less Varga's 12.2 and Quinn's 16.2
+
+        action("actionSuggestSquad")->trigger();
+        QCOMPARE(text("Text27(7)"), QString("Varga"));     // the only CM left
+        QCOMPARE(text("Text27(9)"), QString("Quinn"));     // the only WH left
+        QCOMPARE(text("Text27(13)"), QString("Kowalski"));  // the best S left
+        QCOMPARE(text("Text30"), QString("146.4"));
+        QCOMPARE(m_window->noteLabel()->text(), QString("Suggested 3 players"));
+        QVERIFY(!widget<QRadioButton>("Option2(9)")->isChecked());  // the penalty taker stays the manager's
     }
 
     void aForeignFileOrANoChangesNothing()

@@ -1,5 +1,6 @@
 #include "week/fill.h"
 
+#include "app/design.h"
 #include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
@@ -8,7 +9,11 @@
 #include "textio/trim.h"
 #include "week/orders_reader.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -54,13 +59,15 @@ void emptySquad(FRMTEAMTOOL& f)
 }
 
 // The list rows of the players the orders name, found in one pass over the lists:
-// for each name, its rows in list order. The first row not yet placed wins.
+// for each name a line may have, its rows in list order. The first row not yet
+// placed wins.
 class ListRows {
 public:
     ListRows(const FRMTEAMTOOL& f, const ReadOrders& orders)
     {
         for (const OrdersSlot& slot : orders.mainSide)
-            m_rows.try_emplace(slot.name);
+            for (const std::string& name : namesOf(slot.written))
+                m_rows.try_emplace(name);
         for (const OrdersSlot& slot : orders.substitutes)
             m_rows.try_emplace(slot.name);
         const auto& names = f.List2.items;
@@ -69,13 +76,19 @@ public:
                 it->second.push_back(static_cast<int>(row));
     }
 
+    bool isRow(const std::string& name) const
+    {
+        const auto it = m_rows.find(name);
+        return it != m_rows.end() && !it->second.empty();
+    }
+
     std::optional<int> take(const std::string& name)
     {
-        auto& rows = m_rows[name];
-        if (rows.empty() || isBlank(name))
+        const auto it = m_rows.find(name);
+        if (it == m_rows.end() || it->second.empty() || isBlank(name))
             return std::nullopt;
-        const int row = rows.front();
-        rows.erase(rows.begin());
+        const int row = it->second.front();
+        it->second.erase(it->second.begin());
         return row;
     }
 
@@ -83,54 +96,139 @@ private:
     std::unordered_map<std::string, std::vector<int>> m_rows;
 };
 
-// Puts the player of list row `row` into slot as a pick would, with the orders' position.
-void place(FRMTEAMTOOL& f, int slot, int row, const std::string& position)
+// A main-side line's name and marks: the longest name it may have that is a list
+// row, what was taken off its end being the marks; where none is a row, the marks
+// are marks.
+OrdersSlot resolved(const OrdersSlot& read, const ListRows& rows)
 {
-    const std::string& nsl = f.List3.items[static_cast<std::size_t>(row)];
-    if (slot != kGoalkeeperSlot)
-        f.Combo1(slot).text = position;
-    f.Text27(slot).text = f.List2.items[static_cast<std::size_t>(row)];
-    f.Text28(slot).text = nsl;
-    if (isOutfieldSlot(slot))
-        addToNslTotal(f, nsl);
+    for (const std::string& name : namesOf(read.written)) {
+        if (!rows.isRow(name))
+            continue;
+        OrdersSlot slot = read;
+        slot.name = name;
+        const std::string_view marks = std::string_view(read.written).substr(name.size());
+        slot.captain = marks.find('*') != std::string_view::npos;
+        slot.penaltyTaker = marks.find('#') != std::string_view::npos;
+        return slot;
+    }
+    return read;
 }
 
-std::string fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
+// What a fill could not place, slot by slot, with what went with each player.
+class NotPlaced {
+public:
+    void missing(int slot, std::string line) { m_lines[slot] = {std::move(line), {}}; }
+    void wentWith(int slot, std::string what) { m_lines[slot].second.push_back(std::move(what)); }
+    void note(int slot, std::string line) { m_notes.emplace_back(slot, std::move(line)); }
+    int missingCount() const { return static_cast<int>(m_lines.size()); }
+
+    std::string message() const
+    {
+        std::vector<std::pair<int, std::string>> lines = m_notes;
+        for (const auto& [slot, line] : m_lines) {
+            std::string text = line.first;
+            for (const std::string& what : line.second)
+                text += "; " + what;
+            lines.emplace_back(slot, std::move(text));
+        }
+        std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::string message;
+        for (const auto& [slot, line] : lines)
+            message += "\n" + line;
+        if (!m_lines.empty())
+            message += "\nOrders > Suggest Squad fills these slots with the best players available.";
+        return message;
+    }
+
+private:
+    std::map<int, std::pair<std::string, std::vector<std::string>>> m_lines;
+    std::vector<std::pair<int, std::string>> m_notes;
+};
+
+// Puts the player of list row `row` into slot, with the orders' position.
+void place(FRMTEAMTOOL& f, int slot, int row, const std::string& position)
 {
-    std::vector<std::string> notPlaced;
+    const auto at = static_cast<std::size_t>(row);
+    placeInSlot(f, slot, position, f.List2.items[at], f.List3.items[at]);
+}
+
+struct Filled {
+    int players = 0;  // the players the file names
+    int placed = 0;
+    std::string notPlaced;  // one line a slot, from "\n"; empty when everyone was placed
+};
+
+Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
+{
+    NotPlaced notPlaced;
     ListRows rows(f, orders);
     emptySquad(f);
+    Filled filled;
+    // A player not in this week's lists leaves his slot empty, its position box saying
+    // what the slot needs.
     const auto placeSlot = [&](int slot, const OrdersSlot& read) {
+        ++filled.players;
         if (const auto row = rows.take(read.name)) {
             place(f, slot, *row, read.position);
+            ++filled.placed;
             return true;
         }
-        notPlaced.push_back("slot " + std::to_string(slot) + ", " + read.name + ": not in this week's lists");
+        if (slot != kGoalkeeperSlot)
+            f.Combo1(slot).text = read.position;
+        notPlaced.missing(slot, slotName(f, slot) + ", " + read.name + ": not in this week's lists");
         return false;
     };
-    for (int i = 0; i < static_cast<int>(orders.mainSide.size()); ++i) {
-        const OrdersSlot& read = orders.mainSide[static_cast<std::size_t>(i)];
-        if (placeSlot(i, read)) {
-            if (read.captain && i < f.Option1.count())
+    std::array<OrdersSlot, 11> mainSide;
+    for (std::size_t i = 0; i < mainSide.size(); ++i)
+        mainSide[i] = resolved(orders.mainSide[i], rows);
+    for (int i = 0; i < static_cast<int>(mainSide.size()); ++i) {
+        const OrdersSlot& read = mainSide[static_cast<std::size_t>(i)];
+        const bool placed = placeSlot(i, read);
+        if (read.captain && i < f.Option1.count()) {
+            if (placed)
                 f.Option1(i).setValue(true);
-            if (read.penaltyTaker && i < f.Option2.count())
+            else
+                notPlaced.wentWith(i, "he was captain");
+        }
+        if (read.penaltyTaker && i < f.Option2.count()) {
+            if (placed)
                 f.Option2(i).setValue(true);
+            else
+                notPlaced.wentWith(i, "he took the penalties");
         }
     }
     for (std::size_t k = 0; k < orders.substitutes.size(); ++k)
         placeSlot(kFirstSubstituteSlot + static_cast<int>(k), orders.substitutes[k]);
 
+    // A marker line names a player, not a slot: of the main-side slots that name, the
+    // first whose position can mark and that marks no one yet.
+    std::array<bool, 11> marks{};
     for (const OrdersMarker& marker : orders.markers) {
-        const std::string& name = orders.mainSide[static_cast<std::size_t>(marker.slot)].name;
-        if (isSlotEmpty(f, marker.slot))
-            continue;  // named above already
-        if (!isMarkerPosition(f.Combo1(marker.slot).text)) {
-            notPlaced.push_back("slot " + std::to_string(marker.slot) + ", " + name + ": position \"" +
-                                f.Combo1(marker.slot).text + "\" cannot mark, so he is not a marker");
+        std::vector<int> named;
+        for (int slot = kFirstOutfieldSlot; slot <= kLastOutfieldSlot; ++slot) {
+            const auto forms = namesOf(orders.mainSide[static_cast<std::size_t>(slot)].written);
+            if (std::find(forms.begin(), forms.end(), marker.name) != forms.end())
+                named.push_back(slot);
+        }
+        const auto canMark = std::find_if(named.begin(), named.end(), [&](int slot) {
+            return !marks[static_cast<std::size_t>(slot)] &&
+                   isMarkerPosition(orders.mainSide[static_cast<std::size_t>(slot)].position);
+        });
+        if (canMark == named.end()) {
+            const int slot = named.empty() ? marker.slot : named.front();
+            if (!isSlotEmpty(f, slot))
+                notPlaced.note(slot, slotName(f, slot) + ", " + mainSide[static_cast<std::size_t>(slot)].name +
+                                         ": position \"" + f.Combo1(slot).text + "\" cannot mark, so he is not a marker");
             continue;
         }
-        f.Text34(marker.slot - 1).text = marker.target;
-        f.Check1(marker.slot - 1).setValue(1);  // raises Check1_Click, which shows the target
+        const int slot = *canMark;
+        marks[static_cast<std::size_t>(slot)] = true;
+        if (isSlotEmpty(f, slot)) {
+            notPlaced.wentWith(slot, "he was a marker, of " + marker.target);
+            continue;
+        }
+        f.Text34(slot - 1).text = marker.target;
+        f.Check1(slot - 1).setValue(1);  // raises Check1_Click, which shows the target
     }
 
     f.Text29.text = orders.opponent;
@@ -141,10 +239,17 @@ std::string fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     f.Text35.text = orders.press;
     f.Text36.text = orders.comments;
 
-    std::string message;
-    for (const std::string& line : notPlaced)
-        message += "\n" + line;
-    return message;
+    filled.notPlaced = notPlaced.message();
+    return filled;
+}
+
+bool sameTeam(std::string_view a, std::string_view b)
+{
+    a = trimSpaces(a);
+    b = trimSpaces(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 }  // namespace
@@ -166,10 +271,18 @@ void fillFromOrders(FRMTEAMTOOL& f, const std::string& path)
         f.msgBox(describeOrdersFileError(orders.error(), name));
         return;
     }
+    if (!sameTeam(orders->team, f.Text(8).text) &&
+        !f.dialogs().ask(name + " holds the orders of team " + std::string(trimSpaces(orders->team)) + ", not " +
+                         std::string(trimSpaces(f.Text(8).text)) + ". Fill from it anyway?"))
+        return;
     if (holdsSelection(f) && !f.dialogs().ask("Replace the squad you have picked with the one in " + name + "?"))
         return;
-    if (const std::string notPlaced = fillFrom(f, *orders); !notPlaced.empty())
-        f.msgBox("Filled from " + name + ", except:" + notPlaced);
+    const Filled filled = fillFrom(f, *orders);
+    f.SSTab1.tab = kSelectTeamPage;  // where the filled squad shows
+    f.dialogs().notify("Filled from " + name + ": " + std::to_string(filled.placed) + " of " +
+                       std::to_string(filled.players) + " players");
+    if (!filled.notPlaced.empty())
+        f.msgBox("Filled from " + name + ", except:" + filled.notPlaced);
 }
 
 void actionFillFromOrders_Click(FRMTEAMTOOL& f)

@@ -106,6 +106,7 @@ bool readSlot(std::string_view line, bool marks, OrdersSlot& slot)
         return false;
     slot.position = std::string(line.substr(0, blank));
     std::string_view name = line.substr(blank + 1);
+    slot.written = std::string(name);
     if (marks && name.ends_with('#')) {
         slot.penaltyTaker = true;
         name.remove_suffix(1);
@@ -119,6 +120,14 @@ bool readSlot(std::string_view line, bool marks, OrdersSlot& slot)
 }
 
 }  // namespace
+
+std::vector<std::string> namesOf(const std::string& written)
+{
+    std::vector<std::string> names = {written};
+    while (!names.back().empty() && (names.back().back() == '*' || names.back().back() == '#'))
+        names.push_back(names.back().substr(0, names.back().size() - 1));
+    return names;
+}
 
 std::string describeOrdersFileError(const OrdersFileError& error, std::string_view fileName)
 {
@@ -135,8 +144,7 @@ Result<ReadOrders, OrdersFileError> readOrdersText(std::string_view text)
     LineCursor lines(splitLines(text));
     ReadOrders orders;
 
-    // The team's own abbreviation is the file's name; what is read back is the choices.
-    std::string* const choices[] = {nullptr, &orders.opponent, &orders.tactic, &orders.style, &orders.grudge,
+    std::string* const choices[] = {&orders.team, &orders.opponent, &orders.tactic, &orders.style, &orders.grudge,
                                     &orders.boost};
     const char* const what[] = {"the team abbreviation", "the opponent", "the tactic", "the style",
                                 "the grudge flag", "the boost flag"};
@@ -191,15 +199,18 @@ Result<ReadOrders, OrdersFileError> readOrdersText(std::string_view text)
         auto line = lines.next(expected);
         if (!line)
             return std::move(line).error();
-        // The name may itself hold a comma: the longest main-side name the line starts with.
+        // The name may itself hold a comma, or end in "*" or "#": the longest name a
+        // main-side line may have that the line starts with.
         OrdersMarker marker;
         std::size_t matched = 0;
         for (int slot = 1; slot <= 10; ++slot) {
-            const std::string& name = orders.mainSide[static_cast<std::size_t>(slot)].name;
-            if (name.size() + 1 > matched && line->size() > name.size() && line->starts_with(name) &&
-                (*line)[name.size()] == ',') {
-                matched = name.size() + 1;
-                marker.slot = slot;
+            for (const std::string& name : namesOf(orders.mainSide[static_cast<std::size_t>(slot)].written)) {
+                if (name.size() + 1 > matched && line->size() > name.size() && line->starts_with(name) &&
+                    (*line)[name.size()] == ',') {
+                    matched = name.size() + 1;
+                    marker.slot = slot;
+                    marker.name = name;
+                }
             }
         }
         if (matched == 0)

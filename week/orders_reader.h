@@ -15,18 +15,29 @@ namespace teamtool {
 
 struct OrdersSlot {
     std::string position;
+    // The player's name with any "*" (captain) and "#" (penalty taker) taken off the
+    // end of a main-side line, and those marks.
     std::string name;
     bool captain = false;
     bool penaltyTaker = false;
+    // The line after the position, as written: a name may itself end in "*" or "#",
+    // which only the team's lists can tell (namesOf).
+    std::string written;
 };
 
+// What a main-side line's name may be: the text as written, then with its trailing
+// "*" and "#" taken off one at a time ("Fox*#", "Fox*", "Fox"), longest first.
+std::vector<std::string> namesOf(const std::string& written);
+
 struct OrdersMarker {
-    int slot = 0;  // the main-side slot (1 to 10) of the player who marks
+    int slot = 0;      // the first main-side slot (1 to 10) whose name the line starts with
+    std::string name;  // that name, as the marker line writes it
     std::string target;
     std::size_t line = 0;
 };
 
 struct ReadOrders {
+    std::string team;  // the abbreviation of the team whose orders these are
     std::string opponent, tactic, style, grudge, boost;
     std::array<OrdersSlot, 11> mainSide;    // slots 0 to 10
     std::vector<OrdersSlot> substitutes;    // slots 11 on

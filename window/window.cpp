@@ -3,6 +3,7 @@
 #include "app/form_load.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
+#include "squad/suggest.h"
 #include "teamfile/select_and_load.h"
 #include "week/fill.h"
 #include "week/help.h"
@@ -83,6 +84,7 @@ constexpr std::array kEventTable = {
     EventBinding{"actionSelectFile",     Event::Click, plain<Command4_Click>,   "File > Select File..., as the button"},
     EventBinding{"actionLoadTeam",       Event::Click, plain<Command3_Click>,   "File > Load Team, as the button"},
     EventBinding{"actionFillFromOrders", Event::Click, plain<actionFillFromOrders_Click>, "File > Fill From Orders..."},
+    EventBinding{"actionSuggestSquad",   Event::Click, plain<actionSuggestSquad_Click>,   "Orders > Suggest Squad"},
     EventBinding{"actionPreviewOrders",  Event::Click, plain<actionPreviewOrders_Click>,  "Orders > Preview..."},
     EventBinding{"actionCopyOrders",     Event::Click, plain<actionCopyOrders_Click>,     "Orders > Copy Orders"},
     EventBinding{"actionEmailOrders",    Event::Click, plain<actionEmailOrders_Click>,    "Orders > E-mail Orders..."},

@@ -1,0 +1,52 @@
+#pragma once
+
+// Orders > Suggest Squad: every empty slot filled with the best player the lists have
+// left for it, by the one rule below. Slots that hold a player are the manager's and
+// stay as they are; so do captain, penalty taker, markers and every other choice.
+//
+// Candidates are the list rows whose player is in no slot (a slot holds him when its
+// name and NSL equal the row's List2 and List3 texts) and whose name is not blank. The
+// best candidate is the one of highest NSL (List3 read as Tot NSL reads it, anything
+// but a number counting 0), the earlier row on a tie. An empty slot's position box is
+// the manager's wish: a code asks for a player of exactly that position, a blank box
+// for anyone. Slots are filled in this order, each from what the earlier ones left:
+//   1. the goalkeeper's slot: the best GK;
+//   2. main side 1 to 10 with a code, in order: the best of that position;
+//   3. main side 1 to 10 left blank, in order: the best who is no GK;
+//   4. substitutes with a code, in order: the best of that position;
+//   5. substitutes left blank, in order: the first takes the best GK when no substitute
+//      is a GK yet and one is left; the others the best of any position.
+// Each player goes in as a pick puts him. A slot nobody is left for stays empty.
+//
+// Only the ten main-side slots count in Tot NSL, and each of them alike: a coded slot
+// can take only its own position, a blank one anybody but a GK, so giving the coded
+// slots the best of their positions first and the blank ones the best of the rest
+// gives the highest Tot NSL those wishes allow. The goalkeeper's slot takes no one the
+// ten could take, and the substitutes come after them.
+
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+class FRMTEAMTOOL;
+
+// A slot that stayed empty, and why: "main side 4 (CB): no CB left to pick".
+struct UnfilledSlot {
+    int slot = 0;
+    std::string reason;
+};
+
+struct Suggestion {
+    int placed = 0;                     // players put into slots
+    std::vector<UnfilledSlot> unfilled;  // empty slots nobody was left for
+};
+
+// Fills the empty slots by the rule above and says what it did.
+Suggestion suggestSquad(FRMTEAMTOOL& f);
+
+// Orders > Suggest Squad: suggestSquad, then a passing note of how many players went
+// in, and one message naming every slot that stayed empty.
+void actionSuggestSquad_Click(FRMTEAMTOOL& f);
+
+}  // namespace teamtool
