@@ -8,6 +8,7 @@
 #include "orders/orders.h"
 #include "ui/item_models.h"
 #include "ui/form_view.h"
+#include "textio/trim.h"
 #include "week/fill.h"
 
 #include <QAbstractItemView>
@@ -238,6 +239,27 @@ void BM_FillFromOrders(benchmark::State& state)
         state.SkipWithError("the orders did not fill the squad");
 }
 BENCHMARK(BM_FillFromOrders)->Unit(benchmark::kMillisecond);
+
+// Orders > Suggest Squad with 100,000 players in the lists and every slot empty, until
+// the page is repainted; the slots are emptied again untimed. Target: one frame (16 ms).
+void BM_SuggestSquad(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    FRMTEAMTOOL& f = *w.form;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int i = 0; i < f.Text27.count(); ++i)
+            f.Command2(i).click();
+        w.window.refresh();
+        showChanges(w.window);
+        state.ResumeTiming();
+        w.window.perform([&] { f.findMenuCommand("actionSuggestSquad")->click(); });
+        showChanges(w.window);
+    }
+    if (teamtool::isBlank(f.Text27(15).text))
+        state.SkipWithError("the suggestion did not fill the squad");
+}
+BENCHMARK(BM_SuggestSquad)->Unit(benchmark::kMillisecond);
 
 // A click on a heading of the 100,000-row grid: sorted by NSL (numbers) or by Name
 // (texts in the user's locale), until repainted; the file's order is restored untimed.

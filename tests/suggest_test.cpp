@@ -158,6 +158,21 @@ TEST_F(Suggest, AGoalkeeperOnTheBenchAlreadyKeepsTheFirstBlankSubstituteForAnyon
     EXPECT_EQ(slot(11), "Two");  // step 5: anyone, and a GK is all that is left
 }
 
+TEST_F(Suggest, TheManualsExample)
+{
+    setLists({{"GK", "Lane", "15"}, {"GK", "Ward", "12"}, {"CB", "Cole", "17"},
+              {"CB", "Hart", "14"}, {"S", "Dunn", "19"},  {"MF", "Moss", "11"}});
+    placeInSlot(f, 1, "CB", "Hart", "14");
+    for (int i = 4; i <= 10; ++i)
+        placeInSlot(f, i, "MF", "Mine " + std::to_string(i), "10");
+    f.Combo1(2).text = "CB";
+    const Suggestion suggestion = suggestSquad(f);
+    EXPECT_EQ((std::vector<std::string>{slot(0), slot(1), slot(2), slot(3), slot(11), slot(12), slot(13)}),
+              (std::vector<std::string>{"Lane", "Hart", "Cole", "Dunn", "Ward", "Moss", ""}));
+    ASSERT_EQ(suggestion.unfilled.size(), 3u);
+    EXPECT_EQ(suggestion.unfilled[0].reason, "substitute 3: no player left to pick");
+}
+
 // The highest Tot NSL the wishes allow, checked against every assignment of small teams.
 TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
 {
