@@ -124,20 +124,22 @@ windows-test)
     ctest --preset windows -j "$JOBS"
     ;;
 windows-package)
-    deps "${WINDOWS_PACKAGES[@]}" nsis zip imagemagick xdotool
+    deps "${WINDOWS_PACKAGES[@]}" nsis imagemagick xdotool
     windows_qt
     wine_ready
     build windows
-    version=$(sed -n 's/^project(TeamTool VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
     out=build-windows/package
     rm -rf "$out"
-    mkdir -p "$out"
-    scripts/windows-deploy.sh build-windows/teamtool.exe "$TEAMTOOL_QT_MINGW" "$out/TeamTool" >/dev/null
-    cp desktop/icons/teamtool.ico "$out/TeamTool/"
-    (cd "$out" && zip -qr "TeamTool-$version-windows.zip" TeamTool)
-    makensis -V2 -DVERSION="$version" -DSOURCE_DIR="$PWD/$out/TeamTool" \
-        -DOUTFILE="$PWD/$out/TeamTool-$version-setup.exe" desktop/windows/teamtool.nsi
-    scripts/windows-smoke.sh "$out/TeamTool-$version-setup.exe" build-windows "$out/smoke"
+    # CPack installs the program with its DLLs and plugins, then makes both packages.
+    cpack --config build-windows/CPackConfig.cmake -B "$out" >/dev/null
+    python3 - "$out"/TeamTool-*-windows.zip <<'PY'
+import sys, zipfile
+names = zipfile.ZipFile(sys.argv[1]).namelist()
+for need in ("TeamTool/teamtool.exe", "TeamTool/platforms/qwindows.dll", "TeamTool/Qt6Widgets.dll"):
+    if need not in names:
+        sys.exit(f"{sys.argv[1]} lacks {need}")
+PY
+    scripts/windows-smoke.sh "$out"/TeamTool-*-setup.exe build-windows "$out/smoke"
     ls -la "$out"/*.exe "$out"/*.zip
     ;;
 *)
