@@ -111,7 +111,9 @@ constexpr std::string_view kMemberNames[] = {
 // True when control is of the class that kind makes.
 bool isOfKind(const Control& control, Kind kind)
 {
-    return typeid(control) == typeid(*newControl(kind));
+    const std::unique_ptr<Control> made = newControl(kind);
+    const Control& other = *made;
+    return typeid(control) == typeid(other);
 }
 
 }  // namespace

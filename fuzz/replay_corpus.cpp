@@ -1,7 +1,9 @@
-// Replays fuzz inputs (files, or folders of them) through the fuzz target's checks
+// Replays fuzz inputs (files, or folders of them) through a fuzz target's checks
 // without libFuzzer, so every input once found stays covered by the ordinary tests.
+// Linked with the target's own entry point.
 
-#include "fuzz/team_file_fuzz.h"
+#include <cstddef>
+#include <cstdint>
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +11,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -20,7 +24,7 @@ bool replay(const std::filesystem::path& file)
         return false;
     }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    teamtool::fuzz::checkTeamFileBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     return true;
 }
 

@@ -4,7 +4,7 @@
 #   scripts/dev.sh test       install what is missing, build, run every test
 #   scripts/dev.sh sanitize   the same tests built with AddressSanitizer and UBSan
 #   scripts/dev.sh bench      build and run the benchmarks
-#   scripts/dev.sh fuzz [S]   run the team file fuzzer for S seconds (default 600)
+#   scripts/dev.sh fuzz [T] [S]  run fuzz target T (team_file or orders_file) for S seconds (600)
 #   scripts/dev.sh pages      render the window's pages to docs/ (the README's pictures)
 #   scripts/dev.sh package    build build/teamtool_<version>_amd64.deb and check it
 #   scripts/dev.sh windows-core-test  the core and its tests cross-built for Windows, run under Wine
@@ -64,6 +64,11 @@ windows_qt() {
     export TEAMTOOL_QT_MINGW
 }
 
+# "fuzz 600" runs the team file target, as it did before the orders file had one.
+if [ "${1:-}" = fuzz ] && [[ "${2:-}" =~ ^[0-9]+$ ]]; then
+    set -- fuzz team_file "$2"
+fi
+
 case "${1:-run}" in
 run)
     deps
@@ -88,9 +93,16 @@ bench)
 fuzz)
     deps clang libclang-rt-14-dev
     build fuzz
-    mkdir -p build-fuzz/corpus fuzz/findings
-    ./build-fuzz/fuzz/fuzz_team_file -max_total_time="${2:-600}" -max_len=4096 -jobs=1 -workers=1 \
-        -artifact_prefix=fuzz/findings/ -dict=fuzz/team_file.dict build-fuzz/corpus fuzz/corpus
+    target=${2:-team_file}
+    seconds=${3:-600}
+    case "$target" in
+    team_file) seeds=fuzz/corpus ;;
+    orders_file) seeds=fuzz/orders-corpus ;;
+    *) echo "no fuzz target $target (team_file, orders_file)" >&2; exit 2 ;;
+    esac
+    mkdir -p "build-fuzz/corpus-$target" fuzz/findings
+    "./build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -jobs=1 -workers=1 \
+        -artifact_prefix="fuzz/findings/$target-" -dict="fuzz/$target.dict" "build-fuzz/corpus-$target" "$seeds"
     ;;
 pages)
     deps

@@ -1,6 +1,7 @@
 // Suggest Squad's rule to the letter, its optimality against a brute-force search, and
 // Fill From Orders as it prepares a suggestion: last week's gaps and what went with them.
 
+#include "app/window_state.h"
 #include "squad/squad.h"
 #include "squad/suggest.h"
 #include "textio/numbers.h"
@@ -57,26 +58,15 @@ protected:
         f.Text30.text = "0";
     }
 
-    // Every control's state but the squad slots and the total, as text.
-    std::map<std::string, std::string> everythingElse() const
+    // Every control's state but the squad slots and the total.
+    WindowState everythingElse() const
     {
-        std::map<std::string, std::string> state;
-        for (const Control* control : f.controls()) {
-            const std::string name = control->fullName();
-            if (control->name == "Text27" || control->name == "Text28" || control->name == "Combo1" ||
-                control->name == "Text30")
-                continue;
-            if (const auto* box = dynamic_cast<const TextBox*>(control))
-                state[name] = box->text;
-            else if (const auto* combo = dynamic_cast<const ComboBox*>(control))
-                state[name] = combo->text;
-            else if (const auto* check = dynamic_cast<const CheckBox*>(control))
-                state[name] = std::to_string(check->value());
-            else if (const auto* option = dynamic_cast<const OptionButton*>(control))
-                state[name] = std::to_string(option->value());
-            else if (const auto* list = dynamic_cast<const ListBox*>(control))
-                state[name] = std::to_string(list->listIndex) + "/" + std::to_string(list->items.size());
-        }
+        WindowState state = windowState(f);
+        std::erase_if(state, [](const auto& entry) {
+            const std::string& name = entry.first;
+            return name.starts_with("Text27(") || name.starts_with("Text28(") || name.starts_with("Combo1(") ||
+                   name == "Text30";
+        });
         return state;
     }
 };

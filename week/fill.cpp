@@ -201,8 +201,10 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
         placeSlot(kFirstSubstituteSlot + static_cast<int>(k), orders.substitutes[k]);
 
     // A marker line names a player, not a slot: of the main-side slots that name, the
-    // first whose position can mark and that marks no one yet.
+    // first whose position can mark and that marks no one yet. Marker lines are written
+    // in slot order, so the first such slot after the last line's slot, if there is one.
     std::array<bool, 11> marks{};
+    int lastMarker = 0;
     for (const OrdersMarker& marker : orders.markers) {
         std::vector<int> named;
         for (int slot = kFirstOutfieldSlot; slot <= kLastOutfieldSlot; ++slot) {
@@ -210,10 +212,13 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
             if (std::find(forms.begin(), forms.end(), marker.name) != forms.end())
                 named.push_back(slot);
         }
-        const auto canMark = std::find_if(named.begin(), named.end(), [&](int slot) {
+        const auto free = [&](int slot) {
             return !marks[static_cast<std::size_t>(slot)] &&
                    isMarkerPosition(orders.mainSide[static_cast<std::size_t>(slot)].position);
-        });
+        };
+        auto canMark = std::find_if(named.begin(), named.end(), [&](int slot) { return slot > lastMarker && free(slot); });
+        if (canMark == named.end())
+            canMark = std::find_if(named.begin(), named.end(), free);
         if (canMark == named.end()) {
             const int slot = named.empty() ? marker.slot : named.front();
             if (!isSlotEmpty(f, slot))
@@ -223,6 +228,7 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
         }
         const int slot = *canMark;
         marks[static_cast<std::size_t>(slot)] = true;
+        lastMarker = slot;
         if (isSlotEmpty(f, slot)) {
             notPlaced.wentWith(slot, "he was a marker, of " + marker.target);
             continue;
@@ -238,6 +244,11 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     f.Text33.text = orders.boost;
     f.Text35.text = orders.press;
     f.Text36.text = orders.comments;
+    // The heading that ends the press, inside the comments: the press may have held it.
+    if (("\n" + orders.comments + "\n").find("\nComments to Commish\n") != std::string::npos)
+        notPlaced.note(kLastSubstituteSlot + 1,
+                       "press and comments: a line reads \"Comments to Commish\", which ends the press statement "
+                       "in an orders file, so the press may go on in the comments");
 
     filled.notPlaced = notPlaced.message();
     return filled;
@@ -254,35 +265,41 @@ bool sameTeam(std::string_view a, std::string_view b)
 
 }  // namespace
 
-void fillFromOrders(FRMTEAMTOOL& f, const std::string& path)
+bool fillFromOrders(FRMTEAMTOOL& f, const std::string& path)
 {
-    const std::string name = fileNameOf(path);
     auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
     if (!bytes) {
         f.msgBox(describeFileError(bytes.error(), kOrdersFileKind));
-        return;
+        return false;
     }
-    if (const auto binary = binaryDataError(*bytes, path)) {
+    return fillFromOrdersBytes(f, path, std::move(bytes).value());
+}
+
+bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes)
+{
+    const std::string name = fileNameOf(path);
+    if (const auto binary = binaryDataError(bytes, path)) {
         f.msgBox(describeFileError(*binary, kOrdersFileKind));
-        return;
+        return false;
     }
-    const auto orders = readOrdersText(decodeTextFile(std::move(bytes).value()));
+    const auto orders = readOrdersText(decodeTextFile(std::move(bytes)));
     if (!orders) {
         f.msgBox(describeOrdersFileError(orders.error(), name));
-        return;
+        return false;
     }
     if (!sameTeam(orders->team, f.Text(8).text) &&
         !f.dialogs().ask(name + " holds the orders of team " + std::string(trimSpaces(orders->team)) + ", not " +
                          std::string(trimSpaces(f.Text(8).text)) + ". Fill from it anyway?"))
-        return;
+        return false;
     if (holdsSelection(f) && !f.dialogs().ask("Replace the squad you have picked with the one in " + name + "?"))
-        return;
+        return false;
     const Filled filled = fillFrom(f, *orders);
     f.SSTab1.tab = kSelectTeamPage;  // where the filled squad shows
     f.dialogs().notify("Filled from " + name + ": " + std::to_string(filled.placed) + " of " +
                        std::to_string(filled.players) + " players");
     if (!filled.notPlaced.empty())
         f.msgBox("Filled from " + name + ", except:" + filled.notPlaced);
+    return true;
 }
 
 void actionFillFromOrders_Click(FRMTEAMTOOL& f)

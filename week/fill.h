@@ -16,7 +16,12 @@ void actionFillFromOrders_Click(FRMTEAMTOOL& f);
 // Fills the selection from the orders file at path, all or nothing: squad, captain,
 // penalty taker, markers, order choices, press and comments. A player who is not in
 // this week's lists leaves his slot empty; one message then names every such player.
-// A selection already in the window is replaced only when the user says yes.
-void fillFromOrders(FRMTEAMTOOL& f, const std::string& path);
+// A selection already in the window is replaced only when the user says yes, and the
+// orders of another team are filled from only then. True when the window was filled;
+// false when it was left exactly as it was.
+bool fillFromOrders(FRMTEAMTOOL& f, const std::string& path);
+
+// The same for the bytes of the file at path, read already.
+bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes);
 
 }  // namespace teamtool
