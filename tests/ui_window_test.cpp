@@ -231,7 +231,6 @@ private slots:
             combo->setFocus();
             QTest::keyClicks(combo, "LB");
             QTest::keyClick(combo, Qt::Key_Backspace);
-            QTest::keyClick(combo, Qt::Key_Down);
             QTest::keyClick(combo, Qt::Key_Delete);
             QCOMPARE(combo->shownText(), QString(" "));
         }

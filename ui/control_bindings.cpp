@@ -72,6 +72,7 @@ public:
         if (box.multiLine) {
             auto* edit = new QPlainTextEdit(parent);
             edit->setReadOnly(box.locked);
+            edit->setTabChangesFocus(true);  // Tab moves on, as in any form; Ctrl+Tab types one
             QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&host, &box, edit] {
                 if (!host.refreshing())
                     box.text = edit->toPlainText().toStdString();

@@ -3,6 +3,7 @@
 #include "ui/plain_text_delegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace teamtool::ui {
@@ -19,6 +20,9 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
         view->setWordWrap(false);
         view->setTextElideMode(Qt::ElideNone);  // narrow columns clip, as a grid does
         view->setItemDelegate(new PlainTextDelegate(view));
+        // Tab and Shift+Tab leave the grid, as they leave any other control; the arrow
+        // keys move between cells.
+        view->setTabKeyNavigation(false);
     }
     m_frozen->setObjectName("frozenColumns");
     m_frozen->setFocusPolicy(Qt::NoFocus);
@@ -55,6 +59,18 @@ void FrozenColumnsTableView::setModel(QAbstractItemModel* model)
     connect(model, &QAbstractItemModel::modelReset, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
     connect(model, &QAbstractItemModel::columnsInserted, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
     showOnlyFrozenColumns();
+}
+
+void FrozenColumnsTableView::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard's heading click: sorts by the current cell's column.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::ControlModifier && currentIndex().isValid()) {
+        cycleSortOrder(currentIndex().column());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void FrozenColumnsTableView::cycleSortOrder(int column)

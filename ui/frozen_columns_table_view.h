@@ -5,7 +5,8 @@
 namespace teamtool::ui {
 
 // A read-only table whose first columns stay put when the rest scrolls sideways: a
-// second view over the same model lies over those columns.
+// second view over the same model lies over those columns. A click on a heading, or
+// Ctrl+Enter on a cell, sorts by that column; Tab leaves the table.
 class FrozenColumnsTableView : public QTableView {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Ctrl+Enter sorts by the current column as a click on its heading does.
+    void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 

@@ -6,6 +6,8 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace teamtool::ui {
 
 namespace {
@@ -97,6 +99,13 @@ void ModelComboBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (const int item = steppedItem(event->key()); item >= 0 && !(event->modifiers() & Qt::AltModifier)) {
+        // An entry chosen with the keys, as a click on it would choose it.
+        if (!m_locked && item != findText(m_text, Qt::MatchExactly | Qt::MatchCaseSensitive))
+            emit activated(item);
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Escape) {
         event->ignore();  // focus moves on; the dialog or window handles Escape
         return;
@@ -108,6 +117,31 @@ void ModelComboBox::keyPressEvent(QKeyEvent* event)
     }
     // No key reaches Qt's own handling, which would step through the entries.
     event->accept();
+}
+
+int ModelComboBox::steppedItem(int key) const
+{
+    const int last = count() - 1;
+    if (last < 0)
+        return -1;
+    const int at = findText(m_text, Qt::MatchExactly | Qt::MatchCaseSensitive);  // -1: an unlisted text
+    constexpr int kPage = 10;  // entries a list shows at once
+    switch (key) {
+    case Qt::Key_Down:
+        return at < 0 ? 0 : std::min(at + 1, last);
+    case Qt::Key_Up:
+        return at < 0 ? last : std::max(at - 1, 0);
+    case Qt::Key_PageDown:
+        return at < 0 ? std::min(kPage - 1, last) : std::min(at + kPage, last);
+    case Qt::Key_PageUp:
+        return at < 0 ? 0 : std::max(at - kPage, 0);
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return last;
+    default:
+        return -1;
+    }
 }
 
 void ModelComboBox::wheelEvent(QWheelEvent* event)

@@ -8,8 +8,9 @@ namespace teamtool::ui {
 
 // A drop-down box whose text changes only by a pick from its list or by the program.
 // It shows whatever text the program gives it, listed or not (" ", "XX"), and takes
-// no typing: every character key goes to the key-press handler, which discards it,
-// and no editing or navigation key changes the text. A locked box opens no list.
+// no typing: every character key goes to the key-press handler, which discards it.
+// Up, Down, Page Up, Page Down, Home and End choose an entry as a click on it would;
+// F4 and Alt+Down open the list. A locked box opens no list and changes by no key.
 class ModelComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -30,6 +31,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The entry Up, Down, Page Up, Page Down, Home or End choose from the shown text,
+    // or -1 for any other key.
+    int steppedItem(int key) const;
+
     QString m_text;
     bool m_locked = false;
 };
