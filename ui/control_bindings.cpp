@@ -4,6 +4,7 @@
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
+#include "ui/solid_radio_button.h"
 #include "ui/player_list_view.h"
 
 #include <QCheckBox>
@@ -201,7 +202,7 @@ public:
     {
         auto& button = static_cast<OptionButton&>(control);
         // The window model keeps the buttons of a frame exclusive.
-        auto* widget = new QRadioButton(parent);
+        auto* widget = new SolidRadioButton(parent);
         widget->setAutoExclusive(false);
         QObject::connect(widget, &QRadioButton::clicked, widget, [&host, &button] { host.act([&] { button.setValue(true); }); });
         return widget;

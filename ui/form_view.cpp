@@ -179,6 +179,8 @@ void FormView::showControl(Bound& bound)
 void FormView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Styles draw the focus once the keyboard has moved it; here it shows from the start.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
     // The design lists the controls in focus order: the first that can take the focus
     // ("Select File") has it when the window opens.
     for (const Bound& bound : m_bound) {

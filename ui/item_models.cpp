@@ -1,6 +1,7 @@
 #include "ui/item_models.h"
 
 #include "app/grid_order.h"
+#include "ui/contrast.h"
 
 #include <QCollator>
 #include <QGuiApplication>
@@ -52,7 +53,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
             return {};
         if (role == Qt::ToolTipRole)
             return QString::fromStdString(note);
-        return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        // Muted, yet legible on the list's background in any palette (4.5:1).
+        const QPalette palette = QGuiApplication::palette();
+        return QBrush(mutedText(palette.color(QPalette::Text), palette.color(QPalette::Base)));
     }
     const std::string_view text = m_grid.textMatrix(row, index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -123,6 +126,9 @@ void GridModel::reorder(std::vector<int> order)
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return tr("Click, or press Ctrl+Enter in this column, to sort by it; again to reverse; a third time for "
+                  "the file's order");
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_shownCols ||
         section >= m_grid.cols() || m_grid.fixedRows == 0 || m_grid.rows() == 0)
         return {};

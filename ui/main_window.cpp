@@ -2,6 +2,7 @@
 
 #include "window/window.h"
 #include "ui/form_view.h"
+#include "ui/passing_note.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -45,15 +46,13 @@ QString droppedFile(const QMimeData* mime)
 }  // namespace
 
 MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent)
-    : QMainWindow(parent), m_form(form), m_view(new FormView(form, this)), m_note(new QLabel(this))
+    : QMainWindow(parent), m_form(form), m_view(new FormView(form, this)), m_note(new PassingNote(this))
 {
     setObjectName("TeamTool");
     setWindowTitle(m_view->windowTitle());
     setCentralWidget(m_view);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the designed area is fixed; the menu adds its height
     setAcceptDrops(true);
-    m_note->setObjectName("noteLabel");
-    m_note->setContentsMargins(0, 0, 8, 0);
     buildMenus();
     connect(m_view, &FormView::refreshed, this, &MainWindow::updateMenus);
     updateMenus();
@@ -84,7 +83,6 @@ void MainWindow::buildMenus()
         }
         m_actions.emplace_back(command, action);
     }
-    menuBar()->setCornerWidget(m_note, Qt::TopRightCorner);
 }
 
 void MainWindow::updateMenus()
@@ -93,14 +91,14 @@ void MainWindow::updateMenus()
         action->setEnabled(m_form.applies(*command));
 }
 
+QLabel* MainWindow::noteLabel() const
+{
+    return m_note;
+}
+
 void MainWindow::showNote(const QString& text)
 {
-    m_note->setText(text);
-    m_note->adjustSize();
-    QTimer::singleShot(6000, m_note, [note = m_note, text] {
-        if (note->text() == text)
-            note->clear();
-    });
+    m_note->pass(text);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

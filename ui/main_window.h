@@ -17,6 +17,7 @@ class QLabel;
 namespace teamtool::ui {
 
 class FormView;
+class PassingNote;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -25,8 +26,8 @@ public:
     ~MainWindow() override;
 
     FormView& formView() const { return *m_view; }
-    // The note at the right of the menu bar ("The orders for ... are on the clipboard").
-    QLabel* noteLabel() const { return m_note; }
+    // The passing note over the window's bottom edge ("The orders for ... are on the clipboard").
+    QLabel* noteLabel() const;
     void showNote(const QString& text);
 
 protected:
@@ -39,7 +40,7 @@ private:
 
     FRMTEAMTOOL& m_form;
     FormView* m_view;
-    QLabel* m_note;
+    PassingNote* m_note;
     std::vector<std::pair<const MenuCommand*, QAction*>> m_actions;
 };
 

@@ -20,6 +20,12 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         painter->setPen(option.palette.color(QPalette::Text));
     painter->drawText(option.rect.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());
+    // The current cell of a focused list or grid is framed, so focus shows at a glance.
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    }
     painter->restore();
 }
 

@@ -1,0 +1,41 @@
+#include "ui/contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace teamtool::ui {
+
+namespace {
+
+double luminance(const QColor& colour)
+{
+    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+}  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor mutedText(const QColor& text, const QColor& background, double ratio)
+{
+    const QColor t = text.toRgb();
+    const QColor b = background.toRgb();
+    for (int step = 40; step <= 100; step += 2) {
+        const double w = step / 100.0;
+        const QColor mixed = QColor::fromRgbF(static_cast<float>(b.redF() + (t.redF() - b.redF()) * w),
+                                              static_cast<float>(b.greenF() + (t.greenF() - b.greenF()) * w),
+                                              static_cast<float>(b.blueF() + (t.blueF() - b.blueF()) * w));
+        if (contrastRatio(mixed, b) >= ratio)
+            return mixed;
+    }
+    return t;
+}
+
+}  // namespace teamtool::ui

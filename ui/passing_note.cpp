@@ -1,0 +1,60 @@
+#include "ui/passing_note.h"
+
+#include <QAccessible>
+#include <QEvent>
+
+#include <algorithm>
+
+namespace teamtool::ui {
+
+PassingNote::PassingNote(QWidget* window) : QLabel(window)
+{
+    setObjectName("PassingNote");
+    setAccessibleName(tr("Note"));
+    setWordWrap(true);
+    setAlignment(Qt::AlignCenter);
+    setMargin(6);
+    setFrameShape(QFrame::Box);
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_TransparentForMouseEvents);  // the controls below it stay in reach
+    hide();
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        hide();
+        clear();
+    });
+    window->installEventFilter(this);  // follows the window's size
+}
+
+void PassingNote::pass(const QString& text)
+{
+    setText(text);
+    place();
+    show();
+    raise();
+    // Long enough to read: four seconds, more for a long note.
+    m_timer.start(std::max(4000, 2000 + 60 * static_cast<int>(text.size())));
+    QAccessibleEvent announced(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&announced);
+}
+
+void PassingNote::place()
+{
+    const QWidget* window = parentWidget();
+    const int room = window->width() - 32;
+    const int wanted = fontMetrics().horizontalAdvance(text()) + 2 * (margin() + frameWidth()) + 4;
+    const int width = std::min(wanted, room);
+    const int height = heightForWidth(width);
+    setGeometry((window->width() - width) / 2, window->height() - height - 12, width, height);
+}
+
+bool PassingNote::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize && isVisible())
+        place();
+    return QLabel::eventFilter(watched, event);
+}
+
+}  // namespace teamtool::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+// A note that needs no answer ("The orders for RDVvsCD.TXT are on the clipboard"): shown
+// whole over the bottom edge of the window, in the palette's tooltip colours, for as
+// long as it takes to read, then gone by itself. Screen readers announce it.
+
+#include <QLabel>
+#include <QTimer>
+
+namespace teamtool::ui {
+
+class PassingNote : public QLabel {
+    Q_OBJECT
+public:
+    explicit PassingNote(QWidget* window);
+
+    // Shows text, in place of any note still shown.
+    void pass(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place();
+
+    QTimer m_timer;
+};
+
+}  // namespace teamtool::ui
