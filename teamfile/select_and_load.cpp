@@ -3,10 +3,13 @@
 #include "app/frmteamtool.h"
 #include "teamfile/select_and_load.h"
 #include "teamfile/staged_team.h"
+#include "textio/files.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -56,6 +59,26 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
     f.Frame32.visible = false;
 }
 
+// True when text has the headings of an orders file, each on a line of its own and
+// in their order: an orders file picked where a team file belongs.
+bool isOrdersFile(std::string_view text)
+{
+    static constexpr std::string_view kHeadings[] = {"SUBS", "Markers", "Transfer Bids", "Cut Players", "Press",
+                                                     "Comments to Commish"};
+    std::size_t from = 0;
+    for (const std::string_view heading : kHeadings) {
+        bool found = false;
+        while (!found && from < text.size()) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
+            found = text.substr(from, end - from) == heading;
+            from = end + 1;
+        }
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Command4_Click(FRMTEAMTOOL& f)
@@ -78,6 +101,12 @@ void Command3_Click(FRMTEAMTOOL& f)
         return;
     auto load = readStagedTeam(path);
     if (!load) {
+        const auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
+        if (load.error().code != ReadErrorCode::CannotOpen && bytes && isOrdersFile(*bytes)) {
+            f.msgBox("The team file \"" + path + "\" is an orders file, not a team file: load this week's team "
+                     "file, then choose File > Fill From Orders... to carry this squad over.");
+            return;
+        }
         f.msgBox(describeReadError(load.error(), path));
         return;
     }

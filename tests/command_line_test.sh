@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The program's command line: --help and --version print and exit without a display,
-# anything else it cannot take is one line on stderr and exit status 2.
-#   command_line_test.sh TEAMTOOL
+# anything else it cannot take is one line on stderr and exit status 2. For Windows,
+# the program runs under the emulator named after it (Wine).
+#   command_line_test.sh TEAMTOOL [EMULATOR]
 set -uo pipefail
 teamtool=$1
+emulator=(${2:-})
 failures=0
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
@@ -13,7 +15,7 @@ expect() {  # expect STATUS PATTERN STREAM ARGS...
     shift 3
     local out err got
     out=$(mktemp) err=$(mktemp)
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$teamtool" "$@" >"$out" 2>"$err"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${emulator[@]}" "$teamtool" "$@" >"$out" 2>"$err"
     got=$?
     local text
     text=$(cat "$([ "$stream" = out ] && echo "$out" || echo "$err")")

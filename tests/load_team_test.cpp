@@ -268,6 +268,11 @@ TEST_F(LoadTeam, BadFilesAreRefusedWithOneMessageAndChangeNothing)
     expectRefused(bin, "The team file \"" + bin + "\" is not a text file: it holds binary data (line 1).");
     const auto quote = write("quote.txt", teamFileText(teamFields(), players) + "\"Never, closed,1\r\n");
     expectRefused(quote, "The team file \"" + quote + "\" has an unterminated quote at line 5, in field 1 of player 4.");
+    // An orders file picked where the team file belongs (the dialog lists both).
+    const auto orders = write("RDVvsCD.TXT", "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK A\r\nSUBS\r\nS C\r\n"
+                                             "Markers\r\nTransfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n");
+    expectRefused(orders, "The team file \"" + orders + "\" is an orders file, not a team file: load this week's team "
+                          "file, then choose File > Fill From Orders... to carry this squad over.");
     EXPECT_TRUE(f.Frame32.visible);
     EXPECT_FALSE(f.SSTab1.visible);
 }

@@ -1,7 +1,11 @@
 // What a screen reader and a keyboard user get, and what fits: every control named,
-// the combos' values, the tab order, the Game page's values shown whole at any scale,
-// and the custom-painted controls in a dark palette.
+// the combos' values, the tab order, the Game page's values and the passing note shown
+// whole at any scale, the custom-painted controls in a dark palette, and the contrast
+// of greyed players and chosen dots.
 
+#include "ui/contrast.h"
+#include "ui/program_window.h"
+#include "ui/solid_radio_button.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
@@ -15,6 +19,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -192,6 +197,56 @@ private slots:
         for (QWidget* view : {grid, grid->findChild<QWidget*>("frozenColumns")})
             view->setPalette(dark);
         QVERIFY(holdsMagenta(grid->grab().toImage()));
+    }
+
+    // Greyed players read at 4.5:1 and the chosen Cap and Pen dots stand out at 3:1, in
+    // the light palette and a dark one, from the colours painted.
+    void greyedPlayersAndChosenDotsKeepTheirContrast()
+    {
+        QPalette dark = m_fusion->standardPalette();
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(225, 225, 225));
+        const QPalette kept = QApplication::palette();
+        for (const QPalette& palette : {m_fusion->standardPalette(), dark}) {
+            QApplication::setPalette(palette);
+            auto* grid = m_w->widget<QTableView>("MSFlexGrid1");
+            const QModelIndex injured = grid->model()->index(5, 1);  // Price, WI 2
+            QVERIFY(!grid->model()->data(injured, Qt::ToolTipRole).toString().isEmpty());
+            const QColor grey = grid->model()->data(injured, Qt::ForegroundRole).value<QBrush>().color();
+            QVERIFY(ui::contrastRatio(grey, palette.color(QPalette::Base)) >= 4.5);
+            QVERIFY(grey != palette.color(QPalette::Text));  // still told apart at a glance
+
+            m_w->widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+            auto* cap = m_w->widget<ui::SolidRadioButton>("Option1(5)");
+            cap->setStyle(m_fusion.get());
+            cap->setPalette(palette);
+            cap->setChecked(true);
+            const QImage image = cap->grab().toImage();
+            QStyleOptionButton option;
+            option.initFrom(cap);
+            const QPoint centre = cap->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, cap).center();
+            const QColor painted = image.pixelColor(centre * image.devicePixelRatio());
+            QVERIFY2(ui::contrastRatio(painted, cap->dotBackground()) >= 3.0, qPrintable(painted.name()));
+        }
+        QApplication::setPalette(kept);
+    }
+
+    // The passing note shows every word of a long note, inside the window, at any scale.
+    void thePassingNoteIsReadWhole()
+    {
+        ui::ProgramWindow program;
+        program.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window));
+        const QString text = "The orders for RDVvsCD.TXT are on the clipboard, ready to paste into a message";
+        program.window.showNote(text);
+        auto* note = program.window.findChild<QLabel*>("PassingNote");
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->text(), text);
+        const QRect room = note->contentsRect().adjusted(note->margin(), note->margin(), -note->margin(), -note->margin());
+        const QRect needed = note->fontMetrics().boundingRect(room, Qt::TextWordWrap | Qt::AlignCenter, text);
+        QVERIFY2(room.contains(needed), qPrintable(QString("%1 in %2").arg(QVariant(needed).toString(), QVariant(room).toString())));
+        QVERIFY(program.window.rect().contains(note->geometry()));
     }
 };
 

@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QTextBrowser>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -249,6 +251,27 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nsl);
         QCOMPARE(model->index(0, 1).data().toString(), QString("Ashworth"));
         QCOMPARE(m_form->MSFlexGrid1.textMatrix(1, 1), "Ashworth");  // the grid itself never moved
+    }
+
+    // Help opens the manual at the team file's format, every page a click away.
+    void theManualHoldsEveryPage()
+    {
+        QStringList pages;
+        QString messages;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* list = dialog->findChild<QListWidget*>("manualPages");
+            for (int row = 0; row < list->count(); ++row)
+                pages << list->item(row)->text();
+            QCOMPARE(list->currentRow(), 0);
+            list->setCurrentRow(2);
+            messages = dialog->findChild<QTextBrowser*>("manualText")->toPlainText();
+            dialog->reject();
+        });
+        action("actionTeamFileFormat")->trigger();
+        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad"}));
+        QVERIFY(messages.contains("Fill From Orders"));
     }
 
     void aDroppedTeamFileLoads()

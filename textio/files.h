@@ -72,6 +72,9 @@ std::string utf8FromPath(const std::filesystem::path& path);
 // The error names path.
 [[nodiscard]] Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes);
 
+// The largest orders file read: one this program writes is a few kilobytes.
+inline constexpr std::size_t kMaxOrdersFileBytes = std::size_t{1} << 20;
+
 // A text file never holds a NUL byte: bytes that do are binary data (or UTF-16), the
 // error naming path and the line of the first NUL. Nothing for text.
 std::optional<FileError> binaryDataError(std::string_view bytes, const std::string& path);

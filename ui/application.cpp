@@ -13,27 +13,35 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace teamtool::ui {
 
 namespace {
 
-class QuitOnFirstPaint : public QObject {
+// Runs an action once the watched window has been painted for the first time: then
+// it stands where the window manager put it.
+class OnFirstPaint : public QObject {
 public:
-    using QObject::QObject;
+    OnFirstPaint(QObject* parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
-            // The paint goes on; the event loop ends once it is done, before anything
-            // the paint itself schedules.
-            QCoreApplication::exit(0);
             watched->removeEventFilter(this);
+            m_action();
         }
         return false;
     }
+
+private:
+    std::function<void()> m_action;
 };
 
 // Qt's own options, which its application object takes for itself: the parser knows
@@ -58,8 +66,32 @@ void addToolkitOptions(QCommandLineParser& parser)
     }
 }
 
+#ifdef _WIN32
+// A program built for the Windows desktop starts without a console: what the command
+// line asks it to print goes to the console it was started from, where there is one,
+// unless its output is already redirected to a file or pipe.
+void printToStartingConsole()
+{
+    static const bool attached = [] {
+        const auto redirected = [](DWORD which) {
+            const HANDLE handle = GetStdHandle(which);
+            return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+        };
+        if (redirected(STD_OUTPUT_HANDLE) || !AttachConsole(ATTACH_PARENT_PROCESS))
+            return false;
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+        return true;
+    }();
+    Q_UNUSED(attached);
+}
+#else
+void printToStartingConsole() {}
+#endif
+
 int commandLineError(const QString& text)
 {
+    printToStartingConsole();
     std::fprintf(stderr, "teamtool: %s\n", qPrintable(text));
     return 2;
 }
@@ -114,7 +146,9 @@ void nameApplication()
 
 void quitAfterFirstPaint(QWidget& widget)
 {
-    widget.installEventFilter(new QuitOnFirstPaint(&widget));
+    // The paint goes on; the event loop ends once it is done, before anything the
+    // paint itself schedules.
+    widget.installEventFilter(new OnFirstPaint(&widget, [] { QCoreApplication::exit(0); }));
 }
 
 int runApplication(int argc, char** argv, bool quitOnceShown)
@@ -126,6 +160,7 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
     if (line.exitStatus)
         return *line.exitStatus;
     if (line.help || line.version) {
+        printToStartingConsole();
         QCoreApplication core(argc, argv);
         nameApplication();
         if (line.help)
@@ -147,10 +182,11 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
         quitAfterFirstPaint(window);
     window.show();
     if (line.teamFile) {
-        // Loaded once the window shows, so that a failing load's message stands over it.
-        QTimer::singleShot(0, &window, [&window, path = line.teamFile->toStdString()] {
-            window.formView().openTeamFile(path);
-        });
+        // Loaded once the window is painted where it stands, so that a failing load's
+        // message is centred over it.
+        window.installEventFilter(new OnFirstPaint(&window, [&window, path = line.teamFile->toStdString()] {
+            QTimer::singleShot(0, &window, [&window, path] { window.formView().openTeamFile(path); });
+        }));
     }
     return QApplication::exec();
 }

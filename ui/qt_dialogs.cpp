@@ -8,7 +8,9 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -149,23 +151,58 @@ bool QtDialogs::openUrl(const std::string& url)
 
 void QtDialogs::showManual(const std::string& page)
 {
-    QFile file(":/manual/" + QString::fromStdString(page) + ".md");
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Every page of the manual in one window, opened at the one asked for.
+    struct Page {
+        const char* name;
+        const char* title;
+    };
+    static const Page kPages[] = {{"team-file-format", "Team File Format"},
+                                  {"orders-file-format", "Orders File Format"},
+                                  {"messages", "Messages"},
+                                  {"suggest-squad", "Suggest Squad"}};
+    QDialog dialog(m_parent);
+    dialog.setObjectName("ManualDialog");
+    dialog.setWindowTitle(m_title + " Manual");
+    auto* pages = new QListWidget(&dialog);
+    pages->setObjectName("manualPages");
+    auto* browser = new QTextBrowser(&dialog);
+    browser->setObjectName("manualText");
+    browser->setOpenLinks(false);
+    browser->setMinimumSize(640, 520);
+    int shown = -1;
+    for (const Page& each : kPages) {
+        auto* item = new QListWidgetItem(QObject::tr(each.title), pages);
+        item->setData(Qt::UserRole, QString(":/manual/") + each.name + ".md");
+        if (page == each.name)
+            shown = pages->count() - 1;
+    }
+    if (shown < 0) {
         msgBox("The manual page " + page + " is missing from this copy of TeamTool.");
         return;
     }
-    QDialog dialog(m_parent);
-    dialog.setObjectName("ManualDialog");
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* browser = new QTextBrowser(&dialog);
-    browser->setObjectName("manualText");
-    browser->setMarkdown(QString::fromUtf8(file.readAll()));
-    browser->setOpenExternalLinks(true);
-    browser->setMinimumSize(640, 520);
-    dialog.setWindowTitle(browser->documentTitle().isEmpty() ? m_title : browser->documentTitle());
+    pages->setFixedWidth(pages->sizeHintForColumn(0) + 2 * pages->frameWidth() + 16);
+    QObject::connect(pages, &QListWidget::currentItemChanged, browser, [browser](QListWidgetItem* item) {
+        QFile file(item ? item->data(Qt::UserRole).toString() : QString());
+        browser->setMarkdown(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+    });
+    // A link to another page opens it here; any other goes to the desktop.
+    QObject::connect(browser, &QTextBrowser::anchorClicked, pages, [pages](const QUrl& url) {
+        for (int row = 0; row < pages->count(); ++row)
+            if (pages->item(row)->data(Qt::UserRole).toString().endsWith("/" + url.fileName()) &&
+                url.isRelative()) {
+                pages->setCurrentRow(row);
+                return;
+            }
+        QDesktopServices::openUrl(url);
+    });
+    pages->setCurrentRow(shown);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(browser);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pages);
+    row->addWidget(browser, 1);
+    layout->addLayout(row);
     layout->addWidget(buttons);
     dialog.exec();
 }

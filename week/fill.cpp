@@ -23,8 +23,6 @@ namespace teamtool {
 
 namespace {
 
-constexpr std::size_t kMaxOrdersFileBytes = std::size_t{1} << 20;
-
 std::string fileNameOf(const std::string& path)
 {
     return utf8FromPath(pathFromUtf8(path).filename());
