@@ -1,5 +1,6 @@
 #include "squad/suggest.h"
 
+#include "app/design.h"
 #include "app/frmteamtool.h"
 #include "app/positions.h"
 #include "squad/squad.h"
@@ -117,6 +118,7 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
 void actionSuggestSquad_Click(FRMTEAMTOOL& f)
 {
     const Suggestion suggestion = suggestSquad(f);
+    f.SSTab1.tab = kSelectTeamPage;  // where the squad shows
     if (suggestion.placed == 0 && suggestion.unfilled.empty()) {
         f.dialogs().notify("Every slot holds a player: there is nothing to suggest");
         return;
