@@ -14,6 +14,9 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <system_error>
+
+#include <unistd.h>
 
 namespace teamtool::fuzz {
 
@@ -40,10 +43,23 @@ const char* const kPlayers[][3] = {
     {"Delaney", "S", "17.8"},   {"Iwobi", "AS", "19.5"},  {"Harding", "DM", "14.8"},       {"Carr", "AM", "13.4"},
 };
 
+// The team's file, written once by each process (another may be replaying at the same
+// time) and removed at exit.
+struct TeamFile {
+    std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                 ("teamtool-orders-fuzz-team-" + std::to_string(::getpid()) + ".txt");
+    ~TeamFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+    }
+};
+
 std::string teamFilePath()
 {
+    static const TeamFile team;
     static const std::string path = [] {
-        const auto file = std::filesystem::temp_directory_path() / "teamtool-orders-fuzz-team.txt";
+        const auto& file = team.file;
         std::ofstream out(file, std::ios::binary);
         out << kTeam;
         int seed = 0;
