@@ -2,6 +2,7 @@
 
 #include "app/recorded_dialogs.h"
 #include "app/window_state.h"
+#include "fuzz/require.h"
 #include "orders/orders.h"
 #include "teamfile/select_and_load.h"
 #include "textio/files.h"
@@ -24,10 +25,7 @@ namespace {
 
 void require(bool condition, const char* what)
 {
-    if (!condition) {
-        std::fprintf(stderr, "orders file fuzz: broken rule: %s\n", what);
-        std::abort();
-    }
+    requireOf("orders file", condition, what);
 }
 
 // A team whose names are the hard ones: commas, a quote, a Windows-1252 letter, the

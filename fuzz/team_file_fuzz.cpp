@@ -1,5 +1,6 @@
 #include "fuzz/team_file_fuzz.h"
 
+#include "fuzz/require.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/staged_team.h"
 #include "textio/encoding.h"
@@ -18,10 +19,7 @@ namespace {
 
 void require(bool condition, const char* what)
 {
-    if (!condition) {
-        std::fprintf(stderr, "team file fuzz: broken rule: %s\n", what);
-        std::abort();
-    }
+    requireOf("team file", condition, what);
 }
 
 std::size_t lineCount(std::string_view text)
