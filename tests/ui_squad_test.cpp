@@ -274,6 +274,10 @@ private slots:
         grid->setCurrentIndex(grid->model()->index(0, 2));
         QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), 2);
+        QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 2);  // on to the next page
+        tabs->setCurrentIndex(1);
+        grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Tab);
         QVERIFY(QApplication::focusWidget() != grid);
 

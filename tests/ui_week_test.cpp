@@ -270,7 +270,7 @@ private slots:
             dialog->reject();
         });
         action("actionTeamFileFormat")->trigger();
-        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad"}));
+        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad", "The Keyboard"}));
         QVERIFY(messages.contains("Fill From Orders"));
     }
 

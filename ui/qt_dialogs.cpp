@@ -159,7 +159,8 @@ void QtDialogs::showManual(const std::string& page)
     static const Page kPages[] = {{"team-file-format", "Team File Format"},
                                   {"orders-file-format", "Orders File Format"},
                                   {"messages", "Messages"},
-                                  {"suggest-squad", "Suggest Squad"}};
+                                  {"suggest-squad", "Suggest Squad"},
+                                  {"keyboard", "The Keyboard"}};
     QDialog dialog(m_parent);
     dialog.setObjectName("ManualDialog");
     dialog.setWindowTitle(m_title + " Manual");
