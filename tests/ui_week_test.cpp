@@ -12,6 +12,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QTextBrowser>
@@ -98,15 +99,23 @@ private slots:
     {
         for (const char* name : {"actionSelectFile", "actionLoadTeam", "actionQuit", "actionAbout"})
             QVERIFY2(action(name)->isEnabled(), name);
-        for (const char* name : {"actionFillFromOrders", "actionPreviewOrders", "actionCopyOrders",
-                                 "actionEmailOrders", "actionCreateOrders"})
+        for (const char* name : {"actionFillFromOrders", "actionSuggestSquad", "actionPreviewOrders",
+                                 "actionCopyOrders", "actionEmailOrders", "actionCreateOrders"})
             QVERIFY2(!action(name)->isEnabled(), name);
+        // The keys of the new commands are none of Qt's standard keys on this desktop.
+        for (const char* name : {"actionFillFromOrders", "actionSuggestSquad", "actionPreviewOrders",
+                                 "actionCopyOrders"})
+            for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key)
+                QVERIFY2(!QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(key))
+                              .contains(action(name)->shortcut()),
+                         name);
         QCOMPARE(widget("FRMTEAMTOOL")->size(), QSize(750, 627));  // the designed area as designed
         QVERIFY(m_window->height() > 627);
 
         m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         QVERIFY(!action("actionSelectFile")->isEnabled() && !action("actionLoadTeam")->isEnabled());
         QVERIFY(action("actionFillFromOrders")->isEnabled() && action("actionCreateOrders")->isEnabled());
+        QVERIFY(action("actionSuggestSquad")->isEnabled());
     }
 
     void lastWeeksOrdersFillTheWindowAndComeBackByteForByte()
