@@ -56,7 +56,33 @@ struct ScannedNumber {
 
 namespace detail {
 
+// The exponent after a number's digits, from its E on: rare in a team file, so kept out
+// of the loop that reads the common plain decimals (and out of reach of its locals).
+struct ScannedExponent {
+    const char* end = nullptr;  // nullptr: no digit follows the E, which ends the number
+    std::int64_t value = 0;
+    bool negative = false;
+};
+
 template <class More>
+[[gnu::noinline]] ScannedExponent scanExponent(const char* p, More more)
+{
+    const auto digit = [](char c) { return static_cast<unsigned char>(c - '0') < 10; };
+    ScannedExponent exponent;
+    const char* q = p + 1;
+    exponent.negative = more(q) && *q == '-';
+    if (more(q) && (*q == '-' || *q == '+'))
+        ++q;
+    if (!more(q) || !digit(*q))
+        return exponent;  // "1E" and "1E+" end before the E
+    constexpr std::int64_t kFar = 1'000'000'000;
+    while (more(q) && digit(*q))
+        exponent.value = std::min(exponent.value * 10 + (*q++ - '0'), kFar);
+    exponent.end = q;
+    return exponent;
+}
+
+template <bool kExponent, class More>
 const char* scanNumber(const char* p, More more, ScannedNumber& out)
 {
     // Locals rather than out's members in the loops: p is a char pointer, which may
@@ -79,21 +105,14 @@ const char* scanNumber(const char* p, More more, ScannedNumber& out)
         digits += static_cast<std::size_t>(fractionDigits);
     }
     out = ScannedNumber{mantissa, digits, fractionDigits, negative};
-    // An exponent only counts with a digit: "1E" and "1E+" end before the E.
-    if (digits > 0 && more(p) && (*p == 'E' || *p == 'e')) {
-        const char* q = p + 1;
-        const bool exponentNegative = more(q) && *q == '-';
-        if (more(q) && (*q == '-' || *q == '+'))
-            ++q;
-        if (more(q) && digit(*q)) {
-            constexpr std::int64_t kFar = 1'000'000'000;
-            std::int64_t exponent = 0;
-            while (more(q) && digit(*q))
-                exponent = std::min(exponent * 10 + (*q++ - '0'), kFar);
+    // An exponent without digits before it ("E5", ".E5") is read too: no number has
+    // no digit, which every reader of a scan checks (digits > 0).
+    if (kExponent && more(p) && (*p | 0x20) == 'e') [[unlikely]] {
+        if (const ScannedExponent exponent = scanExponent(p, more); exponent.end) {
             out.hasExponent = true;
-            out.exponentNegative = exponentNegative;
-            out.exponent = exponent;
-            p = q;
+            out.exponentNegative = exponent.negative;
+            out.exponent = exponent.value;
+            return exponent.end;
         }
     }
     return p;
@@ -106,14 +125,16 @@ const char* scanNumber(const char* p, More more, ScannedNumber& out)
 inline const char* scanNumber(std::string_view text, ScannedNumber& out)
 {
     const char* const end = text.data() + text.size();
-    return detail::scanNumber(text.data(), [end](const char* at) { return at != end; }, out);
+    return detail::scanNumber<true>(text.data(), [end](const char* at) { return at != end; }, out);
 }
 
-// The same for a text that ends in a NUL (as a std::string's does): the scan stops at
-// the first character that cannot continue the number, with no bounds check.
+// The same for a text that ends in a NUL (as a std::string's does), with no bounds
+// check, up to an exponent: the team file reader's quick pass over the plain decimals
+// most fields are. A number with an exponent stops at its E, where the reader takes the
+// full scan above.
 inline const char* scanNumberInTerminated(const char* p, ScannedNumber& out)
 {
-    return detail::scanNumber(p, [](const char*) { return true; }, out);
+    return detail::scanNumber<false>(p, [](const char*) { return true; }, out);
 }
 
 // The display form of a number: a whole number below 1E+15 without a point; any other
