@@ -211,6 +211,8 @@ BENCHMARK(BM_ScrollGrid)->Unit(benchmark::kMicrosecond);
 std::string lastWeeksOrders(LoadedWindow& w)
 {
     FRMTEAMTOOL& f = *w.form;
+    for (int k = 0; k < f.Check1.count(); ++k)
+        f.Check1(k).setValue(0);  // a marker the marker benchmark left may stand on any position
     for (int i = 0; i < f.Text27.count(); ++i)
         f.Command2(i).click();
     for (int row = 0; row < 16; ++row)
@@ -231,6 +233,7 @@ void BM_FillFromOrders(benchmark::State& state)
 {
     LoadedWindow& w = bigTeam();
     const std::string path = lastWeeksOrders(w);
+    w.dialogs.messages.clear();  // what the benchmarks before left
     for (auto _ : state) {
         w.window.perform([&] { teamtool::fillFromOrders(*w.form, path); });
         showChanges(w.window);

@@ -53,9 +53,14 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
             return {};
         if (role == Qt::ToolTipRole)
             return QString::fromStdString(note);
-        // Muted, yet legible on the list's background in any palette (4.5:1).
+        // Muted, yet legible on the list's background in any palette (4.5:1); worked out
+        // once for each palette, not for every cell painted.
         const QPalette palette = QGuiApplication::palette();
-        return QBrush(mutedText(palette.color(QPalette::Text), palette.color(QPalette::Base)));
+        if (palette.cacheKey() != m_mutedFor) {
+            m_muted = mutedText(palette.color(QPalette::Text), palette.color(QPalette::Base));
+            m_mutedFor = palette.cacheKey();
+        }
+        return QBrush(m_muted);
     }
     const std::string_view text = m_grid.textMatrix(row, index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -7,6 +7,7 @@
 
 #include <QAbstractListModel>
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include <functional>
 #include <string>
@@ -45,6 +46,8 @@ private:
 
     const Grid& m_grid;
     RowNote m_rowNote;
+    mutable QColor m_muted;       // the greyed rows' colour, for the palette of m_mutedFor
+    mutable qint64 m_mutedFor = 0;
     std::vector<int> m_order;  // grid rows in view order; empty for the file's order
     unsigned m_shownRevision;
     int m_shownRows;  // the counts the view was last told of
