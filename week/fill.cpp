@@ -118,7 +118,6 @@ public:
     void missing(int slot, std::string line) { m_lines[slot] = {std::move(line), {}}; }
     void wentWith(int slot, std::string what) { m_lines[slot].second.push_back(std::move(what)); }
     void note(int slot, std::string line) { m_notes.emplace_back(slot, std::move(line)); }
-    int missingCount() const { return static_cast<int>(m_lines.size()); }
 
     std::string message() const
     {
