@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <tuple>
 #include <unordered_set>
 
 namespace teamtool {
@@ -85,22 +84,23 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
     if (isSlotEmpty(f, kGoalkeeperSlot))
         fill(kGoalkeeperSlot, ofPosition(kGoalkeeper), std::string(kGoalkeeper));
 
-    // The coded slots before the blank ones, the main side before the substitutes.
-    std::vector<int> blankMain, blankSubstitutes;
-    for (const auto& [first, last, blanks] : {std::tuple{kFirstOutfieldSlot, kLastOutfieldSlot, &blankMain},
-                                              std::tuple{kFirstSubstituteSlot, kLastSubstituteSlot, &blankSubstitutes}}) {
+    // Fills the empty slots first to last that show a code; returns the blank ones.
+    const auto fillCoded = [&](int first, int last) {
+        std::vector<int> blanks;
         for (int slot = first; slot <= last && slot < f.Text27.count(); ++slot) {
             if (!isSlotEmpty(f, slot))
                 continue;
             if (const std::string code = wish(slot); !code.empty())
                 fill(slot, ofPosition(code), code);
             else
-                blanks->push_back(slot);
+                blanks.push_back(slot);
         }
-        if (blanks == &blankMain)
-            for (const int slot : blankMain)
-                fill(slot, noKeeper, "outfield player");
-    }
+        return blanks;
+    };
+
+    for (const int slot : fillCoded(kFirstOutfieldSlot, kLastOutfieldSlot))
+        fill(slot, noKeeper, "outfield player");
+    const std::vector<int> blankSubstitutes = fillCoded(kFirstSubstituteSlot, kLastSubstituteSlot);
 
     bool keeperOnBench = false;
     for (int slot = kFirstSubstituteSlot; slot <= kLastSubstituteSlot && slot < f.Text27.count(); ++slot)
