@@ -245,7 +245,7 @@ struct MenuCommand : Control {
     std::string shortcut;       // a standard key ("Open", "Quit", "HelpContents"), keys ("Ctrl+L") or none
     bool separatorBefore = false;
     bool closesWindow = false;  // Quit: closing the window ends the program
-    enum class When { Always, BeforeLoad, AfterLoad } when = When::Always;
+    enum class When { Always, BeforeLoad, AfterLoad, AfterComparison } when = When::Always;
 
     void click() const { raise(Event::Click); }
 };

@@ -248,6 +248,8 @@ std::span<const MenuCommandSpec> menuBarCommands()
         {"actionSelectFile", "&File", "&Select File...", "Open", When::BeforeLoad},
         {"actionLoadTeam", "&File", "&Load Team", "Ctrl+L", When::BeforeLoad},
         {"actionFillFromOrders", "&File", "&Fill From Orders...", "Ctrl+Shift+O", When::AfterLoad, true},
+        {"actionCompareWithTeamFile", "&File", "Co&mpare With Team File...", "", When::AfterLoad, true},
+        {"actionShowChanges", "&File", "C&hanges Since Last Week...", "", When::AfterComparison},
         {"actionQuit", "&File", "&Quit", "Quit", When::Always, true, true},
         {"actionSuggestSquad", "&Orders", "&Suggest Squad", "Ctrl+Shift+B", When::AfterLoad},
         {"actionPreviewOrders", "&Orders", "&Preview...", "Ctrl+Shift+P", When::AfterLoad, true},

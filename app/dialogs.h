@@ -40,6 +40,10 @@ public:
     // Shows the orders read-only with Create Orders, Copy and Close buttons.
     virtual PreviewChoice showPreview(const OrdersPreview& /*preview*/) { return PreviewChoice::Close; }
 
+    // Shows what changed since an earlier team file, read-only, with Copy and Close;
+    // true when the user chose Copy.
+    virtual bool showChanges(const std::string& /*text*/) { return false; }
+
     // Puts text on the clipboard, with the platform's line ends.
     virtual void copyText(const std::string& /*text*/) {}
 

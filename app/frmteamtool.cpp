@@ -142,6 +142,8 @@ bool FRMTEAMTOOL::applies(const MenuCommand& command) const
         return !loaded;
     case MenuCommand::When::AfterLoad:
         return loaded;
+    case MenuCommand::When::AfterComparison:
+        return loaded && comparison.made();
     }
     return false;
 }

@@ -4,6 +4,7 @@
 // its name, in its design-time state. The window model is the whole of the program's
 // state; handlers read and write it, and the toolkit binding shows it.
 
+#include "app/comparison.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
 
@@ -107,6 +108,11 @@ public:
     TextBox Text35;
     TextBox Text36;
     CommandButton Command1;  // "Create Orders"
+
+    // How many players the loaded team file holds: grid rows 1 to loadedPlayers.
+    int loadedPlayers = 0;
+    // An earlier team file beside this week's, once the manager has picked one.
+    Comparison comparison;
 
     // List1 to List5 by number.
     ListBox& list(int number);

@@ -22,6 +22,9 @@ public:
     bool answer = false;                                 // to every question: No
     std::deque<std::optional<std::string>> openAnswers;  // nullopt: the user cancels
     std::vector<FileDialog> openSettings;                // how each open dialog was set up
+    std::vector<std::string> changes;                    // each summary of changes shown
+    bool copyChanges = false;                            // the summary's Copy is pressed
+    std::vector<std::string> copied;                     // what went to the clipboard
 
     void msgBox(const std::string& text) override { messages.push_back(text); }
 
@@ -42,6 +45,14 @@ public:
     }
 
     void notify(const std::string& text) override { notes.push_back(text); }
+
+    bool showChanges(const std::string& text) override
+    {
+        changes.push_back(text);
+        return copyChanges;
+    }
+
+    void copyText(const std::string& text) override { copied.push_back(text); }
 };
 
 }  // namespace teamtool

@@ -57,6 +57,12 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
     f.SSTab1.geometry.top = 0;
     f.SSTab1.visible = true;
     f.Frame32.visible = false;
+
+    f.loadedPlayers = load.players;
+    // A comparison was with the team shown before.
+    const unsigned revision = f.comparison.revision;
+    f.comparison = Comparison();
+    f.comparison.revision = revision + 1;
 }
 
 // True when text has the headings of an orders file, each on a line of its own and
@@ -87,7 +93,7 @@ void Command4_Click(FRMTEAMTOOL& f)
     dialog.fileName.clear();
     dialog.flags = cdlOFNHideReadOnly;
     dialog.initDir = startingFolder();
-    dialog.filter = "Text Files (*.txt)|*.txt";
+    dialog.filter = kTeamFileFilter;
     dialog.cancelError = true;
     if (auto path = f.dialogs().showOpen(dialog))
         f.Text31.text = std::move(*path);
@@ -101,16 +107,19 @@ void Command3_Click(FRMTEAMTOOL& f)
         return;
     auto load = readStagedTeam(path);
     if (!load) {
-        const auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
-        if (load.error().code != ReadErrorCode::CannotOpen && bytes && isOrdersFile(*bytes)) {
-            f.msgBox("The team file \"" + path + "\" is an orders file, not a team file: load this week's team "
-                     "file, then choose File > Fill From Orders... to carry this squad over.");
-            return;
-        }
-        f.msgBox(describeReadError(load.error(), path));
+        f.msgBox(describeLoadError(load.error(), path));
         return;
     }
     commitStagedTeam(f, std::move(*load));
+}
+
+std::string describeLoadError(const ReadError& error, const std::string& path)
+{
+    const auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
+    if (error.code != ReadErrorCode::CannotOpen && bytes && isOrdersFile(*bytes))
+        return "The team file \"" + path + "\" is an orders file, not a team file: load this week's team "
+               "file, then choose File > Fill From Orders... to carry this squad over.";
+    return describeReadError(error, path);
 }
 
 }  // namespace teamtool

@@ -64,6 +64,11 @@ FileError FileError::replacing(FileErrorCode code, std::string reason, const std
     return error;
 }
 
+std::string fileNameOf(std::string_view path)
+{
+    return utf8FromPath(pathFromUtf8(path).filename());
+}
+
 std::string describeFileError(const FileError& e, const FileKind& kind)
 {
     const std::string file = "The " + std::string(kind.name) + " \"" + e.path + "\"";
@@ -78,7 +83,7 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
         return file + " is too large to be " + std::string(kind.withArticle) + " (" + e.reason + " bytes).";
     case FileErrorCode::Binary:
         if (kind.binaryByName)
-            return utf8FromPath(pathFromUtf8(e.path).filename()) + " is not " + std::string(kind.withArticle) +
+            return fileNameOf(e.path) + " is not " + std::string(kind.withArticle) +
                    ": it holds binary data.";
         return file + " is not a text file: it holds binary data" +
                (e.line == 0 ? std::string() : " (line " + std::to_string(e.line) + ")") + ".";

@@ -66,6 +66,8 @@ std::string describeFileError(const FileError& error, const FileKind& kind);
 // A UTF-8 path as the file system library takes it, and back.
 std::filesystem::path pathFromUtf8(std::string_view path);
 std::string utf8FromPath(const std::filesystem::path& path);
+// The last part of a UTF-8 path: "RDV.txt" of "/home/ann/RDV.txt".
+std::string fileNameOf(std::string_view path);
 
 // The whole of the file at path, read at once; the file is closed before this returns.
 // A file of more than maxBytes is refused as TooLarge, before it fills the memory.

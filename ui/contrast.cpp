@@ -38,4 +38,26 @@ QColor mutedText(const QColor& text, const QColor& background, double ratio)
     return t;
 }
 
+QColor markColour(const QPalette& palette)
+{
+    const QColor link = palette.color(QPalette::Link);
+    return contrastRatio(link, palette.color(QPalette::Base)) >= 4.5 ? link : palette.color(QPalette::Text);
+}
+
+QColor changedBase(const QPalette& palette)
+{
+    const QColor base = palette.color(QPalette::Base).toRgb();
+    const QColor toward = palette.color(QPalette::Highlight).toRgb();
+    const QColor text = palette.color(QPalette::Text);
+    for (int step = 18; step > 0; step -= 2) {
+        const float w = static_cast<float>(step) / 100.0f;
+        const QColor tinted = QColor::fromRgbF(base.redF() + (toward.redF() - base.redF()) * w,
+                                               base.greenF() + (toward.greenF() - base.greenF()) * w,
+                                               base.blueF() + (toward.blueF() - base.blueF()) * w);
+        if (contrastRatio(text, tinted) >= 4.5)
+            return tinted;
+    }
+    return base;
+}
+
 }  // namespace teamtool::ui

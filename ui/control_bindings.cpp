@@ -1,11 +1,13 @@
 #include "ui/control_bindings.h"
 
 #include "teamfile/team_records.h"
+#include "ui/contrast.h"
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
 #include "ui/solid_radio_button.h"
 #include "ui/player_list_view.h"
+#include "week/compare.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -34,7 +36,7 @@ QString qt(const std::string& text)
 class NoBinding : public ControlBinding {
 public:
     QWidget* create(Control&, QWidget*, BindingHost&) const override { return nullptr; }
-    void show(const Control&, QWidget*) const override {}
+    void show(const Control&, QWidget*, const FRMTEAMTOOL&) const override {}
 };
 
 class FrameBinding : public NoBinding {
@@ -64,6 +66,21 @@ public:
     }
 };
 
+// A box whose text differs from an earlier team file's says what it was, in its tooltip
+// and to a screen reader, and is slightly tinted.
+void showNote(QLineEdit* line, const QString& note)
+{
+    if (line->toolTip() == note)
+        return;
+    line->setToolTip(note);
+    line->setAccessibleDescription(note);
+    // Only the base colour is the box's own: the rest follows the window's palette.
+    QPalette palette;
+    if (!note.isEmpty())
+        palette.setColor(QPalette::Base, changedBase(line->palette()));
+    line->setPalette(palette);
+}
+
 // A one-line box is a QLineEdit, a multi-line one (Press, Comments) a QPlainTextEdit.
 class TextBoxBinding : public ControlBinding {
 public:
@@ -91,7 +108,7 @@ public:
         return edit;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL& form) const override
     {
         const QString text = qt(static_cast<const TextBox&>(control).text);
         if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -100,6 +117,7 @@ public:
                 if (!line->hasFocus())
                     line->setCursorPosition(0);  // a long value shows from its start
             }
+            showNote(line, qt(teamBoxNote(form, control)));
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             if (edit->toPlainText() != text)
                 edit->setPlainText(text);
@@ -120,7 +138,7 @@ public:
         return widget;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
         const auto& combo = static_cast<const ComboBox&>(control);
         auto* comboWidget = static_cast<ModelComboBox*>(widget);
@@ -140,7 +158,15 @@ public:
     {
         auto& list = static_cast<ListBox&>(control);
         auto* view = new PlayerListView(parent);
-        view->setModel(new ListModel(list, view));
+        auto* model = new ListModel(list, view);
+        const int number = list.name.back() - '0';  // List1 to List5
+        model->setNotes({
+            [&host, number](int item, int) { return listItemNote(host.form(), number, item); },
+            [&host, number](int item, int) { return listItemMark(host.form(), number, item); },
+            {},
+            [&host] { return host.form().comparison.revision; },
+        });
+        view->setModel(model);
         QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, view,
                          [&host, &list, view](const QModelIndex& current) {
                              if (host.refreshing() || !current.isValid())
@@ -161,7 +187,7 @@ public:
         return view;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
         const auto& list = static_cast<const ListBox&>(control);
         auto* view = static_cast<PlayerListView*>(widget);
@@ -185,7 +211,7 @@ public:
         return widget;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
         auto* box = static_cast<QCheckBox*>(widget);
         const bool checked = static_cast<const CheckBox&>(control).value() == 1;
@@ -208,7 +234,7 @@ public:
         return widget;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
         auto* button = static_cast<QRadioButton*>(widget);
         const bool on = static_cast<const OptionButton&>(control).value();
@@ -234,7 +260,7 @@ public:
         return widget;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
         auto* tabs = static_cast<QTabWidget*>(widget);
         if (const int tab = static_cast<const TabControl&>(control).tab; tabs->currentIndex() != tab)
@@ -249,7 +275,12 @@ public:
         const auto& grid = static_cast<const Grid&>(control);
         auto* view = new FrozenColumnsTableView(parent);
         auto* model = new GridModel(grid, view);
-        model->setRowNote([&host](int row) { return gridRowNote(host.form(), row); });
+        model->setNotes({
+            [&host](int row, int col) { return gridCellNote(host.form(), row, col); },
+            [&host](int row, int col) { return gridCellMark(host.form(), row, col); },
+            [&host](int row) { return !gridRowNote(host.form(), row).empty(); },
+            [&host] { return host.form().comparison.revision; },
+        });
         view->setModel(model);
         QObject::connect(view, &FrozenColumnsTableView::fileOrderRequested, model, &GridModel::unsort);
         view->setFrozenColumns(grid.fixedCols);
@@ -259,7 +290,7 @@ public:
         return view;
     }
 
-    void show(const Control& control, QWidget* widget) const override
+    void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
         const auto& grid = static_cast<const Grid&>(control);
         auto* view = static_cast<FrozenColumnsTableView*>(widget);

@@ -40,8 +40,8 @@ public:
     // control; nullptr for a kind with no widget of its own (the form, the file dialog).
     virtual QWidget* create(Control& control, QWidget* parent, BindingHost& host) const = 0;
     // Shows what the control holds, beyond where it stands and whether it is visible
-    // and enabled, which the view shows for every kind alike.
-    virtual void show(const Control& control, QWidget* widget) const = 0;
+    // and enabled, which the view shows for every kind alike; form is its window.
+    virtual void show(const Control& control, QWidget* widget, const FRMTEAMTOOL& form) const = 0;
 };
 
 // The binding of controls of kind.

@@ -173,7 +173,7 @@ void FormView::showControl(Bound& bound)
     if (widget->isEnabled() != control.enabled)
         widget->setEnabled(control.enabled);
 
-    bindingFor(control.kind).show(control, widget);
+    bindingFor(control.kind).show(control, widget, form());
 }
 
 void FormView::showEvent(QShowEvent* event)

@@ -38,21 +38,52 @@ int GridModel::gridRow(int row) const
     return row + m_grid.fixedRows;
 }
 
+void GridModel::setNotes(ItemNotes notes)
+{
+    m_notes = std::move(notes);
+    m_shownNotes = m_notes.revision ? m_notes.revision() : 0;
+}
+
+namespace {
+
+// A note's and a mark's data for a role, or nothing when the role is not theirs.
+std::optional<QVariant> noteData(const ItemNotes& notes, int row, int col, int role)
+{
+    switch (role) {
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (notes.note)
+            if (const std::string note = notes.note(row, col); !note.empty())
+                return QString::fromStdString(note);
+        return QVariant();
+    case kMarkTextRole:
+    case kMarkKindRole: {
+        const auto mark = notes.mark ? notes.mark(row, col) : std::nullopt;
+        if (!mark)
+            return QVariant();
+        return role == kMarkTextRole ? QVariant(QString::fromStdString(mark->text))
+                                     : QVariant(static_cast<int>(mark->kind));
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    const bool wanted = role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::ForegroundRole;
-    if (!wanted || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     // A view may paint during a handler's message box, before the next sync.
     const int row = gridRow(index.row());
     if (row >= m_grid.rows() || index.column() >= m_grid.cols())
         return {};
-    if (role != Qt::DisplayRole) {
-        const std::string note = m_rowNote ? m_rowNote(row) : std::string();
-        if (note.empty())
+    if (auto data = noteData(m_notes, row, index.column(), role))
+        return *data;
+    if (role == Qt::ForegroundRole) {
+        if (!m_notes.muted || !m_notes.muted(row))
             return {};
-        if (role == Qt::ToolTipRole)
-            return QString::fromStdString(note);
         // Muted, yet legible on the list's background in any palette (4.5:1); worked out
         // once for each palette, not for every cell painted.
         const QPalette palette = QGuiApplication::palette();
@@ -62,6 +93,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         }
         return QBrush(m_muted);
     }
+    if (role != Qt::DisplayRole)
+        return {};
     const std::string_view text = m_grid.textMatrix(row, index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -143,6 +176,11 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 void GridModel::sync()
 {
+    if (const unsigned notes = m_notes.revision ? m_notes.revision() : 0; notes != m_shownNotes) {
+        m_shownNotes = notes;
+        if (m_shownRows > 0 && m_shownCols > 0)
+            emit dataChanged(index(0, 0), index(m_shownRows - 1, m_shownCols - 1));
+    }
     if (m_shownRevision == m_grid.revision())
         return;
     beginResetModel();
@@ -163,16 +201,30 @@ int ListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : m_shownCount;
 }
 
+void ListModel::setNotes(ItemNotes notes)
+{
+    m_notes = std::move(notes);
+    m_shownNotes = m_notes.revision ? m_notes.revision() : 0;
+}
+
 QVariant ListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        index.row() >= static_cast<int>(m_list.items.size()))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() >= static_cast<int>(m_list.items.size()))
+        return {};
+    if (auto data = noteData(m_notes, index.row(), 0, role))
+        return *data;
+    if (role != Qt::DisplayRole)
         return {};
     return QString::fromStdString(m_list.items[static_cast<std::size_t>(index.row())]);
 }
 
 void ListModel::sync()
 {
+    if (const unsigned notes = m_notes.revision ? m_notes.revision() : 0; notes != m_shownNotes) {
+        m_shownNotes = notes;
+        if (m_shownCount > 0)
+            emit dataChanged(index(0), index(m_shownCount - 1));
+    }
     const int count = static_cast<int>(m_list.items.size());
     if (count == m_shownCount)
         return;

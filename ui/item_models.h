@@ -3,6 +3,7 @@
 // Qt item models that show the window model's grid and player lists without copying
 // them: a view asks for the cells it paints, so 100,000 rows cost nothing until seen.
 
+#include "app/comparison.h"
 #include "app/controls.h"
 
 #include <QAbstractListModel>
@@ -10,21 +11,34 @@
 #include <QColor>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace teamtool::ui {
 
+// The roles of a cell's painted mark (see ChangeMark): its words, and its kind as an int.
+inline constexpr int kMarkTextRole = Qt::UserRole + 1;
+inline constexpr int kMarkKindRole = Qt::UserRole + 2;
+
+// What the window model says beside a grid cell's or list item's text, each part
+// optional: its note (the tooltip, and what a screen reader says after the value), its
+// painted mark, whether its row is greyed, and a count that goes up when they change.
+struct ItemNotes {
+    std::function<std::string(int row, int col)> note;
+    std::function<std::optional<ChangeMark>(int row, int col)> mark;
+    std::function<bool(int row)> muted;
+    std::function<unsigned()> revision;
+};
+
 // MSFlexGrid1: row 0 of the grid is the view's horizontal header, the other rows are
-// the model's rows, in the file's order or sorted by a column. A row the window model
-// gives a note for (a player who cannot be picked) is drawn greyed, the note its tooltip.
+// the model's rows, in the file's order or sorted by a column. The notes take grid rows.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using RowNote = std::function<std::string(int gridRow)>;
     explicit GridModel(const Grid& grid, QObject* parent = nullptr);
 
-    void setRowNote(RowNote note) { m_rowNote = std::move(note); }
+    void setNotes(ItemNotes notes);
 
     // Shows the rows sorted by column (numbers as numbers, texts in the user's locale,
     // empty cells last); unsort() returns to the file's order.
@@ -45,20 +59,22 @@ private:
     void reorder(std::vector<int> order);
 
     const Grid& m_grid;
-    RowNote m_rowNote;
+    ItemNotes m_notes;
     mutable QColor m_muted;       // the greyed rows' colour, for the palette of m_mutedFor
     mutable qint64 m_mutedFor = 0;
     std::vector<int> m_order;  // grid rows in view order; empty for the file's order
     unsigned m_shownRevision;
+    unsigned m_shownNotes = 0;
     int m_shownRows;  // the counts the view was last told of
     int m_shownCols;
 };
 
-// One of the five player lists.
+// One of the five player lists. The notes take item numbers, column 0.
 class ListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit ListModel(const ListBox& list, QObject* parent = nullptr);
+    void setNotes(ItemNotes notes);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -68,7 +84,9 @@ public:
 
 private:
     const ListBox& m_list;
+    ItemNotes m_notes;
     int m_shownCount;
+    unsigned m_shownNotes = 0;
 };
 
 }  // namespace teamtool::ui

@@ -129,6 +129,33 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
     return choice;
 }
 
+bool QtDialogs::showChanges(const std::string& text)
+{
+    QDialog dialog(m_parent);
+    dialog.setObjectName("CompareSummary");
+    dialog.setWindowTitle("Changes Since Last Week");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* summary = new QPlainTextEdit(QString::fromStdString(text), &dialog);
+    summary->setObjectName("compareSummaryText");
+    summary->setReadOnly(true);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary->setAccessibleName("Changes since the earlier team file");
+    summary->setMinimumSize(480, 240);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    copy->setObjectName("compareSummaryCopy");
+    close->setObjectName("compareSummaryClose");
+    close->setDefault(true);
+    layout->addWidget(summary);
+    layout->addWidget(buttons);
+    bool copied = false;
+    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] { copied = true; dialog.accept(); });
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
+    dialog.exec();
+    return copied;
+}
+
 void QtDialogs::copyText(const std::string& text)
 {
     QString copied = QString::fromStdString(text);

@@ -27,6 +27,7 @@ public:
     std::optional<std::string> showOpen(const FileDialog& settings) override;
     bool ask(const std::string& question) override;
     PreviewChoice showPreview(const OrdersPreview& preview) override;
+    bool showChanges(const std::string& text) override;
     void copyText(const std::string& text) override;
     void notify(const std::string& text) override;
     bool openUrl(const std::string& url) override;

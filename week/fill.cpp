@@ -23,11 +23,6 @@ namespace teamtool {
 
 namespace {
 
-std::string fileNameOf(const std::string& path)
-{
-    return utf8FromPath(pathFromUtf8(path).filename());
-}
-
 bool holdsSelection(const FRMTEAMTOOL& f)
 {
     for (int i = 0; i < f.Text27.count(); ++i)

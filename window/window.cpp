@@ -5,6 +5,7 @@
 #include "squad/squad.h"
 #include "squad/suggest.h"
 #include "teamfile/select_and_load.h"
+#include "week/compare.h"
 #include "week/fill.h"
 #include "week/help.h"
 #include "week/sending.h"
@@ -84,6 +85,8 @@ constexpr std::array kEventTable = {
     EventBinding{"actionSelectFile",     Event::Click, plain<Command4_Click>,   "File > Select File..., as the button"},
     EventBinding{"actionLoadTeam",       Event::Click, plain<Command3_Click>,   "File > Load Team, as the button"},
     EventBinding{"actionFillFromOrders", Event::Click, plain<actionFillFromOrders_Click>, "File > Fill From Orders..."},
+    EventBinding{"actionCompareWithTeamFile", Event::Click, plain<actionCompareWithTeamFile_Click>, "File > Compare With Team File..."},
+    EventBinding{"actionShowChanges",    Event::Click, plain<actionShowChanges_Click>,    "File > Changes Since Last Week..."},
     EventBinding{"actionSuggestSquad",   Event::Click, plain<actionSuggestSquad_Click>,   "Orders > Suggest Squad"},
     EventBinding{"actionPreviewOrders",  Event::Click, plain<actionPreviewOrders_Click>,  "Orders > Preview..."},
     EventBinding{"actionCopyOrders",     Event::Click, plain<actionCopyOrders_Click>,     "Orders > Copy Orders"},
