@@ -2,8 +2,12 @@
 // filled back in, the preview, the clipboard and the mail program, the Player Stats
 // grid at a glance, and files dropped on the window.
 
+#include "ui/contrast.h"
 #include "ui/program_window.h"
 #include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 
 #include <QAction>
 #include <QCheckBox>
@@ -235,6 +239,85 @@ private slots:
         QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
         QTest::qWait(50);
         QVERIFY(messages.texts.isEmpty());  // the mail program opening is the confirmation
+    }
+
+    // Last week's team file beside this week's: marks and notes in the grid, the NSL
+    // list and the Game page, the summary copied, and not one text or byte changed.
+    void anEarlierTeamFileIsComparedAtAGlanceAndInWords()
+    {
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        fillFrom(m_lastWeek);
+        QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+        QByteArray earlier = readAll(m_dir.filePath("team.txt"));
+        earlier.replace("Okafor,20,CB,14,", "Okafor,20,CB,14.5,").replace(",78,0.85,", ",74,0.85,");
+        earlier.truncate(earlier.indexOf("Harding,"));
+        const QString week12 = m_dir.filePath("week12.txt");
+        testing::writeFile(week12, earlier.toStdString());
+
+        auto* grid = widget<QTableView>("MSFlexGrid1");
+        const auto gridTexts = [grid] {
+            QStringList texts;
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                for (int col = 0; col < grid->model()->columnCount(); ++col)
+                    texts << grid->model()->index(row, col).data().toString();
+            return texts;
+        };
+        const QStringList before = gridTexts();
+        QString shownSummary;
+        QTimer summaryWatcher;
+        QObject::connect(&summaryWatcher, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != "CompareSummary")
+                return;
+            shownSummary = dialog->findChild<QPlainTextEdit*>("compareSummaryText")->toPlainText();
+            dialog->findChild<QPushButton*>("compareSummaryCopy")->click();
+        });
+        summaryWatcher.start(10);
+        testing::answerFileDialogWith(week12);
+        action("actionCompareWithTeamFile")->trigger();
+        const QString summary = "Compared with week12.txt\nNew: Harding\nNSL down: Okafor 14 (was 14.5)";
+        QTRY_COMPARE(shownSummary, summary);
+        QCOMPARE(QGuiApplication::clipboard()->text(), summary);
+        QVERIFY(action("actionShowChanges")->isEnabled());
+
+        // Okafor is row 3, Harding the last before the empty row; NSL is column 2.
+        const QModelIndex okafor = grid->model()->index(3, 2);
+        QCOMPARE(okafor.data(Qt::ToolTipRole).toString(), QString("NSL: now 14, was 14.5"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Description), QString("NSL: now 14, was 14.5"));
+        QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Name), QString("14"));
+        const QModelIndex harding = grid->model()->index(grid->model()->rowCount() - 2, 1);  // the empty row below
+        QCOMPARE(harding.data(Qt::ToolTipRole).toString(), QString("New since week12.txt"));
+        auto* nsl = widget<QAbstractItemView>("List3");
+        QCOMPARE(nsl->model()->index(3, 0).data(Qt::AccessibleDescriptionRole).toString(),
+                 QString("NSL: now 14, was 14.5"));
+        auto* morale = widget<QLineEdit>("Text4");
+        QCOMPARE(morale->toolTip(), QString("was 74"));
+        QCOMPARE(morale->accessibleDescription(), QString("was 74"));
+        QVERIFY(morale->palette().color(QPalette::Base) != widget<QLineEdit>("Text5")->palette().color(QPalette::Base));
+
+        // The triangle beside Okafor's NSL reads on a dark palette whose link colour does not.
+        QPalette dark = QApplication::palette();
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(225, 225, 225));
+        dark.setColor(QPalette::Link, QColor(0, 0, 160));
+        const QPalette kept = grid->palette();
+        grid->setPalette(dark);
+        widget<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        const QRect cell = grid->visualRect(okafor);
+        const QImage image = grid->viewport()->grab(cell).toImage();
+        double strongest = 0;
+        for (int x = image.width() * 2 / 3; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                strongest = std::max(strongest, ui::contrastRatio(image.pixelColor(x, y), dark.color(QPalette::Base)));
+        grid->setPalette(kept);
+        QVERIFY2(strongest >= 3.0, qPrintable(QString::number(strongest)));
+
+        testing::MessageBoxWatcher messages;
+        action("actionCreateOrders")->trigger();
+        QTRY_COMPARE(messages.texts, QStringList{"Orders Built"});
+        QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
+        QCOMPARE(gridTexts(), before);
     }
 
     void theGridGreysWhoCannotPlayAndSortsByAHeading()
