@@ -362,7 +362,8 @@ private slots:
             dialog->reject();
         });
         action("actionTeamFileFormat")->trigger();
-        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad", "The Keyboard"}));
+        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad", "Since Last Week",
+                                     "The Keyboard"}));
         QVERIFY(messages.contains("Fill From Orders"));
     }
 

@@ -187,6 +187,7 @@ void QtDialogs::showManual(const std::string& page)
                                   {"orders-file-format", "Orders File Format"},
                                   {"messages", "Messages"},
                                   {"suggest-squad", "Suggest Squad"},
+                                  {"since-last-week", "Since Last Week"},
                                   {"keyboard", "The Keyboard"}};
     QDialog dialog(m_parent);
     dialog.setObjectName("ManualDialog");
