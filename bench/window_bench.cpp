@@ -9,6 +9,7 @@
 #include "ui/item_models.h"
 #include "ui/form_view.h"
 #include "textio/trim.h"
+#include "week/compare.h"
 #include "week/fill.h"
 
 #include <QAbstractItemView>
@@ -189,9 +190,53 @@ void BM_ScrollLists(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollLists)->Unit(benchmark::kMicrosecond);
 
+// An earlier week of the big team: every 100th player not there yet, and the figures of
+// every 7th different (its last fields' fives are sixes).
+const std::string& earlierBigTeamFile()
+{
+    static const std::string path = [] {
+        const std::string week = teamtool::bench::makeTeamFile(100'000);
+        std::string earlier;
+        std::size_t line = 0;
+        for (std::size_t from = 0; from < week.size(); ++line) {
+            const std::size_t end = week.find('\n', from) + 1;
+            std::string text = week.substr(from, end - from);
+            from = end;
+            if (line > 0 && line % 100 == 0)
+                continue;
+            if (line > 0 && line % 7 == 0)
+                std::replace(text.end() - std::min<std::ptrdiff_t>(40, std::ssize(text)), text.end(), '5', '6');
+            earlier += text;
+        }
+        const auto file = std::filesystem::temp_directory_path() / "teamtool_bench_earlier_week.txt";
+        std::ofstream(file, std::ios::binary) << earlier;
+        return file.string();
+    }();
+    return path;
+}
+
+// File > Compare With Team File... between two 100,000-player files, until the window is
+// repainted. Target: 150 ms.
+void BM_CompareWithTeamFile(benchmark::State& state)
+{
+    LoadedWindow& w = bigTeam();
+    const std::string& earlier = earlierBigTeamFile();
+    for (auto _ : state) {
+        w.window.perform([&] { teamtool::compareWithTeamFile(*w.form, earlier); });
+        showChanges(w.window);
+    }
+    if (!w.form->comparison.made() || !w.dialogs.messages.empty())
+        state.SkipWithError("the files were not compared");
+}
+BENCHMARK(BM_CompareWithTeamFile)->Unit(benchmark::kMillisecond);
+
+// Scrolling the 100,000-row grid to anywhere, until repainted: with the comparison's
+// marks painted when compared is 1. Target: one frame (16 ms).
 void BM_ScrollGrid(benchmark::State& state)
 {
     LoadedWindow& w = bigTeam();
+    if (state.range(0) == 1)
+        w.window.perform([&] { teamtool::compareWithTeamFile(*w.form, earlierBigTeamFile()); });
     w.widget<QTabWidget>("SSTab1")->setCurrentIndex(1);
     auto* grid = w.widget<QAbstractItemView>("MSFlexGrid1");
     showChanges(w.window);
@@ -204,7 +249,7 @@ void BM_ScrollGrid(benchmark::State& state)
     }
     w.widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
 }
-BENCHMARK(BM_ScrollGrid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollGrid)->Arg(0)->Arg(1)->ArgName("compared")->Unit(benchmark::kMicrosecond);
 
 // Last week's orders for the big team: its first sixteen players, as Create Orders
 // writes them, in a file of their own.

@@ -31,7 +31,7 @@ std::size_t estimateFields(std::string_view text, std::size_t from)
 
 }  // namespace
 
-ReadResult<StagedTeam> stageTeam(RecordReader& reader)
+ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists)
 {
     auto team = readTeamRecord(reader);
     if (!team)
@@ -56,7 +56,7 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader)
         if (auto read = readPlayerRecord(reader, load.players + 1, player); !read)
             return std::move(read).error();
         ++load.players;
-        if (player.selectable())
+        if (lists == StagedLists::Made && player.selectable())
             for (std::size_t k = 0; k < kFieldOfList.size(); ++k)
                 load.lists[k].emplace_back(player.field(kFieldOfList[k]).toText(buffer));
         for (const int field : kFieldOfColumn)

@@ -24,8 +24,11 @@ struct StagedTeam {
     std::array<std::vector<std::string>, 5> lists;
 };
 
+// Whether staging makes the player lists' items too, or only the team and the grid.
+enum class StagedLists { Made, Skipped };
+
 // Reads the team record and every player from reader to its end.
-[[nodiscard]] ReadResult<StagedTeam> stageTeam(RecordReader& reader);
+[[nodiscard]] ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists = StagedLists::Made);
 
 // Opens the file at path (UTF-8, used exactly as given) and stages it.
 [[nodiscard]] ReadResult<StagedTeam> readStagedTeam(const std::string& path);

@@ -27,15 +27,27 @@ constexpr std::array<Target, kPlayerFieldCount> kPlayerTargets = [] {
 
 }  // namespace
 
+namespace {
+
+// A grid text is the field's shown form: empty for an Empty field.
+bool isZeroText(std::string_view text)
+{
+    double number = 1;
+    return text.empty() || (tryParseNumber(text, number) && number == 0);
+}
+
+}  // namespace
+
+bool canBePicked(std::string_view wi, std::string_view ws)
+{
+    return isZeroText(wi) && isZeroText(ws);
+}
+
 std::string notSelectableReason(std::string_view wi, std::string_view ws)
 {
-    // A grid text is the field's shown form: empty for an Empty field.
-    const auto isZero = [](std::string_view text) {
-        return (text.empty() ? FieldValue() : FieldValue::text(std::string(text))).isZero();
-    };
     std::string reason;
     for (const auto& [heading, text] : {std::pair{"WI", wi}, std::pair{"WS", ws}})
-        if (!isZero(text))
+        if (!isZeroText(text))
             reason += (reason.empty() ? "Not selectable: " : ", ") + std::string(heading) + " " + std::string(text);
     return reason;
 }

@@ -98,6 +98,10 @@ struct PlayerRecord {
     bool selectable() const { return field(kWiField).isZero() && field(kWsField).isZero(); }
 };
 
+// True when a player whose grid shows these WI and WS texts can be picked: both zero
+// (empty, or a number that is 0).
+bool canBePicked(std::string_view wi, std::string_view ws);
+
 // Why a player whose grid shows these WI and WS texts cannot be picked ("Not
 // selectable: WI 2"), or empty when both are zero (empty, or a number that is 0).
 std::string notSelectableReason(std::string_view wi, std::string_view ws);

@@ -143,12 +143,12 @@ std::string summaryOf(const FRMTEAMTOOL& f, const Comparison& c, int earlierPlay
         matched[static_cast<std::size_t>(earlier)] = true;
         for (int col = 0; col < c.columns && !changed; ++col)
             changed = grid.textMatrix(row, col) != earlierCell(c, earlier, col);
-        const std::string now = notSelectableWords(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn));
-        const std::string then =
-            notSelectableWords(earlierCell(c, earlier, kWiColumn), earlierCell(c, earlier, kWsColumn));
-        if (then.empty() && !now.empty())
-            addName(out, std::string(name) + " (" + now + ")");
-        else if (!then.empty() && now.empty())
+        const bool now = canBePicked(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn));
+        const bool then = canBePicked(earlierCell(c, earlier, kWiColumn), earlierCell(c, earlier, kWsColumn));
+        if (then && !now)
+            addName(out, std::string(name) + " (" +
+                             notSelectableWords(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)) + ")");
+        else if (!then && now)
             addName(back, name);
         const std::string_view nsl = grid.textMatrix(row, kNslColumn);
         const std::string_view wasNsl = earlierCell(c, earlier, kNslColumn);
@@ -201,7 +201,7 @@ bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path)
         return false;
     }
     auto reader = RecordReader::fromBytes(std::move(bytes).value());
-    auto staged = reader ? stageTeam(*reader) : ReadResult<StagedTeam>(reader.error());
+    auto staged = reader ? stageTeam(*reader, StagedLists::Skipped) : ReadResult<StagedTeam>(reader.error());
     if (!staged) {
         f.msgBox(describeLoadError(staged.error(), path));
         return false;
@@ -216,8 +216,9 @@ bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path)
     c.columns = kPlayerFieldCount;
     c.earlierRow = matchByName(f.MSFlexGrid1, f.loadedPlayers, c.earlierCells, staged->players);
     // The lists hold the players who can be picked, in file order.
+    const Grid& grid = f.MSFlexGrid1;
     for (int row = 1; row <= f.loadedPlayers; ++row)
-        if (gridRowNote(f, row).empty())
+        if (canBePicked(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)))
             c.listItemRow.push_back(row);
     if (c.listItemRow.size() != f.List2.items.size())
         c.listItemRow.clear();
