@@ -1,10 +1,15 @@
 #include "fuzz/team_file_fuzz.h"
 
+#include "app/recorded_dialogs.h"
+#include "app/window_state.h"
+#include "fuzz/hard_team.h"
 #include "fuzz/require.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/staged_team.h"
 #include "textio/encoding.h"
 #include "textio/numbers.h"
+#include "week/compare.h"
+#include "window/window.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,6 +86,52 @@ std::vector<FieldValue> readAll(std::string_view bytes, std::size_t n, std::size
     return values;
 }
 
+// The bytes as the earlier file of a comparison with a loaded team: the comparison is
+// all or nothing and changes no control, each earlier player stands for one player of
+// his name at most, and every cell and list item has a note and mark to give.
+void checkComparison(std::string_view bytes)
+{
+    static RecordedDialogs dialogs;
+    static const auto form = [] {
+        auto window = createMainWindow(dialogs);
+        openTeamFile(*window, hardTeamFilePath());
+        require(dialogs.messages.empty() && window->SSTab1.visible, "the fuzz team loads");
+        return window;
+    }();
+    FRMTEAMTOOL& f = *form;
+    const WindowState before = windowState(f);
+    const unsigned revision = f.comparison.revision;
+    const bool compared = compareWithTeamFileBytes(f, "week12.txt", std::string(bytes));
+    require(windowState(f) == before, "a comparison changes no control");
+    if (!compared) {
+        require(f.comparison.revision == revision, "a refused file leaves the comparison as it was");
+        return;
+    }
+    const Comparison& c = f.comparison;
+    require(c.summary.starts_with("Compared with week12.txt") || c.summary == "No changes since week12.txt",
+            "the summary's first line");
+    const Grid& grid = f.MSFlexGrid1;
+    const std::size_t earlierPlayers = c.earlierCells.size() / kPlayerFieldCount;
+    std::vector<bool> taken(earlierPlayers, false);
+    for (int row = 1; row <= f.loadedPlayers; ++row) {
+        const int earlier = c.earlierRow[static_cast<std::size_t>(row - 1)];
+        if (earlier < 0)
+            continue;
+        require(static_cast<std::size_t>(earlier) < earlierPlayers && !taken[static_cast<std::size_t>(earlier)],
+                "an earlier player stands for one player at most");
+        taken[static_cast<std::size_t>(earlier)] = true;
+        require(*c.earlierText(row, 1) == grid.textMatrix(row, 1), "players are matched by name");
+    }
+    for (int row = 0; row < grid.rows(); ++row)
+        for (int col = 0; col < grid.cols(); ++col)
+            if (const auto mark = gridCellMark(f, row, col); mark && mark->kind != ChangeMark::Kind::New)
+                require(gridCellNote(f, row, col).find(": now ") != std::string::npos, "a number's mark has its words");
+    for (int list = 1; list <= 5; ++list)
+        for (int item = 0; item < static_cast<int>(f.list(list).items.size()); ++item)
+            require(listItemMark(f, list, item).has_value() <= !listItemNote(f, list, item).empty(),
+                    "a list item's mark has its words");
+}
+
 }  // namespace
 
 int checkTeamFileBytes(const std::uint8_t* data, std::size_t size)
@@ -108,6 +159,8 @@ int checkTeamFileBytes(const std::uint8_t* data, std::size_t size)
             require(!describeReadError(load.error(), "team.txt").empty(), "every error has a sentence");
         }
     }
+
+    checkComparison(bytes);
 
     // The same fields, read one at a time and as records of several: records only
     // group fields, they never change them. A record in progress may go on past the

@@ -196,11 +196,16 @@ bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path)
         f.msgBox(describeLoadError(readErrorOf(bytes.error()), path));
         return false;
     }
-    if (const auto same = sameAsLoaded(f, path, *bytes)) {
+    return compareWithTeamFileBytes(f, path, std::move(bytes).value());
+}
+
+bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes)
+{
+    if (const auto same = sameAsLoaded(f, path, bytes)) {
         f.dialogs().notify(*same);
         return false;
     }
-    auto reader = RecordReader::fromBytes(std::move(bytes).value());
+    auto reader = RecordReader::fromBytes(std::move(bytes));
     auto staged = reader ? stageTeam(*reader, StagedLists::Skipped) : ReadResult<StagedTeam>(reader.error());
     if (!staged) {
         f.msgBox(describeLoadError(staged.error(), path));
