@@ -31,7 +31,7 @@ struct Comparison {
     // The text each team box Text1 to Text26 (index 0 to 25) showed then.
     std::array<std::string, 26> teamBoxWas;
     // The earlier file's players as the grid showed them, row by row, in grid column order.
-    GridTexts earlierCells;
+    TextList earlierCells;
     int columns = 0;
     // For this week's grid row r (from 1), earlierRow[r - 1] is the earlier player's row
     // in earlierCells (from 0), or -1 for a player who is new.

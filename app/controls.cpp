@@ -75,11 +75,11 @@ void ListBox::scroll(int top)
     raise(Event::Scroll);
 }
 
-const std::string* ListBox::selectedItem() const
+std::optional<std::string_view> ListBox::selectedItem() const
 {
     if (listIndex < 0 || listIndex >= static_cast<int>(items.size()))
-        return nullptr;
-    return &items[static_cast<std::size_t>(listIndex)];
+        return std::nullopt;
+    return items[static_cast<std::size_t>(listIndex)];
 }
 
 void CheckBox::setValue(int value)
@@ -99,24 +99,56 @@ void OptionButton::setValue(bool value)
     m_value = value;
 }
 
-void GridTexts::reserve(std::size_t cells, std::size_t chars)
+TextList::TextList(std::initializer_list<std::string_view> texts)
 {
-    m_ends.reserve(cells);
+    for (const std::string_view text : texts)
+        push_back(text);
+}
+
+void TextList::reserve(std::size_t texts, std::size_t chars)
+{
+    m_ends.reserve(texts);
     m_chars.reserve(chars);
 }
 
-void GridTexts::push_back(std::string_view text)
+void TextList::append(const TextList& other)
+{
+    if (m_chars.size() + other.m_chars.size() > UINT32_MAX)
+        throw std::length_error("TextList: too many characters");
+    const auto base = static_cast<std::uint32_t>(m_chars.size());
+    m_chars += other.m_chars;
+    m_ends.reserve(m_ends.size() + other.m_ends.size());
+    for (const std::uint32_t end : other.m_ends)
+        m_ends.push_back(base + end);
+}
+
+void TextList::truncate(std::size_t count)
+{
+    if (count >= m_ends.size())
+        return;
+    m_ends.resize(count);
+    m_chars.resize(count == 0 ? 0 : m_ends.back());
+}
+
+void TextList::clear()
+{
+    m_ends.clear();
+    m_chars.clear();
+}
+
+void TextList::push_back(std::string_view text)
 {
     if (m_chars.size() + text.size() > UINT32_MAX)
-        throw std::length_error("GridTexts: too many characters");
+        throw std::length_error("TextList: too many characters");
     m_chars.append(text);
     m_ends.push_back(static_cast<std::uint32_t>(m_chars.size()));
 }
 
-std::string_view GridTexts::operator[](std::size_t cell) const
+std::string_view TextList::operator[](std::size_t index) const
 {
-    const std::uint32_t begin = cell == 0 ? 0 : m_ends.at(cell - 1);
-    return std::string_view(m_chars).substr(begin, m_ends.at(cell) - begin);
+    const std::uint32_t end = m_ends.at(index);
+    const std::uint32_t begin = index == 0 ? 0 : m_ends[index - 1];
+    return std::string_view(m_chars.data() + begin, end - begin);
 }
 
 void Grid::setRows(int rows)
@@ -177,7 +209,7 @@ void Grid::setTextMatrix(int row, int col, std::string_view text)
     ++m_revision;
 }
 
-void Grid::assignRows(int firstRow, const GridTexts& cells)
+void Grid::assignRows(int firstRow, const TextList& cells)
 {
     if (firstRow < 0 || m_cols == 0 || cells.size() % static_cast<std::size_t>(m_cols) != 0)
         throw std::invalid_argument("Grid::assignRows");

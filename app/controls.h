@@ -11,6 +11,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,6 +119,64 @@ struct TextBox : Control {
     bool tightMargins = false;  // its text runs close to its border, to show more of it
 };
 
+// A list of texts with all their characters in one buffer: a grid's cells row by row,
+// or a player list's items. 100,000 players' texts cost a few bytes each rather than a
+// string each.
+class TextList {
+public:
+    TextList() = default;
+    TextList(std::initializer_list<std::string_view> texts);
+
+    void reserve(std::size_t texts, std::size_t chars);
+    void push_back(std::string_view text);
+    // Appends every text of other.
+    void append(const TextList& other);
+    // Keeps the first `count` texts.
+    void truncate(std::size_t count);
+    void clear();
+    std::size_t size() const { return m_ends.size(); }
+    bool empty() const { return m_ends.empty(); }
+    // Text `index`; an index past the end is an error.
+    std::string_view operator[](std::size_t index) const;
+    const std::string& chars() const { return m_chars; }
+
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::string_view;
+        const_iterator() = default;
+        const_iterator(const TextList* list, std::size_t index) : m_list(list), m_index(index) {}
+        std::string_view operator*() const { return (*m_list)[m_index]; }
+        const_iterator& operator++()
+        {
+            ++m_index;
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            const_iterator before = *this;
+            ++m_index;
+            return before;
+        }
+        bool operator==(const const_iterator& other) const { return m_index == other.m_index; }
+
+    private:
+        const TextList* m_list = nullptr;
+        std::size_t m_index = 0;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    bool operator==(const TextList& other) const = default;
+
+private:
+    std::string m_chars;
+    std::vector<std::uint32_t> m_ends;  // where each text's characters end
+};
+
 struct ComboBox : Control {
     std::string text;        // any text the program sets, listed or not
     std::vector<std::string> items;
@@ -129,12 +190,12 @@ struct ComboBox : Control {
 };
 
 struct ListBox : Control {
-    std::vector<std::string> items;
+    TextList items;
     int listIndex = -1;      // selected row, -1 for none
     int topIndex = 0;        // first visible row
 
-    // The selected item, or nullptr when no row is selected.
-    const std::string* selectedItem() const;
+    // The selected item, or nothing when no row is selected.
+    std::optional<std::string_view> selectedItem() const;
 
     // The user selects row with a click (Click).
     void click(int row);
@@ -172,21 +233,6 @@ struct TabControl : Control {
     int tab = 0;             // current page
 };
 
-// Texts of grid cells, row by row, with all their characters in one buffer: a block
-// of 100,000 players' rows costs a few bytes a cell rather than a string each.
-class GridTexts {
-public:
-    void reserve(std::size_t cells, std::size_t chars);
-    void push_back(std::string_view text);
-    std::size_t size() const { return m_ends.size(); }
-    bool empty() const { return m_ends.empty(); }
-    std::string_view operator[](std::size_t cell) const;
-    const std::string& chars() const { return m_chars; }
-
-private:
-    std::string m_chars;
-    std::vector<std::uint32_t> m_ends;  // where each cell's characters end
-};
 
 // A read-only table of text cells. Row 0 is the heading row; the first fixedCols
 // columns stay put when the user scrolls sideways.
@@ -209,7 +255,7 @@ struct Grid : Control {
 
     // Takes over a whole block of rows at once: cells holds a whole number of rows,
     // written from firstRow on. Rows past the grid's end are added.
-    void assignRows(int firstRow, const GridTexts& cells);
+    void assignRows(int firstRow, const TextList& cells);
 
     // Goes up with every change of shape, width or text, so a view knows when to redraw.
     unsigned revision() const { return m_revision; }

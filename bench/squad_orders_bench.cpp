@@ -31,9 +31,9 @@ struct LoadedWindow {
     {
         const char* positions[] = {"GK", "DS", "CB", "FB", "AS", "DM", "CM", "MF", "WH", "AM", "W", "S", "CF"};
         for (int n = 1; n <= 5; ++n)
-            f.list(n).items.reserve(kPlayers);
+            f.list(n).items.reserve(kPlayers, kPlayers * 8);
         for (int i = 0; i < kPlayers; ++i) {
-            f.List1.items.emplace_back(positions[i % 13]);
+            f.List1.items.push_back(positions[i % 13]);
             f.List2.items.push_back("Player " + std::to_string(i));
             f.List3.items.push_back(std::to_string(i % 20) + "." + std::to_string(i % 10));
             f.List4.items.push_back(std::to_string(i % 30));

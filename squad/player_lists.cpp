@@ -50,9 +50,9 @@ void List_Scroll(FRMTEAMTOOL& f, int listNumber)
 // own selected row.
 void List_DblClick(FRMTEAMTOOL& f, int listNumber)
 {
-    const std::string* pos = f.List1.selectedItem();
-    const std::string* name = f.List2.selectedItem();
-    const std::string* nsl = f.List3.selectedItem();
+    const auto pos = f.List1.selectedItem();
+    const auto name = f.List2.selectedItem();
+    const auto nsl = f.List3.selectedItem();
     if (!f.list(listNumber).selectedItem() || !pos || !name || !nsl)
         return;
 
@@ -79,8 +79,8 @@ void List_DblClick(FRMTEAMTOOL& f, int listNumber)
     pickInto(f, target, *pos, *name, *nsl);
 }
 
-void placeInSlot(FRMTEAMTOOL& f, int slot, const std::string& position, const std::string& name,
-                 const std::string& nsl)
+void placeInSlot(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name,
+                 std::string_view nsl)
 {
     if (slot != kGoalkeeperSlot)
         f.Combo1(slot).text = position;  // the goalkeeper's slot keeps GK
@@ -90,12 +90,12 @@ void placeInSlot(FRMTEAMTOOL& f, int slot, const std::string& position, const st
         addToNslTotal(f, nsl);
 }
 
-void pickInto(FRMTEAMTOOL& f, int slot, const std::string& position, const std::string& name,
-              const std::string& nsl)
+void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name,
+              std::string_view nsl)
 {
     // No goalkeeper among the outfield ten: a GK picked there becomes a DS.
     const bool keeperOutfield = isOutfieldSlot(slot) && position == kGoalkeeper;
-    placeInSlot(f, slot, keeperOutfield ? std::string("DS") : position, name, nsl);
+    placeInSlot(f, slot, keeperOutfield ? std::string_view("DS") : position, name, nsl);
 }
 
 std::string slotName(const FRMTEAMTOOL& f, int slot)

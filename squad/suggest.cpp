@@ -30,7 +30,7 @@ std::vector<Candidate> candidates(const FRMTEAMTOOL& f)
         if (!isSlotEmpty(f, i))
             slotted.insert(f.Text27(i).text);
     const auto inASlot = [&](std::size_t row) {
-        const std::string& name = f.List2.items[row];
+        const std::string_view name = f.List2.items[row];
         if (!slotted.count(name))
             return false;
         for (int i = 0; i < f.Text27.count(); ++i)
@@ -73,7 +73,7 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
             return;
         }
         chosen->taken = true;
-        pickInto(f, slot, std::string(chosen->position), f.List2.items[chosen->row], f.List3.items[chosen->row]);
+        pickInto(f, slot, chosen->position, f.List2.items[chosen->row], f.List3.items[chosen->row]);
         ++suggestion.placed;
     };
     const auto ofPosition = [](std::string_view code) { return [code](std::string_view p) { return p == code; }; };

@@ -48,9 +48,12 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
     }
 
     for (int k = 0; k < 5; ++k) {
-        auto& items = f.list(k + 1).items;
-        auto& staged = load.lists[static_cast<std::size_t>(k)];
-        items.insert(items.end(), std::make_move_iterator(staged.begin()), std::make_move_iterator(staged.end()));
+        TextList& items = f.list(k + 1).items;
+        TextList& staged = load.lists[static_cast<std::size_t>(k)];
+        if (items.empty())
+            items = std::move(staged);
+        else
+            items.append(staged);
     }
 
     f.SSTab1.geometry.left = 0;

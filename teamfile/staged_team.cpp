@@ -58,7 +58,7 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists)
         ++load.players;
         if (lists == StagedLists::Made && player.selectable())
             for (std::size_t k = 0; k < kFieldOfList.size(); ++k)
-                load.lists[k].emplace_back(player.field(kFieldOfList[k]).toText(buffer));
+                load.lists[k].push_back(player.field(kFieldOfList[k]).toText(buffer));
         for (const int field : kFieldOfColumn)
             load.gridCells.push_back(player.field(field).toText(buffer));
     }

@@ -19,9 +19,9 @@ struct StagedTeam {
     std::array<std::string, kTeamFieldCount> teamTexts;
     int players = 0;
     // players * 31 grid texts, row by row, each row in grid column order.
-    GridTexts gridCells;
+    TextList gridCells;
     // The items for List1 to List5: Pos, Name, NSL, SP and Max SP of each selectable player.
-    std::array<std::vector<std::string>, 5> lists;
+    std::array<TextList, 5> lists;
 };
 
 // Whether staging makes the player lists' items too, or only the team and the grid.

@@ -261,7 +261,7 @@ TEST(GridCells, RowsGrowAndKeepTheirTexts)
     grid.setTextMatrix(1, 2, "x");
     grid.setRows(5);
     EXPECT_EQ(grid.textMatrix(1, 2), "x");
-    GridTexts rows;
+    TextList rows;
     for (const char* text : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r"})
         rows.push_back(text);
     grid.assignRows(1, rows);

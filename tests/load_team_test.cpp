@@ -34,7 +34,7 @@ struct Snapshot {
     std::string path;
     int gridRows = 0;
     Texts gridCells;
-    std::vector<Texts> lists;
+    std::vector<TextList> lists;
     bool tabsVisible = false;
     int tabsLeft = 0;
     int tabsTop = 0;
@@ -178,11 +178,11 @@ TEST_F(LoadTeam, ThreePlayersFillTheGridAndTheSelectableOnesTheLists)
     EXPECT_EQ(gridRow(f, 3)[2], "9");
     EXPECT_EQ(gridRow(f, 4), Texts(31, ""));
 
-    EXPECT_EQ(f.List1.items, (Texts{"GK", "S"}));
-    EXPECT_EQ(f.List2.items, (Texts{"Able, A", "007"}));
-    EXPECT_EQ(f.List3.items, (Texts{"10", "9"}));
-    EXPECT_EQ(f.List4.items, (Texts{"1", "3"}));
-    EXPECT_EQ(f.List5.items, (Texts{"11", "13"}));
+    EXPECT_EQ(f.List1.items, (TextList{"GK", "S"}));
+    EXPECT_EQ(f.List2.items, (TextList{"Able, A", "007"}));
+    EXPECT_EQ(f.List3.items, (TextList{"10", "9"}));
+    EXPECT_EQ(f.List4.items, (TextList{"1", "3"}));
+    EXPECT_EQ(f.List5.items, (TextList{"11", "13"}));
 
     EXPECT_TRUE(f.SSTab1.visible);
     EXPECT_EQ(f.SSTab1.geometry.left, 0);
@@ -286,7 +286,7 @@ TEST_F(LoadTeam, AfterAFailureTheUserPicksAnotherFileAndLoads)
     pickAndLoad(good);
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(f.MSFlexGrid1.rows(), 3);
-    EXPECT_EQ(f.List2.items, (Texts{"A"})) << "nothing of the failed load is left in the lists";
+    EXPECT_EQ(f.List2.items, (TextList{"A"})) << "nothing of the failed load is left in the lists";
     EXPECT_FALSE(f.Frame32.visible);
 }
 
@@ -298,7 +298,7 @@ TEST_F(LoadTeam, AWindows1252FileShowsItsAccentsAndLineEndsOfAnyKind)
     pickAndLoad(write("latin.txt", text));
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
     EXPECT_EQ(f.Text(1).text, "M\xC3\xBCnster");
-    EXPECT_EQ(f.List2.items, (Texts{"Mu\xC3\xB1oz"}));
+    EXPECT_EQ(f.List2.items, (TextList{"Mu\xC3\xB1oz"}));
 }
 
 }  // namespace

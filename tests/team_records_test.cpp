@@ -234,11 +234,11 @@ TEST(Staging, ThreePlayersOfWhomTheSecondIsUnavailable)
     EXPECT_EQ(third[5], "");
     EXPECT_EQ(third[6], "");
 
-    EXPECT_EQ(load->lists[0], (Texts{"GK", "S"}));
-    EXPECT_EQ(load->lists[1], (Texts{"Able, A", "007"}));
-    EXPECT_EQ(load->lists[2], (Texts{"10", "9"}));
-    EXPECT_EQ(load->lists[3], (Texts{"1", "3"}));
-    EXPECT_EQ(load->lists[4], (Texts{"11", "13"}));
+    EXPECT_EQ(load->lists[0], (TextList{"GK", "S"}));
+    EXPECT_EQ(load->lists[1], (TextList{"Able, A", "007"}));
+    EXPECT_EQ(load->lists[2], (TextList{"10", "9"}));
+    EXPECT_EQ(load->lists[3], (TextList{"1", "3"}));
+    EXPECT_EQ(load->lists[4], (TextList{"11", "13"}));
 }
 
 TEST(Staging, TeamRecordAloneIsATeamWithoutPlayers)

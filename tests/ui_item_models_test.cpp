@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(model.index(0, 1).data().toString(), QString("Ashworth"));
 
         // A load: many rows at once, shown after one sync.
-        GridTexts cells;
+        TextList cells;
         for (int i = 0; i < 3 * 1000 - 1; ++i)
             cells.push_back("x");
         cells.push_back("last");

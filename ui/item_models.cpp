@@ -215,7 +215,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
         return *data;
     if (role != Qt::DisplayRole)
         return {};
-    return QString::fromStdString(m_list.items[static_cast<std::size_t>(index.row())]);
+    const std::string_view text = m_list.items[static_cast<std::size_t>(index.row())];
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void ListModel::sync()

@@ -87,7 +87,7 @@ std::string notSelectableWords(std::string_view wi, std::string_view ws)
 }
 
 // Which earlier player each of this week's is: players of one name in file order.
-std::vector<int> matchByName(const Grid& grid, int players, const GridTexts& earlierCells, int earlierPlayers)
+std::vector<int> matchByName(const Grid& grid, int players, const TextList& earlierCells, int earlierPlayers)
 {
     // For each name its earlier players, as a chain through `next` in file order.
     std::unordered_map<std::string_view, int> first;

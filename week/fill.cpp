@@ -65,7 +65,7 @@ public:
             m_rows.try_emplace(slot.name);
         const auto& names = f.List2.items;
         for (std::size_t row = 0; row < names.size(); ++row)
-            if (const auto it = m_rows.find(names[row]); it != m_rows.end())
+            if (const auto it = m_rows.find(std::string(names[row])); it != m_rows.end())
                 it->second.push_back(static_cast<int>(row));
     }
 
