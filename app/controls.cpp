@@ -151,81 +151,111 @@ std::string_view TextList::operator[](std::size_t index) const
     return std::string_view(m_chars.data() + begin, end - begin);
 }
 
+void Grid::relay(int rows, int cols)
+{
+    const auto cellsOf = [&](int partRows, int firstRow) {
+        TextList cells;
+        for (int r = 0; r < partRows; ++r)
+            for (int c = 0; c < cols; ++c)
+                cells.push_back(firstRow + r < m_rows && c < m_cols ? textMatrix(firstRow + r, c) : std::string_view());
+        return cells;
+    };
+    TextList head = cellsOf(rows > 0 ? 1 : 0, 0);
+    TextList body = cellsOf(std::max(0, rows - 1), 1);
+    m_head = std::move(head);
+    m_body = std::move(body);
+    m_rows = rows;
+    m_cols = cols;
+    ++m_revision;
+}
+
 void Grid::setRows(int rows)
 {
     if (rows < 0)
         throw std::out_of_range("Grid::setRows");
-    m_rows = rows;
-    ++m_revision;
-    m_cells.resize(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(m_cols));
+    if (m_rows > 0 && rows > 0) {
+        // Rows are dropped or added at the end, the others left where they are.
+        const std::size_t bodyCells = static_cast<std::size_t>(rows - 1) * static_cast<std::size_t>(m_cols);
+        m_body.truncate(bodyCells);
+        while (m_body.size() < bodyCells)
+            m_body.push_back({});
+        m_rows = rows;
+        ++m_revision;
+        return;
+    }
+    relay(rows, m_cols);
 }
 
 void Grid::setCols(int cols)
 {
     if (cols < 0)
         throw std::out_of_range("Grid::setCols");
-    // Re-lay the cells row by row under the new width.
-    std::vector<Cell> cells(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(cols));
-    for (int r = 0; r < m_rows; ++r)
-        for (int c = 0; c < std::min(cols, m_cols); ++c)
-            cells[static_cast<std::size_t>(r * cols + c)] = m_cells[static_cast<std::size_t>(r * m_cols + c)];
-    m_cells = std::move(cells);
-    m_cols = cols;
-    ++m_revision;
+    relay(m_rows, cols);
     m_colWidths.resize(static_cast<std::size_t>(cols), 0);
 }
 
-std::size_t Grid::cellIndex(int row, int col) const
+void Grid::checkCell(int row, int col) const
 {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
         throw std::out_of_range("Grid: no cell (" + std::to_string(row) + ", " + std::to_string(col) + ")");
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) + static_cast<std::size_t>(col);
-}
-
-std::uint32_t Grid::appendChars(std::string_view text)
-{
-    if (m_chars.size() + text.size() > UINT32_MAX)
-        throw std::length_error("Grid: too many characters");
-    const auto offset = static_cast<std::uint32_t>(m_chars.size());
-    m_chars.append(text);
-    return offset;
 }
 
 std::string_view Grid::textMatrix(int row, int col) const
 {
-    const Cell cell = m_cells[cellIndex(row, col)];
-    return std::string_view(m_chars).substr(cell.offset, cell.length);
+    checkCell(row, col);
+    if (row == 0)
+        return m_head[static_cast<std::size_t>(col)];
+    return m_body[static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_cols) + static_cast<std::size_t>(col)];
 }
 
 void Grid::setTextMatrix(int row, int col, std::string_view text)
 {
-    Cell& cell = m_cells[cellIndex(row, col)];
-    // A text no longer than the old one takes its place; a longer one goes at the end.
-    if (text.size() <= cell.length)
-        std::copy(text.begin(), text.end(), m_chars.begin() + cell.offset);
-    else
-        cell.offset = appendChars(text);
-    cell.length = static_cast<std::uint32_t>(text.size());
+    checkCell(row, col);
+    TextList& part = row == 0 ? m_head : m_body;
+    const std::size_t at = (row == 0 ? 0 : static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_cols)) +
+                           static_cast<std::size_t>(col);
+    TextList cells;
+    cells.reserve(part.size(), part.chars().size() + text.size());
+    for (std::size_t k = 0; k < part.size(); ++k)
+        cells.push_back(k == at ? text : part[k]);
+    part = std::move(cells);
     ++m_revision;
 }
 
-void Grid::assignRows(int firstRow, const TextList& cells)
+void Grid::assignRows(int firstRow, TextList cells)
 {
     if (firstRow < 0 || m_cols == 0 || cells.size() % static_cast<std::size_t>(m_cols) != 0)
         throw std::invalid_argument("Grid::assignRows");
-    const std::size_t begin = static_cast<std::size_t>(firstRow) * static_cast<std::size_t>(m_cols);
-    const std::size_t end = begin + cells.size();
-    if (end > m_cells.size()) {
-        m_cells.resize(end);
-        m_rows = static_cast<int>(end / static_cast<std::size_t>(m_cols));
+    const int blockRows = static_cast<int>(cells.size() / static_cast<std::size_t>(m_cols));
+    if (blockRows == 0)
+        return;
+    const int rows = std::max(m_rows, firstRow + blockRows);
+    if (firstRow == 1 && m_rows > 0) {
+        // The block becomes the body; rows of the body below it stay.
+        TextList below;
+        for (std::size_t k = cells.size(); k < m_body.size(); ++k)
+            below.push_back(m_body[k]);
+        m_body = std::move(cells);
+        m_body.append(below);
+        m_rows = rows;
+        ++m_revision;
+        return;
     }
-    const std::uint32_t base = appendChars(cells.chars());
-    std::uint32_t cellBegin = 0;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const auto length = static_cast<std::uint32_t>(cells[i].size());
-        m_cells[begin + i] = Cell{base + cellBegin, length};
-        cellBegin += length;
-    }
+    // Any other block: both parts written anew, each cell from the block or as it was.
+    const auto cols = static_cast<std::size_t>(m_cols);
+    const auto textOf = [&](int row, std::size_t col) {
+        if (row >= firstRow && row < firstRow + blockRows)
+            return cells[static_cast<std::size_t>(row - firstRow) * cols + col];
+        return row < m_rows ? textMatrix(row, static_cast<int>(col)) : std::string_view();
+    };
+    TextList head;
+    TextList body;
+    for (int row = 0; row < rows; ++row)
+        for (std::size_t col = 0; col < cols; ++col)
+            (row == 0 ? head : body).push_back(textOf(row, col));
+    m_head = std::move(head);
+    m_body = std::move(body);
+    m_rows = rows;
     ++m_revision;
 }
 

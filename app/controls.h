@@ -245,6 +245,8 @@ struct Grid : Control {
     int fixedCols = 0;
 
     std::string_view textMatrix(int row, int col) const;
+    // Sets one cell's text: meant for a few cells, such as the headings; a block of rows
+    // goes in whole with assignRows.
     void setTextMatrix(int row, int col, std::string_view text);
     int colWidth(int col) const { return m_colWidths.at(static_cast<std::size_t>(col)); }
     void setColWidth(int col, int twips)
@@ -254,25 +256,25 @@ struct Grid : Control {
     }
 
     // Takes over a whole block of rows at once: cells holds a whole number of rows,
-    // written from firstRow on. Rows past the grid's end are added.
-    void assignRows(int firstRow, const TextList& cells);
+    // written from firstRow on. Rows past the grid's end are added. A block from row 1
+    // on, handed over with std::move, becomes the grid's own without a copy.
+    void assignRows(int firstRow, TextList cells);
 
     // Goes up with every change of shape, width or text, so a view knows when to redraw.
     unsigned revision() const { return m_revision; }
 
 private:
-    struct Cell {
-        std::uint32_t offset = 0;
-        std::uint32_t length = 0;
-    };
-    std::size_t cellIndex(int row, int col) const;
-    std::uint32_t appendChars(std::string_view text);
+    void checkCell(int row, int col) const;
+    // Both parts re-laid as `rows` rows of `cols` cells, each cell as it was or empty.
+    void relay(int rows, int cols);
 
     unsigned m_revision = 0;
     int m_rows = 0;
     int m_cols = 0;
-    std::vector<Cell> m_cells;  // row by row
-    std::string m_chars;        // every cell's characters
+    // Row 0 is kept apart from the rows below it, so that a team's rows, from row 1 on,
+    // become the grid's own as they are.
+    TextList m_head;  // row 0's cells
+    TextList m_body;  // the cells of rows 1 on, row by row
     std::vector<int> m_colWidths;
 };
 

@@ -7,6 +7,10 @@
 // (no, close, nothing), so that a program that shows nothing need not write them.
 
 #include "app/controls.h"
+#include "textio/progress.h"
+
+#include <cstdint>
+#include <memory>
 
 #include <optional>
 #include <string>
@@ -19,6 +23,23 @@ struct OrdersPreview {
     std::string folder;    // where it would be written
     std::string text;      // the file's text, one '\n' per line end
 };
+
+// A long task's progress as the desktop shows it: the task says how far it is, and
+// hears whether the user has cancelled. It is shown for as long as the object lives.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // `done` of `total` units are done; false once the user has cancelled.
+    virtual bool advance(std::uint64_t done, std::uint64_t total) = 0;
+};
+
+// The progress check a task reports to: progress's, or none.
+inline ProgressCheck checkOf(Progress* progress)
+{
+    if (!progress)
+        return {};
+    return [progress](std::uint64_t done, std::uint64_t total) { return progress->advance(done, total); };
+}
 
 // The button that closed the preview.
 enum class PreviewChoice { Close, CreateOrders, Copy };
@@ -56,6 +77,11 @@ public:
     // Shows a page of the program's manual: "team-file-format", "orders-file-format",
     // "messages".
     virtual void showManual(const std::string& /*page*/) {}
+
+    // Starts the progress of a task ("Loading RDV.txt"): once the task has run for half a
+    // second, a window with how far it is and Cancel, while the task keeps the window
+    // repainted. None: nothing is shown and nothing cancels.
+    virtual std::unique_ptr<Progress> startProgress(const std::string& /*text*/) { return nullptr; }
 
     // Shows the About box.
     virtual void about(const std::string& /*title*/, const std::string& /*text*/) {}

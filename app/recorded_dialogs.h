@@ -7,7 +7,9 @@
 
 #include "app/dialogs.h"
 
+#include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,9 @@ public:
     std::vector<std::string> changes;                    // each summary of changes shown
     bool copyChanges = false;                            // the summary's Copy is pressed
     std::vector<std::string> copied;                     // what went to the clipboard
+    std::vector<std::string> progressTexts;              // each task whose progress started
+    std::vector<double> progressSeen;                    // how far each report said, 0 to 1
+    double cancelAt = 2;                                 // the user cancels once this far: never
 
     void msgBox(const std::string& text) override { messages.push_back(text); }
 
@@ -53,6 +58,24 @@ public:
     }
 
     void copyText(const std::string& text) override { copied.push_back(text); }
+
+    std::unique_ptr<Progress> startProgress(const std::string& text) override
+    {
+        progressTexts.push_back(text);
+        return std::make_unique<Recorded>(*this);
+    }
+
+private:
+    struct Recorded : Progress {
+        explicit Recorded(RecordedDialogs& owner) : dialogs(owner) {}
+        bool advance(std::uint64_t done, std::uint64_t total) override
+        {
+            const double part = total == 0 ? 0 : static_cast<double>(done) / static_cast<double>(total);
+            dialogs.progressSeen.push_back(part);
+            return part < dialogs.cancelAt;
+        }
+        RecordedDialogs& dialogs;
+    };
 };
 
 }  // namespace teamtool

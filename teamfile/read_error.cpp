@@ -24,6 +24,7 @@ constexpr FileCodes kFileCodes[] = {
     {ReadErrorCode::CannotRead, FileErrorCode::CannotRead},
     {ReadErrorCode::TooLarge, FileErrorCode::TooLarge},
     {ReadErrorCode::NotText, FileErrorCode::Binary},
+    {ReadErrorCode::Cancelled, FileErrorCode::Cancelled},
 };
 
 }  // namespace
@@ -52,6 +53,7 @@ std::string describeReadError(const ReadError& error, std::string_view fileName)
     case ReadErrorCode::CannotRead:
     case ReadErrorCode::TooLarge:
     case ReadErrorCode::NotText:
+    case ReadErrorCode::Cancelled:
         break;  // said above
     case ReadErrorCode::Empty:
         return "The team file " + file + " is empty.";

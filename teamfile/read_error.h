@@ -19,6 +19,7 @@ enum class ReadErrorCode {
     CannotRead,           // detail: the system's reason
     TooLarge,             // detail: the file's size in bytes
     NotText,              // a NUL byte: binary data, not a text file
+    Cancelled,            // the user stopped the load: nothing to say
     // The team file's contents.
     Empty,                // nothing but blanks and line ends
     UnterminatedQuote,    // a quoted field whose closing quote never comes

@@ -60,9 +60,9 @@ void setValueOf(std::string_view chars, FieldValue& value)
 
 }  // namespace
 
-ReadResult<RecordReader> RecordReader::open(const std::string& path)
+ReadResult<RecordReader> RecordReader::open(const std::string& path, const ProgressCheck& progress)
 {
-    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
+    auto bytes = readWholeFile(path, kMaxTeamFileBytes, progress);
     if (!bytes)
         return readErrorOf(bytes.error());
     return fromBytes(std::move(bytes).value());

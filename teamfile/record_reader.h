@@ -14,6 +14,7 @@
 
 #include "teamfile/field_value.h"
 #include "teamfile/read_error.h"
+#include "textio/progress.h"
 
 #include <cstddef>
 #include <span>
@@ -30,8 +31,9 @@ inline constexpr std::size_t kMaxTeamFileBytes = std::size_t{256} << 20;
 
 class RecordReader {
 public:
-    // Reads the file at path (UTF-8) whole and closes it.
-    static ReadResult<RecordReader> open(const std::string& path);
+    // Reads the file at path (UTF-8) whole and closes it; progress hears of the bytes
+    // read and may cancel.
+    static ReadResult<RecordReader> open(const std::string& path, const ProgressCheck& progress = {});
     // A reader over bytes already in memory, as if they were the file's.
     static ReadResult<RecordReader> fromBytes(std::string bytes);
 

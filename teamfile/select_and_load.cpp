@@ -43,7 +43,7 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
     // N players fill rows 1 to N; the grid then has one empty row below them. With no
     // player the grid keeps the rows it had.
     if (load.players > 0) {
-        f.MSFlexGrid1.assignRows(1, load.gridCells);
+        f.MSFlexGrid1.assignRows(1, std::move(load.gridCells));
         f.MSFlexGrid1.setRows(load.players + 2);
     }
 
@@ -108,9 +108,14 @@ void Command3_Click(FRMTEAMTOOL& f)
     const std::string path = f.Text31.text;
     if (path.empty())
         return;
-    auto load = readStagedTeam(path);
+    auto load = [&] {
+        // The progress goes before any message comes.
+        const auto progress = f.dialogs().startProgress("Loading " + fileNameOf(path));
+        return readStagedTeam(path, StagedLists::Made, checkOf(progress.get()));
+    }();
     if (!load) {
-        f.msgBox(describeLoadError(load.error(), path));
+        if (load.error().code != ReadErrorCode::Cancelled)
+            f.msgBox(describeLoadError(load.error(), path));
         return;
     }
     commitStagedTeam(f, std::move(*load));

@@ -31,7 +31,7 @@ std::size_t estimateFields(std::string_view text, std::size_t from)
 
 }  // namespace
 
-ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists)
+ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const ProgressCheck& progress)
 {
     auto team = readTeamRecord(reader);
     if (!team)
@@ -52,7 +52,13 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists)
     // stack) into the grid's buffer, with no string made on the way.
     PlayerRecord player;
     NumberTextBuffer buffer;
+    constexpr int kPlayersBetweenChecks = 1024;
     while (!reader.atEnd()) {
+        if (load.players % kPlayersBetweenChecks == 0 && !goOn(progress, reader.position(), reader.text().size())) {
+            ReadError cancelled;
+            cancelled.code = ReadErrorCode::Cancelled;
+            return cancelled;
+        }
         if (auto read = readPlayerRecord(reader, load.players + 1, player); !read)
             return std::move(read).error();
         ++load.players;
@@ -65,12 +71,38 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists)
     return load;
 }
 
-ReadResult<StagedTeam> readStagedTeam(const std::string& path)
+namespace {
+
+constexpr std::uint64_t kReadingShare = kLoadProgressTotal / 8;
+
+// A check that reports its part of a load, from `from` thousandths on for `width`.
+ProgressCheck share(const ProgressCheck& load, std::uint64_t from, std::uint64_t width)
 {
-    auto reader = RecordReader::open(path);
+    if (!load)
+        return {};
+    return [load, from, width](std::uint64_t done, std::uint64_t total) {
+        return load(from + (total == 0 ? 0 : std::min(done, total) * width / total), kLoadProgressTotal);
+    };
+}
+
+}  // namespace
+
+ProgressCheck readingProgress(const ProgressCheck& load)
+{
+    return share(load, 0, kReadingShare);
+}
+
+ProgressCheck stagingProgress(const ProgressCheck& load)
+{
+    return share(load, kReadingShare, kLoadProgressTotal - kReadingShare);
+}
+
+ReadResult<StagedTeam> readStagedTeam(const std::string& path, StagedLists lists, const ProgressCheck& progress)
+{
+    auto reader = RecordReader::open(path, readingProgress(progress));
     if (!reader)
         return reader.error();
-    return stageTeam(*reader);
+    return stageTeam(*reader, lists, stagingProgress(progress));
 }
 
 }  // namespace teamtool

@@ -27,10 +27,20 @@ struct StagedTeam {
 // Whether staging makes the player lists' items too, or only the team and the grid.
 enum class StagedLists { Made, Skipped };
 
-// Reads the team record and every player from reader to its end.
-[[nodiscard]] ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists = StagedLists::Made);
+// Reads the team record and every player from reader to its end. progress hears of the
+// reader's position in its text every thousand players or so, and may cancel.
+[[nodiscard]] ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists = StagedLists::Made,
+                                               const ProgressCheck& progress = {});
 
-// Opens the file at path (UTF-8, used exactly as given) and stages it.
-[[nodiscard]] ReadResult<StagedTeam> readStagedTeam(const std::string& path);
+// Opens the file at path (UTF-8, used exactly as given) and stages it. progress hears
+// how far it is in thousandths, and may cancel: the error is then Cancelled.
+[[nodiscard]] ReadResult<StagedTeam> readStagedTeam(const std::string& path, StagedLists lists = StagedLists::Made,
+                                                    const ProgressCheck& progress = {});
+
+// How far a load is, in thousandths: reading the file is quick beside staging it, and
+// counts for the first eighth. The checks that reading and staging report to.
+inline constexpr std::uint64_t kLoadProgressTotal = 1000;
+ProgressCheck readingProgress(const ProgressCheck& load);
+ProgressCheck stagingProgress(const ProgressCheck& load);
 
 }  // namespace teamtool

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -299,6 +300,34 @@ TEST_F(LoadTeam, AWindows1252FileShowsItsAccentsAndLineEndsOfAnyKind)
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
     EXPECT_EQ(f.Text(1).text, "M\xC3\xBCnster");
     EXPECT_EQ(f.List2.items, (TextList{"Mu\xC3\xB1oz"}));
+}
+
+// ---------------------------------------------------------------------------------
+// Progress and Cancel
+
+TEST_F(LoadTeam, ALongLoadReportsItsProgressAndACancelHalfWayChangesNothing)
+{
+    std::vector<std::array<std::string, 31>> players;
+    for (int n = 0; n < 5000; ++n)
+        players.push_back(testing::playerFields("P" + std::to_string(n), "CB", "12.5", "0", "0", n));
+    const std::string path = write("big.txt", testing::teamFileText(testing::teamFields(), players));
+    f.Text31.text = path;
+    const Snapshot before = snapshot(f);
+
+    dialogs.cancelAt = 0.5;
+    Command3_Click(f);
+    EXPECT_TRUE(dialogs.messages.empty()) << "a cancel is no failure to report";
+    EXPECT_TRUE(snapshot(f) == before);
+    EXPECT_EQ(dialogs.progressTexts, std::vector<std::string>{"Loading big.txt"});
+    ASSERT_GE(dialogs.progressSeen.size(), 3u) << "reading, then every thousand players or so";
+    EXPECT_TRUE(std::is_sorted(dialogs.progressSeen.begin(), dialogs.progressSeen.end()));
+    EXPECT_GE(dialogs.progressSeen.back(), 0.5);
+    EXPECT_LT(dialogs.progressSeen.back(), 0.75) << "the load stopped soon after the cancel";
+
+    dialogs.cancelAt = 2;
+    Command3_Click(f);
+    EXPECT_EQ(f.MSFlexGrid1.rows(), 5002);
+    EXPECT_EQ(f.List2.items.size(), 5000u);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -318,6 +319,40 @@ private slots:
         QTRY_COMPARE(messages.texts, QStringList{"Orders Built"});
         QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
         QCOMPARE(gridTexts(), before);
+    }
+
+    // A load that takes a while shows its progress; Cancel stops it and leaves the
+    // window as it was, with no message.
+    void aLongLoadShowsItsProgressAndCancelLeavesTheWindowAsItWas()
+    {
+        QByteArray big = readAll(m_dir.filePath("team.txt"));
+        const QByteArray player = big.mid(big.indexOf("Bellamy,"), big.indexOf("\n", big.indexOf("Bellamy,")) + 1 -
+                                                                       big.indexOf("Bellamy,"));
+        for (int n = 0; n < 20000; ++n)
+            big += player;
+        const QString path = m_dir.filePath("big.txt");
+        testing::writeFile(path, big.toStdString());
+
+        m_program->dialogs.setProgressDelay(0);
+        testing::MessageBoxWatcher messages;
+        bool cancelled = false;
+        QTimer canceller;
+        QObject::connect(&canceller, &QTimer::timeout, [&] {
+            auto* progress = m_window->findChild<QProgressDialog*>("ProgressDialog");
+            if (progress && progress->isVisible() && !cancelled) {
+                QCOMPARE(progress->labelText(), QString("Loading big.txt"));
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+                cancelled = true;
+            }
+        });
+        canceller.start(0);
+        m_window->formView().openTeamFile(path.toStdString());
+        canceller.stop();
+        QVERIFY(cancelled);
+        QVERIFY(widget("Frame32")->isVisible());
+        QVERIFY(!m_form->SSTab1.visible);
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(action("actionLoadTeam")->isEnabled());
     }
 
     void theGridGreysWhoCannotPlayAndSortsByAHeading()

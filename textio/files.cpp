@@ -81,6 +81,8 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
         return file + " cannot be read: " + e.reason + ".";
     case FileErrorCode::TooLarge:
         return file + " is too large to be " + std::string(kind.withArticle) + " (" + e.reason + " bytes).";
+    case FileErrorCode::Cancelled:
+        return "Reading " + file.substr(4) + " was cancelled.";
     case FileErrorCode::Binary:
         if (kind.binaryByName)
             return fileNameOf(e.path) + " is not " + std::string(kind.withArticle) +
@@ -118,7 +120,8 @@ std::string utf8FromPath(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes)
+Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes,
+                                             const ProgressCheck& progress)
 {
     const auto failed = [&path](FileErrorCode code, std::string reason) {
         return FileError::reading(code, path, std::move(reason));
@@ -142,11 +145,18 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
     if (!ec)
         bytes.reserve(static_cast<std::size_t>(sizeHint));
 
-    // Read to the end, whatever the size said: a file may change or be a device.
+    // Read to the end, whatever the size said: a file may change or be a device. Under
+    // a progress check, a few megabytes at a time.
     constexpr std::size_t kChunk = std::size_t{1} << 20;
+    constexpr std::size_t kCheckedChunk = std::size_t{4} << 20;
+    const std::uint64_t total = ec ? 0 : sizeHint;
     for (;;) {
+        if (!goOn(progress, bytes.size(), total))
+            return failed(FileErrorCode::Cancelled, {});
         const std::size_t have = bytes.size();
-        const std::size_t want = std::max(kChunk, bytes.capacity() - have);
+        std::size_t want = std::max(kChunk, bytes.capacity() - have);
+        if (progress)
+            want = std::min(want, kCheckedChunk);
         bytes.resize(have + want);
         errno = 0;
         const std::size_t got = std::fread(bytes.data() + have, 1, want, file.get());

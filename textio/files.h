@@ -4,6 +4,7 @@
 // binary data, replacing a file all or nothing, and the one sentence for whatever of
 // that fails. Paths are UTF-8 strings, used exactly as given.
 
+#include "textio/progress.h"
 #include "textio/result.h"
 
 #include <cstddef>
@@ -19,6 +20,7 @@ enum class FileErrorCode {
     CannotOpen,         // reason: the system's, or what stands at the path
     CannotRead,         // reason: the system's
     TooLarge,           // reason: the size in bytes
+    Cancelled,          // the user stopped the reading: nothing to say
     Binary,             // a NUL byte: not a text file; line: where it stands, if known
     // Replacing
     FolderMissing,      // the folder is gone
@@ -72,7 +74,10 @@ std::string fileNameOf(std::string_view path);
 // The whole of the file at path, read at once; the file is closed before this returns.
 // A file of more than maxBytes is refused as TooLarge, before it fills the memory.
 // The error names path.
-[[nodiscard]] Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes);
+// With a progress check, it is told the bytes read so far after each few megabytes,
+// and a cancel ends the reading as Cancelled.
+[[nodiscard]] Result<std::string, FileError> readWholeFile(const std::string& path, std::size_t maxBytes,
+                                                           const ProgressCheck& progress = {});
 
 // The largest orders file read: one this program writes is a few kilobytes.
 inline constexpr std::size_t kMaxOrdersFileBytes = std::size_t{1} << 20;

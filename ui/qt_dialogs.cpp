@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStringList>
 #include <QTextBrowser>
@@ -154,6 +156,63 @@ bool QtDialogs::showChanges(const std::string& text)
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
     dialog.exec();
     return copied;
+}
+
+namespace {
+
+// A task's progress: nothing for its first moments, then a window with its text, how
+// far it is and Cancel. Each report that comes a frame or more after the last lets the
+// program repaint and hear the Cancel button; the window is modal, so nothing else
+// can be done meanwhile.
+class ProgressWindow : public Progress {
+public:
+    ProgressWindow(QWidget* parent, QString title, QString text, int delay)
+        : m_parent(parent), m_title(std::move(title)), m_text(std::move(text)), m_delay(delay)
+    {
+        m_clock.start();
+    }
+
+    bool advance(std::uint64_t done, std::uint64_t total) override
+    {
+        const qint64 now = m_clock.elapsed();
+        if (now < m_delay)
+            return true;
+        if (!m_dialog) {
+            m_dialog = std::make_unique<QProgressDialog>(m_text, "Cancel", 0, 1000, m_parent);
+            m_dialog->setObjectName("ProgressDialog");
+            m_dialog->setWindowTitle(m_title);
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setAutoClose(false);
+            m_dialog->setAutoReset(false);
+            m_dialog->show();
+        } else if (now - m_shown < kFrame) {
+            return !m_dialog->wasCanceled();
+        }
+        m_shown = now;
+        const auto value = total == 0 ? 0 : static_cast<int>(std::min(done, total) * 1000 / total);
+        if (m_dialog->value() != value)
+            m_dialog->setValue(value);
+        QCoreApplication::processEvents();
+        return !m_dialog->wasCanceled();
+    }
+
+private:
+    static constexpr qint64 kFrame = 16;
+    QWidget* m_parent;
+    QString m_title;
+    QString m_text;
+    int m_delay;
+    QElapsedTimer m_clock;
+    qint64 m_shown = 0;
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
+
+}  // namespace
+
+std::unique_ptr<Progress> QtDialogs::startProgress(const std::string& text)
+{
+    return std::make_unique<ProgressWindow>(m_parent, m_title, QString::fromStdString(text), m_progressDelay);
 }
 
 void QtDialogs::copyText(const std::string& text)

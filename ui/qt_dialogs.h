@@ -33,6 +33,10 @@ public:
     bool openUrl(const std::string& url) override;
     void showManual(const std::string& page) override;
     void about(const std::string& title, const std::string& text) override;
+    std::unique_ptr<Progress> startProgress(const std::string& text) override;
+
+    // How long a task runs before its progress shows (half a second); tests shorten it.
+    void setProgressDelay(int milliseconds) { m_progressDelay = milliseconds; }
 
     // Where notes go: a label's text, shown for a few seconds. None: notes are dropped.
     void setNoteSink(std::function<void(const QString&)> sink) { m_noteSink = std::move(sink); }
@@ -44,6 +48,7 @@ private:
     QWidget* m_parent = nullptr;
     QString m_title;
     std::function<void(const QString&)> m_noteSink;
+    int m_progressDelay = 500;
 };
 
 }  // namespace teamtool::ui

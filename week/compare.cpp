@@ -191,24 +191,32 @@ std::optional<std::string> sameAsLoaded(const FRMTEAMTOOL& f, const std::string&
 
 bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path)
 {
-    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
+    auto progress = f.dialogs().startProgress("Loading " + fileNameOf(path));
+    auto bytes = readWholeFile(path, kMaxTeamFileBytes, readingProgress(checkOf(progress.get())));
     if (!bytes) {
-        f.msgBox(describeLoadError(readErrorOf(bytes.error()), path));
+        progress.reset();
+        if (bytes.error().code != FileErrorCode::Cancelled)
+            f.msgBox(describeLoadError(readErrorOf(bytes.error()), path));
         return false;
     }
-    return compareWithTeamFileBytes(f, path, std::move(bytes).value());
+    return compareWithTeamFileBytes(f, path, std::move(bytes).value(), std::move(progress));
 }
 
-bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes)
+bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes,
+                              std::unique_ptr<Progress> progress)
 {
     if (const auto same = sameAsLoaded(f, path, bytes)) {
+        progress.reset();
         f.dialogs().notify(*same);
         return false;
     }
     auto reader = RecordReader::fromBytes(std::move(bytes));
-    auto staged = reader ? stageTeam(*reader, StagedLists::Skipped) : ReadResult<StagedTeam>(reader.error());
+    auto staged = reader ? stageTeam(*reader, StagedLists::Skipped, stagingProgress(checkOf(progress.get())))
+                         : ReadResult<StagedTeam>(reader.error());
+    progress.reset();
     if (!staged) {
-        f.msgBox(describeLoadError(staged.error(), path));
+        if (staged.error().code != ReadErrorCode::Cancelled)
+            f.msgBox(describeLoadError(staged.error(), path));
         return false;
     }
 

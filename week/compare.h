@@ -7,6 +7,7 @@
 // control's text.
 
 #include "app/comparison.h"
+#include "app/dialogs.h"
 
 #include <optional>
 #include <string>
@@ -25,8 +26,9 @@ void actionShowChanges_Click(FRMTEAMTOOL& f);
 // summary. False, with nothing changed, when the file cannot be read (Load Team's
 // message for it) or is the loaded file itself or a copy of it (a passing note).
 bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path);
-// The same for a file's bytes already read.
-bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes);
+// The same for a file's bytes already read, with the progress of the reading, if any.
+bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes,
+                              std::unique_ptr<Progress> progress = nullptr);
 
 // The note of grid cell (row, col): why the row's player cannot be picked, then, for a
 // cell whose text differs from the earlier file's, "NSL: now 14.6, was 14.1", or for
