@@ -2,10 +2,13 @@
 // ends right after the window's first paint.
 //   startup_probe teamtool   TeamTool's own window, Form_Load included
 //   startup_probe bare       an empty Qt window: the floor for any Qt program
+//   startup_probe text       the same window with one line of text: the floor for any
+//                            window that shows text, which loads the system's fonts
 
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 #include <cstring>
@@ -16,11 +19,13 @@ int main(int argc, char** argv)
         int qtArgc = 1;
         return teamtool::ui::runApplication(qtArgc, argv, true);
     }
-    if (argc == 2 && std::strcmp(argv[1], "bare") == 0) {
+    if (argc == 2 && (std::strcmp(argv[1], "bare") == 0 || std::strcmp(argv[1], "text") == 0)) {
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
         QWidget window;
         window.setFixedSize(750, 627);
+        if (std::strcmp(argv[1], "text") == 0)
+            new QLabel("Select Team File", &window);
         teamtool::ui::quitAfterFirstPaint(window);
         window.show();
         return QApplication::exec();

@@ -22,6 +22,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -80,6 +82,81 @@ void BM_LoadThroughWindow(benchmark::State& state)
 }
 BENCHMARK(BM_LoadThroughWindow)->Arg(25)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadThroughWindow)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// A file of nothing but commas, as large as a team file may be (256 MiB): a wrong file
+// picked by mistake.
+const std::string& commasFile()
+{
+    static const std::string path = [] {
+        const auto file = std::filesystem::temp_directory_path() / "teamtool_bench_commas.txt";
+        std::ofstream out(file, std::ios::binary);
+        const std::string block(std::size_t{1} << 20, ',');
+        for (int k = 0; k < 256; ++k)
+            out << block;
+        return file.string();
+    }();
+    return path;
+}
+
+// Dialogs that cancel a load half-way, as a user who clicks Cancel, timing what he
+// waits for: the click is heard at the next progress report, so the longest gap
+// between two reports; then the time from the cancel until the window is itself again.
+struct CancellingDialogs : teamtool::bench::BenchDialogs {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point last;
+    Clock::time_point cancelled;
+    double longestGapMs = 0;
+
+    struct Cancelling : teamtool::Progress {
+        explicit Cancelling(CancellingDialogs& owner) : dialogs(owner) {}
+        bool advance(std::uint64_t done, std::uint64_t total) override
+        {
+            const auto now = Clock::now();
+            const double gap = std::chrono::duration<double, std::milli>(now - dialogs.last).count();
+            dialogs.longestGapMs = std::max(dialogs.longestGapMs, gap);
+            dialogs.last = now;
+            if (2 * done < total)
+                return true;
+            dialogs.cancelled = now;
+            return false;
+        }
+        CancellingDialogs& dialogs;
+    };
+
+    std::unique_ptr<teamtool::Progress> startProgress(const std::string&) override
+    {
+        last = Clock::now();
+        return std::make_unique<Cancelling>(*this);
+    }
+};
+
+// Load Team cancelled half-way through 1,000,000 players (0) or 256 MiB of commas (1).
+// Counters: the longest gap between progress reports, and the cancel's latency, from
+// the cancel to the window repainted as it was. Target: a fifth of a second for both.
+void BM_CancelHalfWay(benchmark::State& state)
+{
+    const std::string& path = state.range(0) == 0 ? teamtool::bench::benchTeamFile(1'000'000) : commasFile();
+    double longestGap = 0;
+    double latency = 0;
+    for (auto _ : state) {
+        CancellingDialogs dialogs;
+        auto form = teamtool::createMainWindow(dialogs);
+        teamtool::ui::FormView window(*form);
+        window.show();
+        showChanges(window);
+        form->Text31.text = path;
+        window.perform([&] { form->Command3.click(); });
+        showChanges(window);
+        const auto back = CancellingDialogs::Clock::now();
+        longestGap = std::max(longestGap, dialogs.longestGapMs);
+        latency = std::max(latency, std::chrono::duration<double, std::milli>(back - dialogs.cancelled).count());
+        if (form->SSTab1.visible || !dialogs.messages.empty())
+            state.SkipWithError("the load was not cancelled");
+    }
+    state.counters["longest_gap_ms"] = longestGap;
+    state.counters["cancel_latency_ms"] = latency;
+}
+BENCHMARK(BM_CancelHalfWay)->Arg(0)->Arg(1)->ArgName("commas")->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // One window with 100,000 players, on the "Select Team" page, shared by the action benchmarks.
 LoadedWindow& bigTeam()

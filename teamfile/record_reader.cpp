@@ -65,17 +65,23 @@ ReadResult<RecordReader> RecordReader::open(const std::string& path, const Progr
     auto bytes = readWholeFile(path, kMaxTeamFileBytes, progress);
     if (!bytes)
         return readErrorOf(bytes.error());
-    return fromBytes(std::move(bytes).value());
+    return fromBytes(std::move(bytes).value(), progress);
 }
 
-ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes)
+ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes, const ProgressCheck& progress)
 {
+    const auto cancelled = [] { return readErrorOf(FileError::reading(FileErrorCode::Cancelled, {}, {})); };
     if (bytes.size() > kMaxTeamFileBytes)
         return readErrorOf(FileError::reading(FileErrorCode::TooLarge, {}, std::to_string(bytes.size())));
     // A NUL byte never stands in a text file: this is binary data (or UTF-16).
     if (auto binary = binaryDataError(bytes, {}))
         return readErrorOf(*binary);
-    return RecordReader(decodeTextFile(std::move(bytes)));
+    if (!goOn(progress, bytes.size(), bytes.size()))
+        return cancelled();
+    std::string text = decodeTextFile(std::move(bytes));
+    if (!goOn(progress, text.size(), text.size()))
+        return cancelled();
+    return RecordReader(std::move(text));
 }
 
 std::size_t RecordReader::lineAt(std::size_t position) const

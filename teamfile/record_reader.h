@@ -34,8 +34,9 @@ public:
     // Reads the file at path (UTF-8) whole and closes it; progress hears of the bytes
     // read and may cancel.
     static ReadResult<RecordReader> open(const std::string& path, const ProgressCheck& progress = {});
-    // A reader over bytes already in memory, as if they were the file's.
-    static ReadResult<RecordReader> fromBytes(std::string bytes);
+    // A reader over bytes already in memory, as if they were the file's. progress hears
+    // of each pass over them (binary data looked for, the text decoded) and may cancel.
+    static ReadResult<RecordReader> fromBytes(std::string bytes, const ProgressCheck& progress = {});
 
     // Reads targets.size() fields into out, which must be at least as long. A text
     // target always gets a Text (possibly empty). On failure the caller has no

@@ -1,6 +1,7 @@
 #include "teamfile/staged_team.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace teamtool {
 
@@ -11,22 +12,35 @@ constexpr auto kFieldOfList = fieldOfList();
 
 // About how many fields the text holds from `from` on: its delimiters, less the
 // commas and line ends inside quotes. Only a hint for reserving the grid texts, so a
-// stray quote that throws it off costs nothing but a reallocation.
-std::size_t estimateFields(std::string_view text, std::size_t from)
+// stray quote that throws it off costs nothing but a reallocation. A few megabytes at
+// a time, each followed by a word to progress; nothing once it cancels.
+std::optional<std::size_t> estimateFields(std::string_view text, std::size_t from, const ProgressCheck& progress)
 {
     // Counted with arithmetic rather than branches: which character comes next is
     // anybody's guess, and a mispredicted branch per character would cost more than
     // the rest of the loop. CR LF counts once, at the CR.
+    constexpr std::size_t kChunk = std::size_t{4} << 20;
     std::size_t delimiters = 0;
     bool inQuotes = false;
     char previous = '\0';
-    for (const char c : text.substr(std::min(from, text.size()))) {
-        inQuotes ^= c == '"';
-        const bool lineEnd = c == '\r' || (c == '\n' && previous != '\r');
-        delimiters += !inQuotes & (c == ',' || lineEnd);
-        previous = c;
+    for (std::size_t at = std::min(from, text.size()); at < text.size(); at += kChunk) {
+        for (const char c : text.substr(at, kChunk)) {
+            inQuotes ^= c == '"';
+            const bool lineEnd = c == '\r' || (c == '\n' && previous != '\r');
+            delimiters += !inQuotes & (c == ',' || lineEnd);
+            previous = c;
+        }
+        if (!goOn(progress, from, text.size()))
+            return std::nullopt;
     }
     return delimiters + 1;
+}
+
+ReadError cancelled()
+{
+    ReadError error;
+    error.code = ReadErrorCode::Cancelled;
+    return error;
 }
 
 }  // namespace
@@ -43,10 +57,13 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
     StagedTeam load;
     load.teamTexts = std::move(*texts);
 
-    // One row's worth of texts per player; a text file of n bytes holds at most about
-    // n / 2 fields worth reserving room for.
-    const std::size_t estimate = std::min(estimateFields(reader.text(), reader.position()), reader.text().size() / 2);
-    load.gridCells.reserve(estimate - estimate % kPlayerFieldCount + kPlayerFieldCount, reader.text().size());
+    // One row's worth of texts per player, room for them all at once: growing a
+    // buffer of a hundred megabytes would copy it. A row more, for the empty row the
+    // grid shows below the players.
+    const auto fields = estimateFields(reader.text(), reader.position(), progress);
+    if (!fields)
+        return cancelled();
+    load.gridCells.reserve(*fields - *fields % kPlayerFieldCount + 2 * kPlayerFieldCount, reader.text().size());
 
     // Each text goes straight from the record (or, for a number, from a buffer on the
     // stack) into the grid's buffer, with no string made on the way.
@@ -54,11 +71,8 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
     NumberTextBuffer buffer;
     constexpr int kPlayersBetweenChecks = 1024;
     while (!reader.atEnd()) {
-        if (load.players % kPlayersBetweenChecks == 0 && !goOn(progress, reader.position(), reader.text().size())) {
-            ReadError cancelled;
-            cancelled.code = ReadErrorCode::Cancelled;
-            return cancelled;
-        }
+        if (load.players % kPlayersBetweenChecks == 0 && !goOn(progress, reader.position(), reader.text().size()))
+            return cancelled();
         if (auto read = readPlayerRecord(reader, load.players + 1, player); !read)
             return std::move(read).error();
         ++load.players;

@@ -6,6 +6,7 @@
 #include "textio/encoding.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -154,6 +155,19 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
         if (!goOn(progress, bytes.size(), total))
             return failed(FileErrorCode::Cancelled, {});
         const std::size_t have = bytes.size();
+        if (have == bytes.capacity() && have != 0) {
+            // As much as the size said: a small read finds the end, where growing the
+            // buffer would copy the whole file.
+            std::array<char, 4096> probe;
+            const std::size_t got = std::fread(probe.data(), 1, probe.size(), file.get());
+            if (got == 0) {
+                if (std::ferror(file.get()))
+                    return failed(FileErrorCode::CannotRead, systemReason(errno, "read error"));
+                break;
+            }
+            bytes.append(probe.data(), got);
+            continue;
+        }
         std::size_t want = std::max(kChunk, bytes.capacity() - have);
         if (progress)
             want = std::min(want, kCheckedChunk);

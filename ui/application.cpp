@@ -175,11 +175,20 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
     nameApplication();
     ProgramWindow program;  // first: its dialogs register the icon
     QApplication::setDesktopFileName(TEAMTOOL_APP_ID);
-    QApplication::setWindowIcon(QIcon::fromTheme("teamtool", QIcon(":/icons/teamtool.png")));
 
     MainWindow& window = program.window;
     if (quitOnceShown)
         quitAfterFirstPaint(window);
+    // The icon is not needed for the first paint, and decoding it is a good part of
+    // starting: it comes right after, in the sizes the program brings.
+    window.installEventFilter(new OnFirstPaint(&window, [] {
+        QTimer::singleShot(0, [] {
+            QIcon icon;
+            for (const int size : {16, 32, 64, 256})
+                icon.addFile(QString(":/icons/teamtool-%1.png").arg(size), QSize(size, size));
+            QApplication::setWindowIcon(icon);
+        });
+    }));
     window.show();
     if (line.teamFile) {
         // Loaded once the window is painted where it stands, so that a failing load's

@@ -210,7 +210,7 @@ bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::stri
         f.dialogs().notify(*same);
         return false;
     }
-    auto reader = RecordReader::fromBytes(std::move(bytes));
+    auto reader = RecordReader::fromBytes(std::move(bytes), readingProgress(checkOf(progress.get())));
     auto staged = reader ? stageTeam(*reader, StagedLists::Skipped, stagingProgress(checkOf(progress.get())))
                          : ReadResult<StagedTeam>(reader.error());
     progress.reset();
