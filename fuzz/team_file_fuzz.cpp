@@ -67,9 +67,10 @@ std::vector<FieldValue> readAll(std::string_view bytes, std::size_t n, std::size
     std::vector<Target> targets(n, Target::Value);
     std::fill_n(targets.begin(), std::min(texts, n), Target::Text);
     std::vector<FieldValue> record(n);
+    std::vector<std::string_view> numberChars(n);
     while (!reader->atEnd()) {
         const std::size_t before = reader->position();
-        if (auto read = reader->readRecord(targets, record); !read) {
+        if (auto read = reader->readRecord(targets, record, numberChars); !read) {
             const ReadError& error = read.error();
             require(reader->atEnd(), "a failed read leaves the reader at its end");
             require(error.fieldsRead >= 0 && static_cast<std::size_t>(error.fieldsRead) < n, "fields read");
@@ -78,9 +79,12 @@ std::vector<FieldValue> readAll(std::string_view bytes, std::size_t n, std::size
             break;
         }
         require(reader->position() > before, "a record moves the reader on");
-        for (const auto& value : record) {
-            checkValue(value);
-            values.push_back(value);
+        for (std::size_t k = 0; k < n; ++k) {
+            checkValue(record[k]);
+            require(numberChars[k].empty() || record[k].isNumber(), "only a Number keeps its characters");
+            if (!numberChars[k].empty() && isShownForm(numberChars[k]))
+                require(record[k].toText() == numberChars[k], "characters in display form show as they stand");
+            values.push_back(record[k]);
         }
     }
     return values;

@@ -109,6 +109,13 @@ bool RecordReader::atEnd() const
 
 ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::span<FieldValue> out)
 {
+    return readRecord(targets, out, {});
+}
+
+ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::span<FieldValue> out,
+                                          std::span<std::string_view> numberChars)
+{
+    const bool keepChars = !numberChars.empty();
     // The text holds no NUL (fromBytes refuses one), so the NUL that std::string keeps
     // after it marks the end: the loops below stop at it without a bounds check.
     const char* const begin = m_text.data();
@@ -119,6 +126,8 @@ ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const Target target = targets[i];
         FieldValue& value = out[i];
+        if (keepChars)
+            numberChars[i] = {};
 
         if (p == end) {
             // A comma just before the end of the file ends one more, empty, field: it
@@ -160,10 +169,14 @@ ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::
             p = scanNumberInTerminated(p, decimal);
             if (endsField(*p) && decimal.exact()) {
                 value.setNumber(decimal.value());
+                if (keepChars)
+                    numberChars[i] = std::string_view(first, static_cast<std::size_t>(p - first));
             } else {
                 while (!endsField(*p))
                     ++p;
                 setValueOf(trimmedField(first, p), value);
+                if (keepChars && value.isNumber())
+                    numberChars[i] = trimmedField(first, p);
             }
             p = afterDelimiter(p);
             continue;

@@ -78,9 +78,9 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
         ++load.players;
         if (lists == StagedLists::Made && player.selectable())
             for (std::size_t k = 0; k < kFieldOfList.size(); ++k)
-                load.lists[k].push_back(player.field(kFieldOfList[k]).toText(buffer));
+                load.lists[k].push_back(player.shownText(kFieldOfList[k], buffer));
         for (const int field : kFieldOfColumn)
-            load.gridCells.push_back(player.field(field).toText(buffer));
+            load.gridCells.push_back(player.shownText(field, buffer));
     }
     return load;
 }

@@ -136,7 +136,7 @@ ReadResult<TeamRecord> readTeamRecord(RecordReader& reader)
 
 ReadResult<void> readPlayerRecord(RecordReader& reader, int number, PlayerRecord& player)
 {
-    auto read = reader.readRecord(kPlayerTargets, player.fields);
+    auto read = reader.readRecord(kPlayerTargets, player.fields, player.numberChars);
     if (!read)
         read.error().player = number;
     return read;

@@ -90,12 +90,23 @@ struct TeamRecord {
 
 struct PlayerRecord {
     std::array<FieldValue, kPlayerFieldCount> fields;
+    // For a field read as a Number, its characters as they stand in the file; they
+    // point into the reader's text.
+    std::array<std::string_view, kPlayerFieldCount> numberChars;
 
     const FieldValue& field(int n) const { return fields.at(static_cast<std::size_t>(n - 1)); }
     FieldValue& field(int n) { return fields.at(static_cast<std::size_t>(n - 1)); }
 
     // Only a player whose WI and WS are both zero (empty counts as zero) can be picked.
     bool selectable() const { return field(kWiField).isZero() && field(kWsField).isZero(); }
+
+    // Field n as the grid shows it: a Number's own characters where they are its
+    // display form already, else its display form written into buffer.
+    std::string_view shownText(int n, NumberTextBuffer& buffer) const
+    {
+        const std::string_view chars = numberChars[static_cast<std::size_t>(n - 1)];
+        return !chars.empty() && isShownForm(chars) ? chars : field(n).toText(buffer);
+    }
 };
 
 // True when a player whose grid shows these WI and WS texts can be picked: both zero

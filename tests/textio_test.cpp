@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 
 namespace teamtool {
@@ -79,6 +83,52 @@ TEST(NumberTexts, RangeDependsOnTheDigitsAsWellAsTheExponent)
     EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1e100"), 1e-301);
     EXPECT_EQ(parseNumber("0." + std::string(10, '0') + "1e300"), 1e289);
     EXPECT_EQ(parseNumber(std::string(300, '0') + "1"), 1.0);
+}
+
+// The shortcut for short decimals writes exactly what the general conversion writes:
+// for decimals of one to six places, their neighbours and sums, and random doubles.
+TEST(NumberTexts, TheShortcutForDecimalsAgreesWithTheGeneralForm)
+{
+    std::mt19937_64 random(20261207);
+    NumberTextBuffer fast;
+    NumberTextBuffer general;
+    const auto agree = [&](double value) {
+        ASSERT_EQ(numberToText(value, fast), generalNumberText(value, general)) << value;
+    };
+    for (int n = 0; n < 200000; ++n) {
+        const int places = static_cast<int>(random() % 6) + 1;
+        const auto digits = static_cast<std::int64_t>(random() % 100000000000ull) - 50000000000;
+        const double value = static_cast<double>(digits) / std::pow(10.0, places);
+        agree(value);
+        agree(std::nextafter(value, 1e300));
+        agree(value + 0.1);
+        agree(std::bit_cast<double>(random()));
+    }
+}
+
+// Characters said to be a number's display form are exactly what it shows as, and
+// every display form without an exponent is recognised as one.
+TEST(NumberTexts, ADisplayFormIsRecognisedExactly)
+{
+    std::mt19937_64 random(7);
+    const std::string alphabet = "-0123456789.";
+    for (int n = 0; n < 300000; ++n) {
+        std::string chars;
+        for (std::size_t k = 0, length = random() % 8 + 1; k < length; ++k)
+            chars += alphabet[random() % alphabet.size()];
+        if (isShownForm(chars)) {
+            const auto value = parseNumber(chars);
+            ASSERT_TRUE(value.has_value()) << chars;
+            ASSERT_EQ(numberToText(*value), chars);
+        }
+        const std::string shown = numberToText(static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                                               std::pow(10.0, static_cast<double>(random() % 6)));
+        if (shown.find('E') == std::string::npos) {
+            ASSERT_TRUE(isShownForm(shown)) << shown;
+        }
+    }
+    for (const char* notShown : {"+5", "05", "-0", "1.50", "5.", ".5", "0.00001", "1234567890123456", "1E5", ""})
+        EXPECT_FALSE(isShownForm(notShown)) << notShown;
 }
 
 TEST(NumberTexts, ShownInTheirShortestPlainForm)

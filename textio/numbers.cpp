@@ -88,12 +88,73 @@ std::string_view numberToText(double value, NumberTextBuffer& buffer)
             return std::string_view(first, static_cast<std::size_t>(end - first));
         }
     }
+    // Then decimals of up to four places, as the league writes its figures: the closest
+    // double to such a decimal shows, to 15 digits, as exactly that decimal, which is
+    // written straight from its digits rather than by the general conversion.
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4};
+    static constexpr std::int64_t kWholePowers[] = {1, 10, 100, 1000, 10000};
+    for (int places = 1; places <= 4 && std::abs(value) < 1e10; ++places) {
+        const double scaled = std::nearbyint(value * kPowers[places]);
+        if (scaled / kPowers[places] != value)
+            continue;
+        const auto digits = static_cast<std::int64_t>(std::abs(scaled));
+        char* p = first;
+        if (value < 0)
+            *p++ = '-';
+        p = std::to_chars(p, last, digits / kWholePowers[places]).ptr;
+        *p++ = '.';
+        std::int64_t fraction = digits % kWholePowers[places];
+        for (int k = places - 1; k >= 0; --k, fraction /= 10)
+            p[k] = static_cast<char>('0' + fraction % 10);
+        return std::string_view(first, static_cast<std::size_t>(p + places - first));
+    }
+    return generalNumberText(value, buffer);
+}
+
+std::string_view generalNumberText(double value, NumberTextBuffer& buffer)
+{
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
     const auto [end, error] = std::to_chars(first, last, value, std::chars_format::general, 15);
     const std::string_view text(first, static_cast<std::size_t>(end - first));
     // %g-style output writes the exponent as e+20; the display form is E+20.
     if (const auto e = text.find('e'); e != std::string_view::npos)
         first[e] = 'E';
     return text;
+}
+
+bool isShownForm(std::string_view chars)
+{
+    std::size_t at = 0;
+    const bool negative = !chars.empty() && chars[0] == '-';
+    at += negative;
+    const std::size_t wholeFrom = at;
+    while (at < chars.size() && chars[at] >= '0' && chars[at] <= '9')
+        ++at;
+    const std::size_t wholeDigits = at - wholeFrom;
+    if (wholeDigits == 0 || (wholeDigits > 1 && chars[wholeFrom] == '0'))
+        return false;
+    bool zero = wholeDigits == 1 && chars[wholeFrom] == '0';
+    std::size_t digits = wholeDigits;
+    if (at < chars.size()) {
+        if (chars[at] != '.')
+            return false;
+        const std::size_t fractionFrom = ++at;
+        while (at < chars.size() && chars[at] >= '0' && chars[at] <= '9')
+            ++at;
+        const std::size_t fractionDigits = at - fractionFrom;
+        if (at != chars.size() || fractionDigits == 0 || chars[at - 1] == '0')
+            return false;
+        digits += fractionDigits;
+        if (zero) {
+            // 0.000x and smaller show in exponent form.
+            const std::size_t firstDigit = chars.find_first_not_of('0', fractionFrom);
+            if (firstDigit - fractionFrom > 3)
+                return false;
+            zero = false;
+        }
+    }
+    return digits <= 15 && !(negative && zero);
 }
 
 std::string numberToText(double value)

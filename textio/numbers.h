@@ -148,6 +148,14 @@ using NumberTextBuffer = std::array<char, 40>;
 // The same display form written into buffer, for loops that turn millions of numbers
 // into text: the view points into buffer.
 std::string_view numberToText(double value, NumberTextBuffer& buffer);
+// The same by the general conversion alone, without the shortcuts for common numbers.
+std::string_view generalNumberText(double value, NumberTextBuffer& buffer);
+
+// True when chars, a plain decimal, are already the display form of the number they
+// read as: no sign but a minus before a number that is not zero, no leading zero
+// but the one before a point, no trailing zero after one, at most 15 digits, and not
+// below 1E-4. Such characters can be shown as they stand.
+bool isShownForm(std::string_view chars);
 
 // A number text as the squad boxes hold it, read after trimming blanks; a text that
 // is not a number (empty, letters, "1,5") counts as 0.
