@@ -1,11 +1,11 @@
 #include "week/compare.h"
 
 #include "app/frmteamtool.h"
-#include "orders/orders.h"
 #include "teamfile/select_and_load.h"
 #include "teamfile/staged_team.h"
 #include "textio/files.h"
 #include "textio/numbers.h"
+#include "week/open_beside_team.h"
 
 #include <algorithm>
 #include <charconv>
@@ -187,6 +187,15 @@ std::optional<std::string> sameAsLoaded(const FRMTEAMTOOL& f, const std::string&
     return std::nullopt;
 }
 
+// The summary, and on Copy the clipboard.
+void showSummary(FRMTEAMTOOL& f)
+{
+    if (f.dialogs().showChanges(f.comparison.summary)) {
+        f.dialogs().copyText(f.comparison.summary);
+        f.dialogs().notify("Changes copied");
+    }
+}
+
 }  // namespace
 
 bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path)
@@ -237,35 +246,20 @@ bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::stri
         c.listItemRow.clear();
     c.summary = summaryOf(f, c, staged->players);
     f.comparison = std::move(c);
-
-    if (f.dialogs().showChanges(f.comparison.summary)) {
-        f.dialogs().copyText(f.comparison.summary);
-        f.dialogs().notify("Changes copied");
-    }
+    showSummary(f);
     return true;
 }
 
 void actionCompareWithTeamFile_Click(FRMTEAMTOOL& f)
 {
-    FileDialog dialog;
-    dialog.kind = Kind::FileDialog;
-    dialog.name = "CompareWithTeamFileDialog";
-    dialog.flags = cdlOFNHideReadOnly;
-    dialog.cancelError = true;
-    dialog.filter = kTeamFileFilter;
-    dialog.initDir = utf8FromPath(ordersFolder(f));  // the loaded team file's folder
-    if (auto path = f.dialogs().showOpen(dialog))
+    if (auto path = openBesideTeamFile(f, "CompareWithTeamFileDialog", kTeamFileFilter))
         compareWithTeamFile(f, *path);
 }
 
 void actionShowChanges_Click(FRMTEAMTOOL& f)
 {
-    if (!f.comparison.made())
-        return;
-    if (f.dialogs().showChanges(f.comparison.summary)) {
-        f.dialogs().copyText(f.comparison.summary);
-        f.dialogs().notify("Changes copied");
-    }
+    if (f.comparison.made())
+        showSummary(f);
 }
 
 std::string gridCellNote(const FRMTEAMTOOL& f, int row, int col)

@@ -7,6 +7,7 @@
 #include "textio/encoding.h"
 #include "textio/files.h"
 #include "textio/trim.h"
+#include "week/open_beside_team.h"
 #include "week/orders_reader.h"
 
 #include <algorithm>
@@ -296,14 +297,7 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
 
 void actionFillFromOrders_Click(FRMTEAMTOOL& f)
 {
-    FileDialog dialog;
-    dialog.kind = Kind::FileDialog;
-    dialog.name = "FillFromOrdersDialog";
-    dialog.flags = cdlOFNHideReadOnly;
-    dialog.cancelError = true;
-    dialog.filter = "Orders Files (*.TXT)|*.TXT";
-    dialog.initDir = utf8FromPath(ordersFolder(f));  // the team file's folder
-    if (auto path = f.dialogs().showOpen(dialog))
+    if (auto path = openBesideTeamFile(f, "FillFromOrdersDialog", "Orders Files (*.TXT)|*.TXT"))
         fillFromOrders(f, *path);
 }
 

@@ -1,0 +1,21 @@
+#include "week/open_beside_team.h"
+
+#include "app/frmteamtool.h"
+#include "orders/orders.h"
+#include "textio/files.h"
+
+namespace teamtool {
+
+std::optional<std::string> openBesideTeamFile(FRMTEAMTOOL& f, const std::string& name, const std::string& filter)
+{
+    FileDialog dialog;
+    dialog.kind = Kind::FileDialog;
+    dialog.name = name;
+    dialog.flags = cdlOFNHideReadOnly;
+    dialog.cancelError = true;
+    dialog.filter = filter;
+    dialog.initDir = utf8FromPath(ordersFolder(f));
+    return f.dialogs().showOpen(dialog);
+}
+
+}  // namespace teamtool
