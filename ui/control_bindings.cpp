@@ -159,7 +159,9 @@ public:
         auto& list = static_cast<ListBox&>(control);
         auto* view = new PlayerListView(parent);
         auto* model = new ListModel(list, view);
-        const int number = list.name.back() - '0';  // List1 to List5
+        int number = 1;  // which of List1 to List5
+        while (number < 5 && &host.form().list(number) != &list)
+            ++number;
         model->setNotes({
             [&host, number](int item, int) { return listItemNote(host.form(), number, item); },
             [&host, number](int item, int) { return listItemMark(host.form(), number, item); },
