@@ -82,8 +82,9 @@ std::vector<FieldValue> readAll(std::string_view bytes, std::size_t n, std::size
         for (std::size_t k = 0; k < n; ++k) {
             checkValue(record[k]);
             require(numberChars[k].empty() || record[k].isNumber(), "only a Number keeps its characters");
-            if (!numberChars[k].empty() && isShownForm(numberChars[k]))
-                require(record[k].toText() == numberChars[k], "characters in display form show as they stand");
+            if (!numberChars[k].empty())
+                require(record[k].toText() == numberChars[k] && isShownForm(numberChars[k]),
+                        "characters kept are the display form");
             values.push_back(record[k]);
         }
     }

@@ -169,14 +169,15 @@ ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::
             p = scanNumberInTerminated(p, decimal);
             if (endsField(*p) && decimal.exact()) {
                 value.setNumber(decimal.value());
-                if (keepChars)
-                    numberChars[i] = std::string_view(first, static_cast<std::size_t>(p - first));
+                if (keepChars) {
+                    const std::string_view chars(first, static_cast<std::size_t>(p - first));
+                    if (isShownForm(decimal, chars))
+                        numberChars[i] = chars;
+                }
             } else {
                 while (!endsField(*p))
                     ++p;
                 setValueOf(trimmedField(first, p), value);
-                if (keepChars && value.isNumber())
-                    numberChars[i] = trimmedField(first, p);
             }
             p = afterDelimiter(p);
             continue;

@@ -43,9 +43,9 @@ public:
     // usable record and the reader is at its end; the error names the field, how many
     // fields were read, and the line. Its player number is left for the caller.
     [[nodiscard]] ReadResult<void> readRecord(std::span<const Target> targets, std::span<FieldValue> out);
-    // The same, and for each field read as a Number its characters as they stand in
-    // the text (empty for any other field), in numberChars, as long as out. The views
-    // point into the reader's text.
+    // The same, and for each field read as a Number whose characters are already its
+    // display form (isShownForm), those characters, in numberChars, as long as out;
+    // empty for any other field. The views point into the reader's text.
     [[nodiscard]] ReadResult<void> readRecord(std::span<const Target> targets, std::span<FieldValue> out,
                                               std::span<std::string_view> numberChars);
     [[nodiscard]] ReadResult<std::vector<FieldValue>> readRecord(std::span<const Target> targets);

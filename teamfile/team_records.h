@@ -90,8 +90,8 @@ struct TeamRecord {
 
 struct PlayerRecord {
     std::array<FieldValue, kPlayerFieldCount> fields;
-    // For a field read as a Number, its characters as they stand in the file; they
-    // point into the reader's text.
+    // For a field read as a Number whose characters are its display form, those
+    // characters; they point into the reader's text.
     std::array<std::string_view, kPlayerFieldCount> numberChars;
 
     const FieldValue& field(int n) const { return fields.at(static_cast<std::size_t>(n - 1)); }
@@ -105,7 +105,7 @@ struct PlayerRecord {
     std::string_view shownText(int n, NumberTextBuffer& buffer) const
     {
         const std::string_view chars = numberChars[static_cast<std::size_t>(n - 1)];
-        return !chars.empty() && isShownForm(chars) ? chars : field(n).toText(buffer);
+        return chars.empty() ? field(n).toText(buffer) : chars;
     }
 };
 

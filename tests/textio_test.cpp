@@ -106,8 +106,9 @@ TEST(NumberTexts, TheShortcutForDecimalsAgreesWithTheGeneralForm)
     }
 }
 
-// Characters said to be a number's display form are exactly what it shows as, and
-// every display form without an exponent is recognised as one.
+// Characters said to be a number's display form are exactly what it shows as, every
+// display form without an exponent is recognised as one, and the reader's quick test
+// from a scan agrees with the full one.
 TEST(NumberTexts, ADisplayFormIsRecognisedExactly)
 {
     std::mt19937_64 random(7);
@@ -116,6 +117,10 @@ TEST(NumberTexts, ADisplayFormIsRecognisedExactly)
         std::string chars;
         for (std::size_t k = 0, length = random() % 8 + 1; k < length; ++k)
             chars += alphabet[random() % alphabet.size()];
+        ScannedNumber scanned;
+        if (scanNumber(chars, scanned) == chars.data() + chars.size() && scanned.exact()) {
+            ASSERT_EQ(isShownForm(scanned, chars), isShownForm(chars)) << chars;
+        }
         if (isShownForm(chars)) {
             const auto value = parseNumber(chars);
             ASSERT_TRUE(value.has_value()) << chars;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -156,6 +157,25 @@ std::string_view generalNumberText(double value, NumberTextBuffer& buffer);
 // but the one before a point, no trailing zero after one, at most 15 digits, and not
 // below 1E-4. Such characters can be shown as they stand.
 bool isShownForm(std::string_view chars);
+
+// The same for characters a scan has read as an exact number (scanned.exact()), from
+// what the scan knows: a few character tests rather than another pass.
+inline bool isShownForm(const ScannedNumber& scanned, std::string_view chars)
+{
+    const std::size_t at = scanned.negative ? 1 : 0;
+    if (chars.size() <= at)
+        return false;
+    const char first = chars[at];
+    const std::size_t wholeDigits = scanned.digits - static_cast<std::size_t>(scanned.fractionDigits);
+    if (first < '0' || first > '9' || (first == '0' && wholeDigits > 1))
+        return false;  // a plus, a point first, or a leading zero
+    if (scanned.fractionDigits == 0)
+        return chars.back() != '.' && !(scanned.negative && scanned.mantissa == 0);
+    // Trailing zeros go, and so does a point where none is needed; below 1E-4 the
+    // display form has an exponent.
+    return chars.back() != '0' && scanned.mantissa != 0 &&
+           (wholeDigits > 1 || first != '0' || std::abs(scanned.value()) >= 1e-4);
+}
 
 // A number text as the squad boxes hold it, read after trimming blanks; a text that
 // is not a number (empty, letters, "1,5") counts as 0.
