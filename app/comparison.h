@@ -43,6 +43,14 @@ struct Comparison {
     unsigned revision = 0;
 
     bool made() const { return !earlierFile.empty(); }
+    // How many players the earlier file holds, and the text of column col of one of
+    // them (from 0).
+    int earlierPlayers() const { return columns == 0 ? 0 : static_cast<int>(earlierCells.size()) / columns; }
+    std::string_view earlierCell(int earlier, int col) const
+    {
+        return earlierCells[static_cast<std::size_t>(earlier) * static_cast<std::size_t>(columns) +
+                            static_cast<std::size_t>(col)];
+    }
     // The earlier text of grid cell (row, col) of a matched player; nothing for a new
     // player or a row or column the comparison does not cover.
     std::optional<std::string_view> earlierText(int row, int col) const
@@ -52,8 +60,7 @@ struct Comparison {
         const int earlier = earlierRow[static_cast<std::size_t>(row - 1)];
         if (earlier < 0)
             return std::nullopt;
-        return earlierCells[static_cast<std::size_t>(earlier) * static_cast<std::size_t>(columns) +
-                            static_cast<std::size_t>(col)];
+        return earlierCell(earlier, col);
     }
 };
 

@@ -116,7 +116,7 @@ void checkComparison(std::string_view bytes)
     require(c.summary.starts_with("Compared with week12.txt") || c.summary == "No changes since week12.txt",
             "the summary's first line");
     const Grid& grid = f.MSFlexGrid1;
-    const std::size_t earlierPlayers = c.earlierCells.size() / kPlayerFieldCount;
+    const auto earlierPlayers = static_cast<std::size_t>(c.earlierPlayers());
     std::vector<bool> taken(earlierPlayers, false);
     for (int row = 1; row <= f.loadedPlayers; ++row) {
         const int earlier = c.earlierRow[static_cast<std::size_t>(row - 1)];

@@ -83,7 +83,7 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
     case FileErrorCode::TooLarge:
         return file + " is too large to be " + std::string(kind.withArticle) + " (" + e.reason + " bytes).";
     case FileErrorCode::Cancelled:
-        return "Reading " + file.substr(4) + " was cancelled.";
+        return file + " was not read: the reading was cancelled.";
     case FileErrorCode::Binary:
         if (kind.binaryByName)
             return fileNameOf(e.path) + " is not " + std::string(kind.withArticle) +

@@ -73,12 +73,6 @@ std::optional<ChangeMark> numberChange(std::string_view now, std::string_view wa
                       (up ? "+" : "") + std::string(digits.data(), written.ptr)};
 }
 
-std::string_view earlierCell(const Comparison& c, int earlier, int col)
-{
-    return c.earlierCells[static_cast<std::size_t>(earlier) * static_cast<std::size_t>(c.columns) +
-                          static_cast<std::size_t>(col)];
-}
-
 // "WI 2" for a player who cannot be picked, empty for one who can.
 std::string notSelectableWords(std::string_view wi, std::string_view ws)
 {
@@ -87,16 +81,15 @@ std::string notSelectableWords(std::string_view wi, std::string_view ws)
 }
 
 // Which earlier player each of this week's is: players of one name in file order.
-std::vector<int> matchByName(const Grid& grid, int players, const TextList& earlierCells, int earlierPlayers)
+std::vector<int> matchByName(const Grid& grid, int players, const Comparison& c)
 {
+    const int earlierPlayers = c.earlierPlayers();
     // For each name its earlier players, as a chain through `next` in file order.
     std::unordered_map<std::string_view, int> first;
     first.reserve(static_cast<std::size_t>(earlierPlayers));
     std::vector<int> next(static_cast<std::size_t>(earlierPlayers), -1);
     for (int e = earlierPlayers - 1; e >= 0; --e) {
-        const std::string_view name =
-            earlierCells[static_cast<std::size_t>(e) * kPlayerFieldCount + static_cast<std::size_t>(kNameColumn)];
-        const auto [at, added] = first.try_emplace(name, e);
+        const auto [at, added] = first.try_emplace(c.earlierCell(e, kNameColumn), e);
         if (!added) {
             next[static_cast<std::size_t>(e)] = at->second;
             at->second = e;
@@ -127,8 +120,9 @@ void addName(std::string& names, std::string_view name)
     names += name;
 }
 
-std::string summaryOf(const FRMTEAMTOOL& f, const Comparison& c, int earlierPlayers)
+std::string summaryOf(const FRMTEAMTOOL& f, const Comparison& c)
 {
+    const int earlierPlayers = c.earlierPlayers();
     const Grid& grid = f.MSFlexGrid1;
     std::string added, gone, out, back, up, down;
     bool changed = false;
@@ -142,23 +136,23 @@ std::string summaryOf(const FRMTEAMTOOL& f, const Comparison& c, int earlierPlay
         }
         matched[static_cast<std::size_t>(earlier)] = true;
         for (int col = 0; col < c.columns && !changed; ++col)
-            changed = grid.textMatrix(row, col) != earlierCell(c, earlier, col);
+            changed = grid.textMatrix(row, col) != c.earlierCell(earlier, col);
         const bool now = canBePicked(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn));
-        const bool then = canBePicked(earlierCell(c, earlier, kWiColumn), earlierCell(c, earlier, kWsColumn));
+        const bool then = canBePicked(c.earlierCell(earlier, kWiColumn), c.earlierCell(earlier, kWsColumn));
         if (then && !now)
             addName(out, std::string(name) + " (" +
                              notSelectableWords(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)) + ")");
         else if (!then && now)
             addName(back, name);
         const std::string_view nsl = grid.textMatrix(row, kNslColumn);
-        const std::string_view wasNsl = earlierCell(c, earlier, kNslColumn);
+        const std::string_view wasNsl = c.earlierCell(earlier, kNslColumn);
         if (const auto mark = numberChange(nsl, wasNsl))
             addName(mark->kind == ChangeMark::Kind::Up ? up : down,
                     std::string(name) + " " + std::string(nsl) + " (was " + std::string(wasNsl) + ")");
     }
     for (int earlier = 0; earlier < earlierPlayers; ++earlier)
         if (!matched[static_cast<std::size_t>(earlier)])
-            addName(gone, earlierCell(c, earlier, kNameColumn));
+            addName(gone, c.earlierCell(earlier, kNameColumn));
     for (int n = 1; n <= kTeamFieldCount && !changed; ++n)
         changed = f.Text(n).text != c.teamBoxWas[static_cast<std::size_t>(n - 1)];
 
@@ -236,7 +230,7 @@ bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::stri
         c.teamBoxWas[static_cast<std::size_t>(kTeamFields[n].textBox - 1)] = std::move(staged->teamTexts[n]);
     c.earlierCells = std::move(staged->gridCells);
     c.columns = kPlayerFieldCount;
-    c.earlierRow = matchByName(f.MSFlexGrid1, f.loadedPlayers, c.earlierCells, staged->players);
+    c.earlierRow = matchByName(f.MSFlexGrid1, f.loadedPlayers, c);
     // The lists hold the players who can be picked, in file order.
     const Grid& grid = f.MSFlexGrid1;
     for (int row = 1; row <= f.loadedPlayers; ++row)
@@ -244,7 +238,7 @@ bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::stri
             c.listItemRow.push_back(row);
     if (c.listItemRow.size() != f.List2.items.size())
         c.listItemRow.clear();
-    c.summary = summaryOf(f, c, staged->players);
+    c.summary = summaryOf(f, c);
     f.comparison = std::move(c);
     showSummary(f);
     return true;
