@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Qt's base module for Windows (MinGW-w64, x86_64, posix threads) from Debian's
 # own source package of the Qt that Debian ships, with Debian's Qt as the host tools,
 # and only what TeamTool needs: Core, Gui, Widgets, Test, the windows and offscreen
@@ -9,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/[+-].*//')
+QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/[+-].*//' || true)
 QT_VERSION=${QT_VERSION:-6.4.2}
 OPTIONS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
