@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // This week's team beside an earlier team file the manager picked: what that file

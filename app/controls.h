@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The controls of the window model. Plain data: a control holds its design-time

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/design.h"
 
 #include <array>
@@ -258,6 +261,7 @@ std::span<const MenuCommandSpec> menuBarCommands()
         {"actionCreateOrders", "&Orders", "C&reate Orders", "Save", When::AfterLoad, true},
         {"actionTeamFileFormat", "&Help", "&Team File Format", "HelpContents", When::Always},
         {"actionAbout", "&Help", "&About TeamTool", "", When::Always, true},
+        {"actionAboutQt", "&Help", "About &Qt", "", When::Always},
     };
     return kCommands;
 }

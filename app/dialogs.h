@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the handlers ask of the desktop: the modal dialogs (message box, file-open
@@ -85,6 +88,8 @@ public:
 
     // Shows the About box.
     virtual void about(const std::string& /*title*/, const std::string& /*text*/) {}
+    // Shows the toolkit's own About box: its version and licence.
+    virtual void aboutToolkit() {}
 };
 
 }  // namespace teamtool

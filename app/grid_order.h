@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The order in which a view may show the grid's rows, sorted by one column. Sorting is

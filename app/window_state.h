@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every control's state as text ("Text27(3)" -> "Okafor", "Check1(0)" -> "1"), for

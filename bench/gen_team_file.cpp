@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gen_team_file N OUT: writes a synthetic team file of N players to OUT.
 
 #include "bench/team_file_gen.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Load Team" on the window model (no toolkit) for 25, 10,000 and 100,000 players:
 // read, check, and fill the team boxes, the grid and the lists.
 

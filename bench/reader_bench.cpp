@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a 100,000-player team file into records, against the floor no parser can
 // beat: counting the same bytes' lines.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The squad page and "Create Orders" with a large team loaded: each user action must
 // answer within one frame (16 ms).
 

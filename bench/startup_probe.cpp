@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up probes for the start-up benchmark: each starts, shows its window, and
 // ends right after the window's first paint.
 //   startup_probe teamtool   TeamTool's own window, Form_Load included

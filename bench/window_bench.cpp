@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt window, offscreen: "Load Team" pressed on the real button for 25, 10,000 and
 // 100,000 players until the loaded page is painted; then, with 100,000 players loaded,
 // the squad page's actions through the real widgets, each until repainted.

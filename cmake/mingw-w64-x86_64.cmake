@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads), for
 # TeamTool and for the Qt it links. Programs built with it run here under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

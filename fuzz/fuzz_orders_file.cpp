@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: an orders file dropped on the window or picked with Fill From Orders.
 // A ten-minute campaign, from the repository root:
 //   scripts/dev.sh fuzz orders_file 600

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fuzz/orders_file_fuzz.h"
 
 #include "app/recorded_dialogs.h"

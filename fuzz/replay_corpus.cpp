@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays fuzz inputs (files, or folders of them) through a fuzz target's checks
 // without libFuzzer, so every input once found stays covered by the ordinary tests.
 // Linked with the target's own entry point.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The checks "Create Orders" makes before it writes anything, and what the user is
 // told when one fails or the orders cannot be written.
 

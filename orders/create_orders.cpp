@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Create Orders": check the selection, then write the orders file.
 
 #include "app/frmteamtool.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The orders file's name and bytes, built from the window.
 
 #include "app/frmteamtool.h"

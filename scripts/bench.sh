@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every benchmark against the build in $1 (default: build) and prints medians.
 # Timing on shared machines is noisy: read the medians, not single runs.
 set -euo pipefail

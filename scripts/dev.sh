@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One entry point for setting up, building, running and testing TeamTool on Debian 12.
 #   scripts/dev.sh run        install what is missing, build, start TeamTool
 #   scripts/dev.sh test       install what is missing, build, run every test
@@ -147,7 +150,8 @@ windows-package)
     python3 - "$out"/TeamTool-*-windows.zip <<'PY'
 import sys, zipfile
 names = zipfile.ZipFile(sys.argv[1]).namelist()
-for need in ("TeamTool/teamtool.exe", "TeamTool/platforms/qwindows.dll", "TeamTool/Qt6Widgets.dll"):
+for need in ("TeamTool/teamtool.exe", "TeamTool/platforms/qwindows.dll", "TeamTool/Qt6Widgets.dll",
+             "TeamTool/COPYING.txt", "TeamTool/LGPL-3.0.txt", "TeamTool/THIRD-PARTY-NOTICES.txt"):
     if need not in names:
         sys.exit(f"{sys.argv[1]} lacks {need}")
 PY

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian package into a throwaway folder, starts the installed program
 # under Xvfb with the example team as its argument, and checks that the window shows
 # the Game page with the team loaded: its screenshot must match the Game page as the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs TeamTool for Windows silently under Wine into a throwaway Wine prefix, checks
 # what the installer put where, starts the installed program under Xvfb with the
 # example team (a screenshot is kept), runs the end-to-end widget test (the example
@@ -27,11 +30,18 @@ wine "$setup" /S
 appdata=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
 installed=$(winepath -u "$appdata\\Programs\\TeamTool")
 installed=${installed%/}
-for file in teamtool.exe Uninstall.exe platforms/qwindows.dll Qt6Widgets.dll; do
+for file in teamtool.exe Uninstall.exe platforms/qwindows.dll Qt6Widgets.dll \
+    COPYING.txt LGPL-3.0.txt THIRD-PARTY-NOTICES.txt; do
     [ -f "$installed/$file" ] || { echo "the installer did not put $file in $installed" >&2; exit 1; }
 done
 startmenu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\TeamTool")
 [ -f "$startmenu/TeamTool.lnk" ] || { echo "no Start-menu shortcut in $startmenu" >&2; exit 1; }
+# The notices name where the source of every library shipped is.
+for source in "Debian's source package qt6-base" "Debian's source package gcc-mingw-w64" \
+    "Debian's source package mingw-w64"; do
+    grep -q "$source" "$installed/THIRD-PARTY-NOTICES.txt" ||
+        { echo "THIRD-PARTY-NOTICES.txt does not say: $source" >&2; exit 1; }
+done
 echo "installed for the current user in $appdata\\Programs\\TeamTool, with a Start-menu shortcut"
 
 # The installed program, on a real (virtual) display.

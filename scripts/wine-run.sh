@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a Windows program under Wine as the test runner's emulator. Wine hides the
 # variables that begin with QT_ from the program, so they are handed on as WINEQT_...,
 # which Wine passes as QT_...; the MinGW runtime and Qt's DLLs are found through

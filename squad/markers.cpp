@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Markers: at most two outfield players, each on a marker position, each with a
 // target box that shows while the marker stands.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five player lists and the pick that fills the squad from them.
 
 #include "app/frmteamtool.h"

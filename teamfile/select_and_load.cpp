@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Select File" and "Load Team": the two buttons of the file-selection frame.
 
 #include "app/frmteamtool.h"

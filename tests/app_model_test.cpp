@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window model at start: every control of the design in its design-time state,
 // then what Form_Load adds.
 

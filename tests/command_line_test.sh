@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The TeamTool developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's command line: --help and --version print and exit without a display,
 # anything else it cannot take is one line on stderr and exit status 2. For Windows,
 # the program runs under the emulator named after it (Wine).

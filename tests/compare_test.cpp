@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // File > Compare With Team File...: two hand-made weeks of one team, compared through
 // the menu commands as the manager runs them.
 

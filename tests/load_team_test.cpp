@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Select File" and "Load Team" on the window model: the dialog's settings, a load
 // that fills the team page, the grid and the lists, and failed loads that leave the
 // window exactly as it was.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An orders file read back: what it carries, why a text is not one, and what Fill From
 // Orders says of a file it cannot read.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Create Orders" over the window model: the checks in their order, the orders file
 // byte for byte, and writing it beside the team file all or nothing.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The comma-delimited reader: field syntax, the three kinds of value and their
 // conversions, the file's encoding, and the inputs that must fail cleanly.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every orders file comes back exactly: generated teams and squads, Create Orders, a
 // fresh window with the same team filled from those orders, Create Orders again, the
 // same bytes. A fixed seed by default; for a longer run:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The squad page over the window model: the five player lists, picking into the
 // sixteen slots with the running NSL total, the marker rules, and "Clear".
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Suggest Squad's rule to the letter, its optimality against a brute-force search, and
 // Fill From Orders as it prepares a suggestion: last week's gaps and what went with them.
 

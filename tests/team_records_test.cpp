@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The team file's two records: which field goes where, the CMA, the selectable test,
 // and a whole file staged for the window (still without a window).
 

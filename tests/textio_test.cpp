@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text layer: encodings and number texts, on their own.
 
 #include "textio/encoding.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader and a keyboard user get, and what fits: every control named,
 // the combos' values, the tab order, the Game page's values and the passing note shown
 // whole at any scale, the custom-painted controls in a dark palette, and the contrast

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The grid's and the lists' Qt item models keep Qt's rules for item models while the
 // window model under them grows, as a load makes it.
 

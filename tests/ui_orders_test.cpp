@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From the example team file to the orders file, all through the real widgets.
 
 #include "ui_test_support.h"

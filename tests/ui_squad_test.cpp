@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading a team and picking a squad through the real widgets, offscreen: Qt's own
 // file dialog and message boxes, mouse clicks on the lists, boxes and buttons.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The manager's week through the real menus and widgets, offscreen: last week's orders
 // filled back in, the preview, the clipboard and the mail program, the Player Stats
 // grid at a glance, and files dropped on the window.
@@ -22,6 +25,7 @@
 #include <QTextBrowser>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -357,6 +361,24 @@ private slots:
         QVERIFY(!m_form->SSTab1.visible);
         QVERIFY(messages.texts.isEmpty());
         QVERIFY(action("actionLoadTeam")->isEnabled());
+    }
+
+    // A progress window whose parent window goes first is gone with it: the task's end
+    // neither deletes it twice nor makes another.
+    void aProgressWindowDiesWithItsParent()
+    {
+        auto parent = std::make_unique<QWidget>();
+        ui::QtDialogs dialogs;
+        dialogs.setParent(parent.get(), "TEAM INFOMATION");
+        dialogs.setProgressDelay(0);
+        auto progress = dialogs.startProgress("Loading big.txt");
+        QVERIFY(progress->advance(1, 2));
+        QPointer<QProgressDialog> shown = parent->findChild<QProgressDialog*>("ProgressDialog");
+        QVERIFY(shown);
+        parent.reset();
+        QVERIFY(!shown);
+        QVERIFY(progress->advance(2, 2));
+        progress.reset();
     }
 
     void theGridGreysWhoCannotPlayAndSortsByAHeading()

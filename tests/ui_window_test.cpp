@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real widgets at start: one per control, of the right kind, showing the model's
 // design-time state; what the user can and cannot change before anything is loaded.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a file whole, what the errors of files say, and paths as UTF-8. Replacing a
 // file all or nothing is the system's own: files_posix.cpp, files_windows.cpp.
 

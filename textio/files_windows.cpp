@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replacing a file all or nothing on Windows: the new bytes go to a temporary file
 // beside the target, reach the disk (FlushFileBuffers), and only then take the
 // target's name: ReplaceFileW over an earlier file, which keeps its attributes, or

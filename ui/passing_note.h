@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A note that needs no answer ("The orders for RDVvsCD.TXT are on the clipboard"): shown

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/player_list_view.h"
 
 #include "ui/plain_text_delegate.h"

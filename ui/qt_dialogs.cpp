@@ -1,12 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/qt_dialogs.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -14,6 +20,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStringList>
@@ -171,14 +178,21 @@ public:
     {
         m_clock.start();
     }
+    ~ProgressWindow() override { delete m_dialog.data(); }
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
 
     bool advance(std::uint64_t done, std::uint64_t total) override
     {
         const qint64 now = m_clock.elapsed();
         if (now < m_delay)
             return true;
-        if (!m_dialog) {
-            m_dialog = std::make_unique<QProgressDialog>(m_text, "Cancel", 0, 1000, m_parent);
+        if (m_made && !m_dialog)
+            return true;  // its parent, and the window with it, has gone
+        if (!m_made) {
+            m_made = true;
+            // Owned by its parent, which may go first; deleted here otherwise.
+            m_dialog = new QProgressDialog(m_text, "Cancel", 0, 1000, m_parent);
             m_dialog->setObjectName("ProgressDialog");
             m_dialog->setWindowTitle(m_title);
             m_dialog->setWindowModality(Qt::WindowModal);
@@ -194,7 +208,7 @@ public:
         if (m_dialog->value() != value)
             m_dialog->setValue(value);
         QCoreApplication::processEvents();
-        return !m_dialog->wasCanceled();
+        return !m_dialog || !m_dialog->wasCanceled();
     }
 
 private:
@@ -205,7 +219,8 @@ private:
     int m_delay;
     QElapsedTimer m_clock;
     qint64 m_shown = 0;
-    std::unique_ptr<QProgressDialog> m_dialog;
+    QPointer<QProgressDialog> m_dialog;
+    bool m_made = false;
 };
 
 }  // namespace
@@ -295,9 +310,44 @@ void QtDialogs::showManual(const std::string& page)
     dialog.exec();
 }
 
+namespace {
+
+// The third-party notices installed with the program: beside it on Windows, in its
+// documentation folder on other systems. Nothing when run from where it was built.
+QString thirdPartyNotices()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& place : {QStringLiteral("THIRD-PARTY-NOTICES.txt"),
+                                 QStringLiteral("../share/doc/teamtool/THIRD-PARTY-NOTICES.txt")})
+        if (QFileInfo file(program.filePath(place)); file.isFile())
+            return file.canonicalFilePath();
+    return {};
+}
+
+}  // namespace
+
 void QtDialogs::about(const std::string& title, const std::string& text)
 {
-    QMessageBox::about(m_parent, QString::fromStdString(title), QString::fromStdString(text));
+    // Paragraphs as the text has them, and a link to the notices where they are.
+    QString html;
+    for (const QString& paragraph : QString::fromStdString(text).split(QStringLiteral("\n\n")))
+        html += QStringLiteral("<p>") + paragraph.toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>")) +
+                QStringLiteral("</p>");
+    if (const QString notices = thirdPartyNotices(); !notices.isEmpty())
+        html += QStringLiteral("<p><a href=\"%1\">Third-party notices</a>: what TeamTool ships of others' "
+                               "software, under which licences, and where its source is.</p>")
+                    .arg(QUrl::fromLocalFile(notices).toString(QUrl::FullyEncoded));
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), html, QMessageBox::Ok, m_parent);
+    box.setObjectName(QStringLiteral("AboutBox"));
+    box.setTextFormat(Qt::RichText);
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box.exec();
+}
+
+void QtDialogs::aboutToolkit()
+{
+    QMessageBox::aboutQt(m_parent);
 }
 
 }  // namespace teamtool::ui

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The program's dialogs, as the handlers reach them through Dialogs: Qt's message box,
@@ -33,6 +36,7 @@ public:
     bool openUrl(const std::string& url) override;
     void showManual(const std::string& page) override;
     void about(const std::string& title, const std::string& text) override;
+    void aboutToolkit() override;
     std::unique_ptr<Progress> startProgress(const std::string& text) override;
 
     // How long a task runs before its progress shows (half a second); tests shorten it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window to PNG files, for the README's pictures:
 //   teamtool_render_pages [--dark] OUTDIR [TEAMFILE]
 // Without a team file it renders the start; with one it loads it, picks the first

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The widget of an option button (Cap, Pen): a radio button whose chosen dot is painted solid in the palette's text

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/window.h"
 
 #include "app/form_load.h"
@@ -94,6 +97,7 @@ constexpr std::array kEventTable = {
     EventBinding{"actionCreateOrders",   Event::Click, plain<Command1_Click>,   "Orders > Create Orders, as the button"},
     EventBinding{"actionTeamFileFormat", Event::Click, plain<actionTeamFileFormat_Click>, "Help > Team File Format"},
     EventBinding{"actionAbout",          Event::Click, plain<actionAbout_Click>,          "Help > About TeamTool"},
+    EventBinding{"actionAboutQt",        Event::Click, plain<actionAboutQt_Click>,        "Help > About Qt"},
 };
 // clang-format on
 
