@@ -75,8 +75,8 @@ struct Control {
     std::string container;  // the frame or tab control it stands in; empty for the form itself
     int page = -1;          // tab page of SSTab1 it stands on, or -1
     Twips geometry;
-    std::string caption;    // frames, labels, buttons, the form
-    double fontSize = 0;    // 0: the form's default font
+    std::string caption;  // frames, labels, buttons, the form
+    double fontSize = 0;  // 0: the form's default font
     bool bold = false;
     bool visible = true;
     bool enabled = true;
@@ -101,14 +101,11 @@ private:
     std::array<EventHandler, kEventCount> m_handlers;
 };
 
-struct Form : Control {
-};
+struct Form : Control {};
 
-struct Frame : Control {
-};
+struct Frame : Control {};
 
-struct Label : Control {
-};
+struct Label : Control {};
 
 struct CommandButton : Control {
     void click() const { raise(Event::Click); }
@@ -116,8 +113,8 @@ struct CommandButton : Control {
 
 struct TextBox : Control {
     std::string text;
-    bool locked = false;     // read-only to the user; the program still writes it
-    int maxLength = 0;       // 0: no limit
+    bool locked = false;  // read-only to the user; the program still writes it
+    int maxLength = 0;    // 0: no limit
     bool multiLine = false;
     bool tightMargins = false;  // its text runs close to its border, to show more of it
 };
@@ -181,9 +178,9 @@ private:
 };
 
 struct ComboBox : Control {
-    std::string text;        // any text the program sets, listed or not
+    std::string text;  // any text the program sets, listed or not
     std::vector<std::string> items;
-    bool locked = false;     // the user cannot pick another item
+    bool locked = false;  // the user cannot pick another item
 
     // The user picks item from the list: it becomes the text, and Click is raised.
     // A locked box, or an item not in the list, changes nothing.
@@ -194,8 +191,8 @@ struct ComboBox : Control {
 
 struct ListBox : Control {
     TextList items;
-    int listIndex = -1;      // selected row, -1 for none
-    int topIndex = 0;        // first visible row
+    int listIndex = -1;  // selected row, -1 for none
+    int topIndex = 0;    // first visible row
 
     // The selected item, or nothing when no row is selected.
     std::optional<std::string_view> selectedItem() const;
@@ -233,9 +230,8 @@ private:
 
 struct TabControl : Control {
     std::vector<std::string> tabCaptions;
-    int tab = 0;             // current page
+    int tab = 0;  // current page
 };
-
 
 // A read-only table of text cells. Row 0 is the heading row; the first fixedCols
 // columns stay put when the user scrolls sideways.
@@ -284,16 +280,16 @@ private:
 struct FileDialog : Control {
     std::string fileName;
     std::string initDir;
-    std::string filter;      // "description|pattern"
-    int flags = 0;           // cdlOFN... flags below
+    std::string filter;        // "description|pattern"
+    int flags = 0;             // cdlOFN... flags below
     bool cancelError = false;  // a cancel is reported to the caller, not taken as a choice
 };
 
 // A command of the menu bar above the designed window: the new features live there,
 // beside the designed controls, never instead of them.
 struct MenuCommand : Control {
-    std::string menu;           // the menu it stands in: "&File", "&Orders", "&Help"
-    std::string shortcut;       // a standard key ("Open", "Quit", "HelpContents"), keys ("Ctrl+L") or none
+    std::string menu;      // the menu it stands in: "&File", "&Orders", "&Help"
+    std::string shortcut;  // a standard key ("Open", "Quit", "HelpContents"), keys ("Ctrl+L") or none
     bool separatorBefore = false;
     bool closesWindow = false;  // Quit: closing the window ends the program
     enum class When { Always, BeforeLoad, AfterLoad, AfterComparison } when = When::Always;

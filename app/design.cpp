@@ -30,8 +30,8 @@ enum Page { Game = 0, PlayerStats = 1, SelectTeam = 2, PressAndComments = 3 };
 struct Builder {
     std::vector<ControlSpec> specs;
 
-    ControlSpec& add(Kind kind, std::string name, int index, std::string container, int page,
-                     Twips geometry, std::string caption = {})
+    ControlSpec& add(Kind kind, std::string name, int index, std::string container, int page, Twips geometry,
+                     std::string caption = {})
     {
         ControlSpec spec;
         spec.kind = kind;
@@ -134,8 +134,7 @@ struct Builder {
             add(Kind::ListBox, c.list, -1, "SSTab1", SelectTeam, {c.left, 750, c.width, 8385 - 750}).accessibleName =
                 c.caption;
 
-        add(Kind::Label, "Label6", -1, "SSTab1", SelectTeam, {6180, 570, 1335, 330}, "Main Side").fontSize =
-            13.5;
+        add(Kind::Label, "Label6", -1, "SSTab1", SelectTeam, {6180, 570, 1335, 330}, "Main Side").fontSize = 13.5;
         add(Kind::Label, "Label7", -1, "SSTab1", SelectTeam, {6120, 4320, 735, 330}, "Subs").fontSize = 13.5;
         add(Kind::Label, "Label8", -1, "SSTab1", SelectTeam, {6930, 4320, 705, 255}, "Tot NSL").buddy = "Text30";
 
@@ -148,8 +147,8 @@ struct Builder {
                               i == 0 ? "GK" : " ");
             combo.locked = i == 0;
             combo.accessibleName = "Slot " + std::to_string(i) + " position";
-            auto& name = add(Kind::TextBox, "Text27", i, "SSTab1", SelectTeam, {6090, top, 1545, kBoxHeight},
-                             i <= 1 ? "" : " ");
+            auto& name =
+                add(Kind::TextBox, "Text27", i, "SSTab1", SelectTeam, {6090, top, 1545, kBoxHeight}, i <= 1 ? "" : " ");
             name.locked = i <= 10;
             name.accessibleName = "Slot " + std::to_string(i) + " name";
             auto& nsl = add(Kind::TextBox, "Text28", i, "SSTab1", SelectTeam, {7650, top, 555, kBoxHeight}, " ");
@@ -178,8 +177,7 @@ struct Builder {
         }
 
         // Markers: one box and its target for each outfield slot 1 to 10.
-        add(Kind::Frame, "Frame35", -1, "SSTab1", SelectTeam, {9090, kRoleFrameTop, 2025, roleFrameHeight},
-            "Marker");
+        add(Kind::Frame, "Frame35", -1, "SSTab1", SelectTeam, {9090, kRoleFrameTop, 2025, roleFrameHeight}, "Marker");
         for (int j = 0; j < 10; ++j) {
             const int top = slotTop(j + 1) - kRoleFrameTop;
             // Marker j belongs to slot j + 1.
@@ -221,8 +219,7 @@ struct Builder {
         add(Kind::Frame, "Frame36", -1, "SSTab1", PressAndComments, {360, 510, 10245, 5475}, "Press");
         add(Kind::TextBox, "Text35", -1, "Frame36", PressAndComments, {360, 360, 9525, 4845}, "Text35").multiLine =
             true;
-        add(Kind::Frame, "Frame37", -1, "SSTab1", PressAndComments, {330, 5970, 10245, 2565},
-            "Comments to Commish");
+        add(Kind::Frame, "Frame37", -1, "SSTab1", PressAndComments, {330, 5970, 10245, 2565}, "Comments to Commish");
         add(Kind::TextBox, "Text36", -1, "Frame37", PressAndComments, {360, 360, 9525, 1995}, "Text35").multiLine =
             true;
     }

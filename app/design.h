@@ -18,11 +18,11 @@ namespace teamtool {
 struct ControlSpec {
     Kind kind;
     std::string name;
-    int index = -1;          // element of a control array, or -1
-    std::string container;   // enclosing frame or "SSTab1"; empty for the form
-    int page = -1;           // page of SSTab1, or -1
+    int index = -1;         // element of a control array, or -1
+    std::string container;  // enclosing frame or "SSTab1"; empty for the form
+    int page = -1;          // page of SSTab1, or -1
     Twips geometry;
-    std::string caption;     // caption (frames, labels, buttons) or initial text (boxes, combos)
+    std::string caption;             // caption (frames, labels, buttons) or initial text (boxes, combos)
     std::vector<std::string> items;  // design-time list of a combo box
     bool visible = true;
     bool enabled = true;
@@ -33,9 +33,9 @@ struct ControlSpec {
     double fontSize = 0;
     bool bold = false;
     int rows = 0, cols = 0, fixedRows = 0, fixedCols = 0;  // grid shape
-    std::vector<std::string> tabs;  // tab captions of a tab control
-    std::string accessibleName;      // what a screen reader calls it; empty: its caption, or its frame's
-    std::string buddy;               // a label's: the control it names
+    std::vector<std::string> tabs;                         // tab captions of a tab control
+    std::string accessibleName;  // what a screen reader calls it; empty: its caption, or its frame's
+    std::string buddy;           // a label's: the control it names
 
     std::string fullName() const;
 };

@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <memory>
-
 #include <optional>
 #include <string>
 

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The TeamTool developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/frmteamtool.h"
 #include "app/form_load.h"
+
+#include "app/frmteamtool.h"
 #include "app/positions.h"
 
 #include <array>
@@ -18,11 +19,11 @@ struct GridColumn {
 };
 
 constexpr std::array<GridColumn, 31> kGridColumns = {{
-    {"Pos", 400},     {"Name", 2000},  {"NSL", 550},   {"SP", 350},      {"Max SP", 700},  {"WI", 350},
-    {"WS", 350},      {"Age", 400},    {"Wage", 750},  {"DP", 350},      {"Yellow", 600},  {"Red", 450},
-    {"DP_T", 550},    {"TY", 350},     {"TR", 350},    {"Shots", 550},   {"PTS", 450},     {"GTS", 450},
-    {"TCM", 450},     {"TCG", 450},    {"AMP", 450},   {"AGS", 450},     {"Nat", 450},     {"EMP", 450},
-    {"EMP_T", 650},   {"EMP_B", 650},  {"IntG", 550},  {"IntDP", 550},   {"IntSusp", 750}, {"IntEMP", 750},
+    {"Pos", 400},      {"Name", 2000}, {"NSL", 550},  {"SP", 350},    {"Max SP", 700},  {"WI", 350},
+    {"WS", 350},       {"Age", 400},   {"Wage", 750}, {"DP", 350},    {"Yellow", 600},  {"Red", 450},
+    {"DP_T", 550},     {"TY", 350},    {"TR", 350},   {"Shots", 550}, {"PTS", 450},     {"GTS", 450},
+    {"TCM", 450},      {"TCG", 450},   {"AMP", 450},  {"AGS", 450},   {"Nat", 450},     {"EMP", 450},
+    {"EMP_T", 650},    {"EMP_B", 650}, {"IntG", 550}, {"IntDP", 550}, {"IntSusp", 750}, {"IntEMP", 750},
     {"IntEMP_T", 850},
 }};
 

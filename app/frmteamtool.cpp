@@ -162,8 +162,8 @@ std::vector<const Control*> FRMTEAMTOOL::focusOrder(int page) const
     for (const Control* control : m_controls) {
         const Kind kind = control->kind;
         const bool takesFocus = kind == Kind::TextBox || kind == Kind::ComboBox || kind == Kind::ListBox ||
-                                kind == Kind::CheckBox || kind == Kind::OptionButton ||
-                                kind == Kind::CommandButton || kind == Kind::Grid;
+                                kind == Kind::CheckBox || kind == Kind::OptionButton || kind == Kind::CommandButton ||
+                                kind == Kind::Grid;
         if (!takesFocus || !control->enabled || control->page != page)
             continue;
         // Where it stands on the page: its own place plus that of the frames it is in.
@@ -208,9 +208,9 @@ Control* FRMTEAMTOOL::find(std::string_view name, int index)
 
 Control* FRMTEAMTOOL::member(std::string_view name)
 {
-    Control* const members[] = {&Me,     &Frame32, &Text31, &Command4, &Command3, &CommonDialog1, &SSTab1,
-                                &MSFlexGrid1, &List1, &List2, &List3, &List4, &List5, &Text30, &Text29,
-                                &Combo2, &Combo3, &Text32, &Text33, &Text35, &Text36, &Command1};
+    Control* const members[] = {&Me,     &Frame32, &Text31, &Command4, &Command3, &CommonDialog1, &SSTab1, &MSFlexGrid1,
+                                &List1,  &List2,   &List3,  &List4,    &List5,    &Text30,        &Text29, &Combo2,
+                                &Combo3, &Text32,  &Text33, &Text35,   &Text36,   &Command1};
     static_assert(std::size(kMemberNames) == std::size(members));
     for (std::size_t k = 0; k < std::size(kMemberNames); ++k)
         if (kMemberNames[k] == name)

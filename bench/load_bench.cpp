@@ -5,12 +5,12 @@
 // read, check, and fill the team boxes, the grid and the lists.
 
 #include "app/dialogs.h"
-#include "window/window.h"
 #include "app/form_load.h"
+#include "bench/team_file_gen.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
 #include "teamfile/select_and_load.h"
-#include "bench/team_file_gen.h"
+#include "window/window.h"
 
 #include <benchmark/benchmark.h>
 

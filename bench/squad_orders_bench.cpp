@@ -4,13 +4,13 @@
 // The squad page and "Create Orders" with a large team loaded: each user action must
 // answer within one frame (16 ms).
 
-#include "app/recorded_dialogs.h"
-#include "window/window.h"
+#include "app/dialogs.h"
 #include "app/form_load.h"
+#include "app/recorded_dialogs.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
 #include "teamfile/select_and_load.h"
-#include "app/dialogs.h"
+#include "window/window.h"
 
 #include <benchmark/benchmark.h>
 

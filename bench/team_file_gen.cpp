@@ -15,9 +15,9 @@ namespace teamtool::bench {
 namespace {
 
 constexpr std::array<std::string_view, 24> kSurnames = {
-    "Ashworth", "Bellamy", "Okafor",  "Hendry",   "Price",    "Doyle",   "McAllister", "Varga",
-    "Lennon",   "Fenwick", "Quinn",   "Baptiste", "Reyes",    "Thornton", "Kowalski",  "Marsh",
-    "Delaney",  "Iwobi",   "Sandoval", "Whitlock", "Carr",    "Nkemelu", "Harding",    "O'Brien",
+    "Ashworth", "Bellamy", "Okafor",   "Hendry",   "Price", "Doyle",    "McAllister", "Varga",
+    "Lennon",   "Fenwick", "Quinn",    "Baptiste", "Reyes", "Thornton", "Kowalski",   "Marsh",
+    "Delaney",  "Iwobi",   "Sandoval", "Whitlock", "Carr",  "Nkemelu",  "Harding",    "O'Brien",
 };
 constexpr std::array<std::string_view, 10> kInitials = {"A", "B", "C", "D", "J", "K", "M", "P", "R", "T"};
 constexpr std::array<std::string_view, 13> kPositions = {"GK", "DS", "CB", "FB", "AS", "DM", "CM",
@@ -82,7 +82,7 @@ std::string makeTeamFile(int players, std::uint32_t seed)
         w.decimal(50 + pick(160));  // NSL
         w.comma();
         w.number(500 + 50 * pick(60));  // Wage
-        for (int k = 0; k < 6; ++k) {  // DP, Yellow, Red, DP_T, TY, TR
+        for (int k = 0; k < 6; ++k) {   // DP, Yellow, Red, DP_T, TY, TR
             w.comma();
             w.number(pick(k == 2 || k == 5 ? 2 : 9));
         }
@@ -95,7 +95,7 @@ std::string makeTeamFile(int players, std::uint32_t seed)
         w.number(pick(12) == 0 ? 1 + pick(3) : 0);  // WI
         w.comma();
         w.number(pick(15) == 0 ? 1 + pick(2) : 0);  // WS
-        for (int k = 0; k < 7; ++k) {  // Shots to AGS
+        for (int k = 0; k < 7; ++k) {               // Shots to AGS
             w.comma();
             w.number(pick(60));
         }
@@ -132,8 +132,8 @@ const std::string& benchTeamFile(int players)
     static std::map<int, std::string> paths;
     std::string& path = paths[players];
     if (path.empty()) {
-        path = (std::filesystem::temp_directory_path() / ("teamtool_bench_" + std::to_string(players) + ".txt"))
-                   .string();
+        path =
+            (std::filesystem::temp_directory_path() / ("teamtool_bench_" + std::to_string(players) + ".txt")).string();
         writeTeamFile(path, players);
     }
     return path;

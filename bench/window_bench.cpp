@@ -6,14 +6,14 @@
 // the squad page's actions through the real widgets, each until repainted.
 
 #include "app/dialogs.h"
-#include "window/window.h"
 #include "bench/team_file_gen.h"
 #include "orders/orders.h"
-#include "ui/item_models.h"
-#include "ui/form_view.h"
 #include "textio/trim.h"
+#include "ui/form_view.h"
+#include "ui/item_models.h"
 #include "week/compare.h"
 #include "week/fill.h"
+#include "window/window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,7 +22,6 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

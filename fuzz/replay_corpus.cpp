@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

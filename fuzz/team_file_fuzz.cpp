@@ -33,7 +33,8 @@ void require(bool condition, const char* what)
 std::size_t lineCount(std::string_view text)
 {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n') +
-                                     std::count(text.begin(), text.end(), '\r')) + 1;
+                                    std::count(text.begin(), text.end(), '\r')) +
+           1;
 }
 
 void checkValue(const FieldValue& value)

@@ -182,4 +182,3 @@ Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f)
 }
 
 }  // namespace teamtool
-

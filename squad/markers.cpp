@@ -6,7 +6,6 @@
 
 #include "app/frmteamtool.h"
 #include "squad/squad.h"
-#include "squad/squad.h"
 #include "textio/trim.h"
 
 #include <algorithm>

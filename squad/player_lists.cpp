@@ -82,8 +82,7 @@ void List_DblClick(FRMTEAMTOOL& f, int listNumber)
     pickInto(f, target, *pos, *name, *nsl);
 }
 
-void placeInSlot(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name,
-                 std::string_view nsl)
+void placeInSlot(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name, std::string_view nsl)
 {
     if (slot != kGoalkeeperSlot)
         f.Combo1(slot).text = position;  // the goalkeeper's slot keeps GK
@@ -93,8 +92,7 @@ void placeInSlot(FRMTEAMTOOL& f, int slot, std::string_view position, std::strin
         addToNslTotal(f, nsl);
 }
 
-void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name,
-              std::string_view nsl)
+void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name, std::string_view nsl)
 {
     // No goalkeeper among the outfield ten: a GK picked there becomes a DS.
     const bool keeperOutfield = isOutfieldSlot(slot) && position == kGoalkeeper;

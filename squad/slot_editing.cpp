@@ -5,7 +5,6 @@
 
 #include "app/frmteamtool.h"
 #include "squad/squad.h"
-#include "squad/squad.h"
 #include "textio/numbers.h"
 #include "textio/trim.h"
 

@@ -43,13 +43,11 @@ void addToNslTotal(FRMTEAMTOOL& f, std::string_view nsl);
 
 // Puts a player into slot: the position into its box (the goalkeeper's slot keeps GK),
 // name and NSL into its own boxes, the NSL into Tot NSL for an outfield slot.
-void placeInSlot(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name,
-                 std::string_view nsl);
+void placeInSlot(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name, std::string_view nsl);
 
 // The same as a pick from the lists does it: a GK picked into the outfield ten
 // becomes a DS.
-void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name,
-              std::string_view nsl);
+void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_view name, std::string_view nsl);
 
 // A slot as the window shows it to the manager: "the goalkeeper", "main side 3 (CB)",
 // "substitute 2 (W)", or without the brackets while its position box is blank.

@@ -41,7 +41,7 @@ struct UnfilledSlot {
 };
 
 struct Suggestion {
-    int placed = 0;                     // players put into slots
+    int placed = 0;                      // players put into slots
     std::vector<UnfilledSlot> unfilled;  // empty slots nobody was left for
 };
 

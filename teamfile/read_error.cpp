@@ -23,10 +23,8 @@ struct FileCodes {
     FileErrorCode file;
 };
 constexpr FileCodes kFileCodes[] = {
-    {ReadErrorCode::CannotOpen, FileErrorCode::CannotOpen},
-    {ReadErrorCode::CannotRead, FileErrorCode::CannotRead},
-    {ReadErrorCode::TooLarge, FileErrorCode::TooLarge},
-    {ReadErrorCode::NotText, FileErrorCode::Binary},
+    {ReadErrorCode::CannotOpen, FileErrorCode::CannotOpen}, {ReadErrorCode::CannotRead, FileErrorCode::CannotRead},
+    {ReadErrorCode::TooLarge, FileErrorCode::TooLarge},     {ReadErrorCode::NotText, FileErrorCode::Binary},
     {ReadErrorCode::Cancelled, FileErrorCode::Cancelled},
 };
 
@@ -47,9 +45,8 @@ std::string describeReadError(const ReadError& error, std::string_view fileName)
 {
     for (const FileCodes& codes : kFileCodes)
         if (codes.read == error.code)
-            return describeFileError(
-                FileError::reading(codes.file, std::string(fileName), error.detail, error.line),
-                kTeamFileKind);
+            return describeFileError(FileError::reading(codes.file, std::string(fileName), error.detail, error.line),
+                                     kTeamFileKind);
     const std::string file = "\"" + std::string(fileName) + "\"";
     switch (error.code) {
     case ReadErrorCode::CannotOpen:
@@ -65,14 +62,13 @@ std::string describeReadError(const ReadError& error, std::string_view fileName)
                ", in field " + std::to_string(error.field) + " of " + recordName(error) + ".";
     case ReadErrorCode::EndsInsideRecord:
         return "The team file " + file + " ends inside " + recordName(error) + ": only " +
-               std::to_string(error.fieldsRead) + " of its " + std::to_string(error.fieldCount) +
-               " fields were read" + atLine(error) + ".";
+               std::to_string(error.fieldsRead) + " of its " + std::to_string(error.fieldCount) + " fields were read" +
+               atLine(error) + ".";
     case ReadErrorCode::CmaNotANumber:
         return "The team file " + file + " has a CMA that is not a number: \"" + error.detail + "\"" + atLine(error) +
                ".";
     case ReadErrorCode::CmaTooLarge:
-        return "The team file " + file + " has a CMA too large to show: \"" + error.detail + "\"" + atLine(error) +
-               ".";
+        return "The team file " + file + " has a CMA too large to show: \"" + error.detail + "\"" + atLine(error) + ".";
     }
     return "The team file " + file + " cannot be loaded.";
 }

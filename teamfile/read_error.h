@@ -18,26 +18,26 @@ namespace teamtool {
 
 enum class ReadErrorCode {
     // The file's own errors, as FileError has them (readErrorOf).
-    CannotOpen,           // detail: the system's reason
-    CannotRead,           // detail: the system's reason
-    TooLarge,             // detail: the file's size in bytes
-    NotText,              // a NUL byte: binary data, not a text file
-    Cancelled,            // the user stopped the load: nothing to say
+    CannotOpen,  // detail: the system's reason
+    CannotRead,  // detail: the system's reason
+    TooLarge,    // detail: the file's size in bytes
+    NotText,     // a NUL byte: binary data, not a text file
+    Cancelled,   // the user stopped the load: nothing to say
     // The team file's contents.
-    Empty,                // nothing but blanks and line ends
-    UnterminatedQuote,    // a quoted field whose closing quote never comes
-    EndsInsideRecord,     // the file ends before the record's last field
-    CmaNotANumber,        // detail: the field's text
-    CmaTooLarge,          // detail: the field's text
+    Empty,              // nothing but blanks and line ends
+    UnterminatedQuote,  // a quoted field whose closing quote never comes
+    EndsInsideRecord,   // the file ends before the record's last field
+    CmaNotANumber,      // detail: the field's text
+    CmaTooLarge,        // detail: the field's text
 };
 
 struct ReadError {
     ReadErrorCode code = ReadErrorCode::CannotOpen;
-    std::size_t line = 0;     // line of the file (from 1) where it happened; 0 when no place applies
-    int player = 0;           // record: 0 for the team record, N for player N
-    int field = 0;            // field of that record (from 1) that could not be read or used
-    int fieldsRead = 0;       // fields of that record read before the failure
-    int fieldCount = 0;       // fields the record should have had
+    std::size_t line = 0;  // line of the file (from 1) where it happened; 0 when no place applies
+    int player = 0;        // record: 0 for the team record, N for player N
+    int field = 0;         // field of that record (from 1) that could not be read or used
+    int fieldsRead = 0;    // fields of that record read before the failure
+    int fieldCount = 0;    // fields the record should have had
     std::string detail;
 };
 

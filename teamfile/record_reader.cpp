@@ -154,7 +154,8 @@ ReadResult<void> RecordReader::readRecord(std::span<const Target> targets, std::
             while (*close != '"' && *close != '\0')
                 ++close;
             if (*close == '\0')
-                return failRecord(ReadErrorCode::UnterminatedQuote, i, targets.size(), static_cast<std::size_t>(open - begin));
+                return failRecord(ReadErrorCode::UnterminatedQuote, i, targets.size(),
+                                  static_cast<std::size_t>(open - begin));
             // A quoted field is Text even when it holds digits.
             value.setText(std::string_view(open + 1, static_cast<std::size_t>(close - open - 1)));
             p = close + 1;

@@ -3,8 +3,9 @@
 
 // "Select File" and "Load Team": the two buttons of the file-selection frame.
 
-#include "app/frmteamtool.h"
 #include "teamfile/select_and_load.h"
+
+#include "app/frmteamtool.h"
 #include "teamfile/staged_team.h"
 #include "textio/files.h"
 
@@ -75,8 +76,8 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
 // in their order: an orders file picked where a team file belongs.
 bool isOrdersFile(std::string_view text)
 {
-    static constexpr std::string_view kHeadings[] = {"SUBS", "Markers", "Transfer Bids", "Cut Players", "Press",
-                                                     "Comments to Commish"};
+    static constexpr std::string_view kHeadings[] = {"SUBS",        "Markers", "Transfer Bids",
+                                                     "Cut Players", "Press",   "Comments to Commish"};
     std::size_t from = 0;
     for (const std::string_view heading : kHeadings) {
         bool found = false;
@@ -128,7 +129,8 @@ std::string describeLoadError(const ReadError& error, const std::string& path)
 {
     const auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
     if (error.code != ReadErrorCode::CannotOpen && bytes && isOrdersFile(*bytes))
-        return "The team file \"" + path + "\" is an orders file, not a team file: load this week's team "
+        return "The team file \"" + path +
+               "\" is an orders file, not a team file: load this week's team "
                "file, then choose File > Fill From Orders... to carry this squad over.";
     return describeReadError(error, path);
 }

@@ -4,7 +4,6 @@
 #include "teamfile/team_records.h"
 
 #include "app/frmteamtool.h"
-
 #include "textio/numbers.h"
 
 #include <algorithm>

@@ -31,11 +31,11 @@ struct TeamFieldLayout {
 
 // In file order; fields 2 to 6 and 11 to 26 do not go to the box of their number.
 inline constexpr std::array<TeamFieldLayout, kTeamFieldCount> kTeamFields = {{
-    {"Team Name", 1},    {"Team Abb", 8},    {"GC", 6},           {"Boost", 7},        {"Morale", 4},
-    {"CMA", 3},          {"Stadium Name", 2}, {"Stadium Size", 5}, {"Base Att", 9},     {"Scout Nsl", 10},
-    {"Scout Wage", 13},  {"Physio Nsl", 12},  {"Physio Wage", 14}, {"Coach Nsl", 11},   {"Coach Wage", 15},
-    {"Cash", 16},        {"EB", 19},          {"Press", 18},       {"Game Att", 17},    {"Season Att", 22},
-    {"Att Cash", 23},    {"OD LIMIT", 21},    {"OD Intrest", 20},  {"Transfers", 26},   {"Fines", 25},
+    {"Team Name", 1},   {"Team Abb", 8},     {"GC", 6},           {"Boost", 7},      {"Morale", 4},
+    {"CMA", 3},         {"Stadium Name", 2}, {"Stadium Size", 5}, {"Base Att", 9},   {"Scout Nsl", 10},
+    {"Scout Wage", 13}, {"Physio Nsl", 12},  {"Physio Wage", 14}, {"Coach Nsl", 11}, {"Coach Wage", 15},
+    {"Cash", 16},       {"EB", 19},          {"Press", 18},       {"Game Att", 17},  {"Season Att", 22},
+    {"Att Cash", 23},   {"OD LIMIT", 21},    {"OD Intrest", 20},  {"Transfers", 26}, {"Fines", 25},
     {"Bonus", 24},
 }};
 
@@ -50,12 +50,11 @@ struct PlayerFieldLayout {
 };
 
 inline constexpr std::array<PlayerFieldLayout, kPlayerFieldCount> kPlayerFields = {{
-    {"Name", 1, 2},     {"Age", 7, 0},      {"Pos", 0, 1},      {"NSL", 2, 3},      {"Wage", 8, 0},
-    {"DP", 9, 0},       {"Yellow", 10, 0},  {"Red", 11, 0},     {"DP_T", 12, 0},    {"TY", 13, 0},
-    {"TR", 14, 0},      {"SP", 3, 4},       {"Max SP", 4, 5},   {"WI", 5, 0},       {"WS", 6, 0},
-    {"Shots", 15, 0},   {"PTS", 16, 0},     {"GTS", 17, 0},     {"TCM", 18, 0},     {"TCG", 19, 0},
-    {"AMP", 20, 0},     {"AGS", 21, 0},     {"Nat", 22, 0},     {"EMP", 23, 0},     {"EMP_T", 24, 0},
-    {"EMP_B", 25, 0},   {"IntG", 26, 0},    {"IntDP", 27, 0},   {"IntSusp", 28, 0}, {"IntEMP", 29, 0},
+    {"Name", 1, 2},      {"Age", 7, 0},    {"Pos", 0, 1},   {"NSL", 2, 3},    {"Wage", 8, 0},     {"DP", 9, 0},
+    {"Yellow", 10, 0},   {"Red", 11, 0},   {"DP_T", 12, 0}, {"TY", 13, 0},    {"TR", 14, 0},      {"SP", 3, 4},
+    {"Max SP", 4, 5},    {"WI", 5, 0},     {"WS", 6, 0},    {"Shots", 15, 0}, {"PTS", 16, 0},     {"GTS", 17, 0},
+    {"TCM", 18, 0},      {"TCG", 19, 0},   {"AMP", 20, 0},  {"AGS", 21, 0},   {"Nat", 22, 0},     {"EMP", 23, 0},
+    {"EMP_T", 24, 0},    {"EMP_B", 25, 0}, {"IntG", 26, 0}, {"IntDP", 27, 0}, {"IntSusp", 28, 0}, {"IntEMP", 29, 0},
     {"IntEMP_T", 30, 0},
 }};
 

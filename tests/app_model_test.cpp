@@ -5,8 +5,8 @@
 // then what Form_Load adds.
 
 #include "app/design.h"
-#include "app/frmteamtool.h"
 #include "app/form_load.h"
+#include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
 #include "teamfile/select_and_load.h"
@@ -16,9 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <type_traits>
 #include <utility>
-#include <string>
 #include <vector>
 
 namespace teamtool {
@@ -51,8 +51,8 @@ TEST(Design, EveryControlHasOneNameAndLivesInADeclaredContainer)
     for (const ControlSpec& spec : designTimeControls()) {
         EXPECT_TRUE(names.insert(spec.fullName()).second) << "twice: " << spec.fullName();
         if (!spec.container.empty()) {
-            EXPECT_TRUE(names.count(spec.container)) << spec.fullName() << " stands in " << spec.container
-                                                     << ", declared later or not at all";
+            EXPECT_TRUE(names.count(spec.container))
+                << spec.fullName() << " stands in " << spec.container << ", declared later or not at all";
         }
     }
     for (int n = 1; n <= 37; ++n)
@@ -121,8 +121,7 @@ TEST_F(StartedWindow, OrderChoicesStartBlankOrN)
 {
     EXPECT_EQ(f.Combo2.text, " ");
     EXPECT_EQ(f.Combo3.text, " ");
-    EXPECT_EQ(f.Combo2.items,
-              (Items{"BC", "CP", "ENF", "LB", "MM", "OFF", "ONE", "SM", "TC", "TS", "WH", "WP", "ZD"}));
+    EXPECT_EQ(f.Combo2.items, (Items{"BC", "CP", "ENF", "LB", "MM", "OFF", "ONE", "SM", "TC", "TS", "WH", "WP", "ZD"}));
     EXPECT_EQ(f.Combo3.items, (Items{"AA", "AD", "CA", "FL", "MC", "MD", "MI", "RG", "ST", "TR", "UB"}));
     for (TextBox* box : {&f.Text29, &f.Text32, &f.Text33}) {
         EXPECT_EQ(box->maxLength, 2) << box->name;
@@ -160,13 +159,12 @@ TEST_F(StartedWindow, FormLoadFillsThePositionLists)
 
 TEST_F(StartedWindow, FormLoadHeadsTheGridAndFillsNoRow)
 {
-    const Items headings = {"Pos",  "Name", "NSL", "SP",  "Max SP", "WI",    "WS",    "Age",     "Wage",
-                            "DP",   "Yellow", "Red", "DP_T", "TY",   "TR",    "Shots", "PTS",     "GTS",
-                            "TCM",  "TCG",  "AMP", "AGS", "Nat",    "EMP",   "EMP_T", "EMP_B",   "IntG",
-                            "IntDP", "IntSusp", "IntEMP", "IntEMP_T"};
-    const std::vector<int> widths = {400, 2000, 550, 350, 700, 350, 350, 400, 750, 350, 600,
-                                     450, 550,  350, 350, 550, 450, 450, 450, 450, 450, 450,
-                                     450, 450,  650, 650, 550, 550, 750, 750, 850};
+    const Items headings = {"Pos",   "Name",  "NSL",    "SP",    "Max SP",  "WI",     "WS",      "Age",
+                            "Wage",  "DP",    "Yellow", "Red",   "DP_T",    "TY",     "TR",      "Shots",
+                            "PTS",   "GTS",   "TCM",    "TCG",   "AMP",     "AGS",    "Nat",     "EMP",
+                            "EMP_T", "EMP_B", "IntG",   "IntDP", "IntSusp", "IntEMP", "IntEMP_T"};
+    const std::vector<int> widths = {400, 2000, 550, 350, 700, 350, 350, 400, 750, 350, 600, 450, 550, 350, 350, 550,
+                                     450, 450,  450, 450, 450, 450, 450, 450, 650, 650, 550, 550, 750, 750, 850};
     const Grid& grid = f.MSFlexGrid1;
     ASSERT_EQ(grid.cols(), 31);
     EXPECT_EQ(grid.rows(), 10);

@@ -20,18 +20,18 @@ using Players = std::vector<std::array<std::string, 31>>;
 // Week 12 and week 13: better, worse, new, gone, out, back, unchanged, and two Smiths
 // matched in file order.
 const Players kWeek12 = {
-    playerFields("Doyle", "DS", "19.1", "0", "0", 1),    playerFields("Smith", "CB", "14.1", "0", "0", 2),
-    playerFields("Okafor", "CB", "14.5", "0", "0", 3),   playerFields("Price", "FB", "14.6", "0", "0", 4),
-    playerFields("Marsh", "CB", "12", "0", "0", 5),      playerFields("Smith", "CB", "10", "0", "0", 6),
-    playerFields("Reyes", "W", "8.4", "1", "0", 7),      playerFields("Lennon", "CM", "7.6", "0", "0", 8),
+    playerFields("Doyle", "DS", "19.1", "0", "0", 1),  playerFields("Smith", "CB", "14.1", "0", "0", 2),
+    playerFields("Okafor", "CB", "14.5", "0", "0", 3), playerFields("Price", "FB", "14.6", "0", "0", 4),
+    playerFields("Marsh", "CB", "12", "0", "0", 5),    playerFields("Smith", "CB", "10", "0", "0", 6),
+    playerFields("Reyes", "W", "8.4", "1", "0", 7),    playerFields("Lennon", "CM", "7.6", "0", "0", 8),
     playerFields("Iwobi", "AS", "18.5", "0", "0", 9),
 };
 const Players kWeek13 = {
-    playerFields("Doyle", "DS", "19.8", "0", "0", 1),    playerFields("Smith", "CB", "14.1", "0", "0", 2),
-    playerFields("Okafor", "CB", "14", "0", "0", 3),     playerFields("Price", "FB", "14.6", "2", "0", 4),
-    playerFields("Carr", "AM", "13.4", "0", "0", 10),    playerFields("Smith", "CB", "10.5", "0", "0", 6),
-    playerFields("Reyes", "W", "8.4", "0", "0", 7),      playerFields("Lennon", "CM", "7.6", "0", "1", 8),
-    playerFields("Iwobi", "AS", "19.5", "0", "0", 9),    playerFields("Nkemelu", "CF", "15.2", "0", "0", 11),
+    playerFields("Doyle", "DS", "19.8", "0", "0", 1), playerFields("Smith", "CB", "14.1", "0", "0", 2),
+    playerFields("Okafor", "CB", "14", "0", "0", 3),  playerFields("Price", "FB", "14.6", "2", "0", 4),
+    playerFields("Carr", "AM", "13.4", "0", "0", 10), playerFields("Smith", "CB", "10.5", "0", "0", 6),
+    playerFields("Reyes", "W", "8.4", "0", "0", 7),   playerFields("Lennon", "CM", "7.6", "0", "1", 8),
+    playerFields("Iwobi", "AS", "19.5", "0", "0", 9), playerFields("Nkemelu", "CF", "15.2", "0", "0", 11),
 };
 
 std::string week12Team()
@@ -190,7 +190,8 @@ TEST_F(CompareWeeks, AFileThatCannotBeComparedLeavesTheComparisonAsItWas)
     compareWith(f.Text31.text);
     EXPECT_EQ(dialogs.notes.back(), "RDV-week13.txt is the team file loaded now: there is nothing to compare.");
     compareWith(write("copy.txt", teamFileText(teamFields(), kWeek13)));
-    EXPECT_EQ(dialogs.notes.back(), "copy.txt holds the same as the team file loaded now: there is nothing to compare.");
+    EXPECT_EQ(dialogs.notes.back(),
+              "copy.txt holds the same as the team file loaded now: there is nothing to compare.");
     unchanged();
 }
 

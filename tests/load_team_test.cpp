@@ -5,14 +5,14 @@
 // that fills the team page, the grid and the lists, and failed loads that leave the
 // window exactly as it was.
 
-#include "app/frmteamtool.h"
 #include "app/form_load.h"
+#include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
-#include "teamfile/select_and_load.h"
-#include "window_fixture.h"
 #include "team_file_text.h"
+#include "teamfile/select_and_load.h"
 #include "teamfile/team_records.h"
+#include "window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -176,7 +176,8 @@ TEST_F(LoadTeam, ThreePlayersFillTheGridAndTheSelectableOnesTheLists)
     EXPECT_EQ(f.MSFlexGrid1.rows(), 5);
     EXPECT_EQ(f.MSFlexGrid1.textMatrix(0, 0), "Pos");
     const Texts first = gridRow(f, 1);
-    EXPECT_EQ(Texts(first.begin(), first.begin() + 9), (Texts{"GK", "Able, A", "10", "1", "11", "0", "0", "21", "1025"}));
+    EXPECT_EQ(Texts(first.begin(), first.begin() + 9),
+              (Texts{"GK", "Able, A", "10", "1", "11", "0", "0", "21", "1025"}));
     EXPECT_EQ(gridRow(f, 2)[6], "1");
     EXPECT_EQ(gridRow(f, 3)[1], "007") << "a name keeps its leading zeros";
     EXPECT_EQ(gridRow(f, 3)[2], "9");
@@ -245,8 +246,8 @@ TEST_F(LoadTeam, APathOfBlanksIsTriedAsAPath)
 
 TEST_F(LoadTeam, BadFilesAreRefusedWithOneMessageAndChangeNothing)
 {
-    const auto players = std::vector{playerFields("A", "GK", "1"), playerFields("B", "CB", "2"),
-                                     playerFields("C", "S", "3")};
+    const auto players =
+        std::vector{playerFields("A", "GK", "1"), playerFields("B", "CB", "2"), playerFields("C", "S", "3")};
     std::string shortPlayer = teamFileText(teamFields(), {players[0], players[1]});
     for (std::size_t k = 0; k < 12; ++k)
         shortPlayer += players[2][k] + ",";
@@ -257,7 +258,8 @@ TEST_F(LoadTeam, BadFilesAreRefusedWithOneMessageAndChangeNothing)
 
     const std::string missing = (folder / "missing.txt").string();
     expectRefused(missing, "The team file \"" + missing + "\" cannot be opened: No such file or directory.");
-    expectRefused(folder.string(), "The team file \"" + folder.string() + "\" cannot be opened: it is a folder, not a file.");
+    expectRefused(folder.string(),
+                  "The team file \"" + folder.string() + "\" cannot be opened: it is a folder, not a file.");
     const auto empty = write("empty.txt", "");
     expectRefused(empty, "The team file \"" + empty + "\" is empty.");
     const auto shortTeam = write("short.txt", "Dale,RDV,3,1,75\r\n");
@@ -271,12 +273,15 @@ TEST_F(LoadTeam, BadFilesAreRefusedWithOneMessageAndChangeNothing)
     const auto bin = write("binary.txt", binary);
     expectRefused(bin, "The team file \"" + bin + "\" is not a text file: it holds binary data (line 1).");
     const auto quote = write("quote.txt", teamFileText(teamFields(), players) + "\"Never, closed,1\r\n");
-    expectRefused(quote, "The team file \"" + quote + "\" has an unterminated quote at line 5, in field 1 of player 4.");
+    expectRefused(quote,
+                  "The team file \"" + quote + "\" has an unterminated quote at line 5, in field 1 of player 4.");
     // An orders file picked where the team file belongs (the dialog lists both).
-    const auto orders = write("RDVvsCD.TXT", "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK A\r\nSUBS\r\nS C\r\n"
-                                             "Markers\r\nTransfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n");
-    expectRefused(orders, "The team file \"" + orders + "\" is an orders file, not a team file: load this week's team "
-                          "file, then choose File > Fill From Orders... to carry this squad over.");
+    const auto orders =
+        write("RDVvsCD.TXT", "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK A\r\nSUBS\r\nS C\r\n"
+                             "Markers\r\nTransfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n");
+    expectRefused(orders, "The team file \"" + orders +
+                              "\" is an orders file, not a team file: load this week's team "
+                              "file, then choose File > Fill From Orders... to carry this squad over.");
     EXPECT_TRUE(f.Frame32.visible);
     EXPECT_FALSE(f.SSTab1.visible);
 }
@@ -298,7 +303,8 @@ TEST_F(LoadTeam, AWindows1252FileShowsItsAccentsAndLineEndsOfAnyKind)
 {
     auto team = teamFields();
     team[0] = "\"M\xFCnster\"";
-    std::string text = testing::joinFields(team) + "\n" + testing::joinFields(playerFields("Mu\xF1oz", "W", "8")) + "\r";
+    std::string text =
+        testing::joinFields(team) + "\n" + testing::joinFields(playerFields("Mu\xF1oz", "W", "8")) + "\r";
     pickAndLoad(write("latin.txt", text));
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
     EXPECT_EQ(f.Text(1).text, "M\xC3\xBCnster");

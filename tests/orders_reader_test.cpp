@@ -55,13 +55,15 @@ TEST(OrdersReader, SaysWhichLineIsNotAnOrdersFileLine)
     };
     const std::pair<std::string, std::string> cases[] = {
         {"RDV\nCD\n", "it ends before line 3, which should read the tactic."},
-        {replaced("Y2\nY2\n", "Y3\nY2\n"), "line 7 should read \"N\", \"Y1\" or \"Y2\" (the markers) but reads \"Y3\"."},
+        {replaced("Y2\nY2\n", "Y3\nY2\n"),
+         "line 7 should read \"N\", \"Y1\" or \"Y2\" (the markers) but reads \"Y3\"."},
         {replaced("Y2\nY2\n", "Y2\nN\n"), "line 8 should read \"Y1\" to \"Y5\" (the substitutes) but reads \"N\"."},
         {replaced("FB Hendry", "Hendry"), "line 13 should read a position and a name (slot 4) but reads \"Hendry\"."},
         {replaced("SUBS", "Subs"), "line 20 should read \"SUBS\" but reads \"Subs\"."},
         {replaced("Smith, John,7", "Jones,7"),
          "line 24 should read a main-side player's name, a comma and his target but reads \"Jones,7\"."},
-        {replaced("Comments to Commish", "Comments"), "it ends before line 35, which should read \"Comments to Commish\"."},
+        {replaced("Comments to Commish", "Comments"),
+         "it ends before line 35, which should read \"Comments to Commish\"."},
     };
     for (const auto& [text, why] : cases) {
         const auto orders = readOrdersText(text);

@@ -4,12 +4,11 @@
 // "Create Orders" over the window model: the checks in their order, the orders file
 // byte for byte, and writing it beside the team file all or nothing.
 
-#include "app/frmteamtool.h"
 #include "app/form_load.h"
+#include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
 #include "teamfile/select_and_load.h"
-#include "orders/orders.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +22,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+
 #include <sys/resource.h>
 #endif
 #include <unistd.h>
@@ -59,11 +59,36 @@ std::set<std::string> filesIn(const fs::path& folder)
 // The example squad: team AB against CD, Fox captain, Jones on penalties, Dixon
 // marking 9, two substitutes, empty press and comments.
 const Lines kExampleLines = {
-    "AB",       "CD",       "LB",       "MC",       "N",          "y",           "Y1",
-    "Y2",       "GK Adams", "DS Baker", "CB Clark", "CB Dixon",   "FB Evans",    "DM Fox*",
-    "CM Grant", "MF Hill",  "AM Irwin", "S Jones#", "CF King",    "SUBS",        "GK Lane",
-    "MF Moss",  "Markers",  "Dixon,9",  "Transfer Bids", "Cut Players", "Press", "",
-    "Comments to Commish", "",
+    "AB",
+    "CD",
+    "LB",
+    "MC",
+    "N",
+    "y",
+    "Y1",
+    "Y2",
+    "GK Adams",
+    "DS Baker",
+    "CB Clark",
+    "CB Dixon",
+    "FB Evans",
+    "DM Fox*",
+    "CM Grant",
+    "MF Hill",
+    "AM Irwin",
+    "S Jones#",
+    "CF King",
+    "SUBS",
+    "GK Lane",
+    "MF Moss",
+    "Markers",
+    "Dixon,9",
+    "Transfer Bids",
+    "Cut Players",
+    "Press",
+    "",
+    "Comments to Commish",
+    "",
 };
 
 class CreateOrders : public testing::WindowWithFolder {
@@ -252,7 +277,8 @@ TEST_F(CreateOrders, PressAndCommentsBoxesNeverEditedWriteTheirStartingText)
 TEST_F(CreateOrders, LineBreaksInPressAndCommentsBecomeCrLfHoweverTheyAreStored)
 {
     f.Text35.text = "We will win\nSaturday";
-    f.Text36.text = "one\r\ntwo\rthree\xE2\x80\xA9" "four\n";
+    f.Text36.text = "one\r\ntwo\rthree\xE2\x80\xA9"
+                    "four\n";
     const Lines lines = builtLines();
     EXPECT_EQ((Lines(lines.begin() + 26, lines.end())),
               (Lines{"Press", "We will win", "Saturday", "Comments to Commish", "one", "two", "three", "four", ""}));
@@ -261,13 +287,15 @@ TEST_F(CreateOrders, LineBreaksInPressAndCommentsBecomeCrLfHoweverTheyAreStored)
 
 TEST_F(CreateOrders, TheFileIsWindows1252WithAQuestionMarkForWhatItCannotHold)
 {
-    f.Text27(1).text = "M\xC3\xBCller";               // u with diaeresis
-    f.Text27(2).text = "\xC5\x81ukasz";               // L with stroke: not in the code page
-    f.Text35.text = "\xE2\x82\xAC" "5 \xE2\x80\x9Cok\xE2\x80\x9D \xF0\x9F\x98\x80 \xFF";  // euro, quotes, emoji, junk
+    f.Text27(1).text = "M\xC3\xBCller";  // u with diaeresis
+    f.Text27(2).text = "\xC5\x81ukasz";  // L with stroke: not in the code page
+    f.Text35.text = "\xE2\x82\xAC"
+                    "5 \xE2\x80\x9Cok\xE2\x80\x9D \xF0\x9F\x98\x80 \xFF";  // euro, quotes, emoji, junk
     const Lines lines = builtLines();
     EXPECT_EQ(lines[9], "DS M\xFCller");
     EXPECT_EQ(lines[10], "CB ?ukasz");
-    EXPECT_EQ(lines[27], "\x80" "5 \x93ok\x94 ? ?");
+    EXPECT_EQ(lines[27], "\x80"
+                         "5 \x93ok\x94 ? ?");
 }
 
 // --- the checks --------------------------------------------------------------------
@@ -297,7 +325,12 @@ const CheckCase kCheckCases[] = {
     {"opponent two blanks", [](FRMTEAMTOOL& f) { f.Text29.text = "  "; }, "Opponent incorrect"},
     {"opponent empty", [](FRMTEAMTOOL& f) { f.Text29.text = ""; }, "Opponent incorrect"},
     {"opponent three letters", [](FRMTEAMTOOL& f) { f.Text29.text = "CDE"; }, "Opponent incorrect"},
-    {"opponent of two characters in three bytes", [](FRMTEAMTOOL& f) { f.Text29.text = "\xC3\x89" "C"; }, nullptr},
+    {"opponent of two characters in three bytes",
+     [](FRMTEAMTOOL& f) {
+         f.Text29.text = "\xC3\x89"
+                         "C";
+     },
+     nullptr},
     {"tactic starting blank", [](FRMTEAMTOOL& f) { f.Combo2.text = " "; }, "Tactic Incorrect"},
     {"tactic not listed", [](FRMTEAMTOOL& f) { f.Combo2.text = "XX"; }, nullptr},
     {"style starting blank", [](FRMTEAMTOOL& f) { f.Combo3.text = " "; }, "Style Incorrect"},

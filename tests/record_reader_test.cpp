@@ -77,10 +77,11 @@ TEST(FieldSyntax, UnquotedFieldsBecomeEmptyNumberOrText)
 {
     EXPECT_EQ(readAll("42,,Smith,-1.5,\r\n", 5), (Values{num(42), kEmpty, txt("Smith"), num(-1.5), kEmpty}));
     // Number form: sign, digits, one point, exponent. Anything else is text.
-    EXPECT_EQ(readAll("+3,5.,.5,1E3,2e-2,1,5", 7), (Values{num(3), num(5), num(0.5), num(1000), num(0.02), num(1), num(5)}));
-    EXPECT_EQ(readAll("0x10,Infinity,-,.,1.2.3,1e,#TRUE#,NaN", 8),
-              (Values{txt("0x10"), txt("Infinity"), txt("-"), txt("."), txt("1.2.3"), txt("1e"), txt("#TRUE#"),
-                      txt("NaN")}));
+    EXPECT_EQ(readAll("+3,5.,.5,1E3,2e-2,1,5", 7),
+              (Values{num(3), num(5), num(0.5), num(1000), num(0.02), num(1), num(5)}));
+    EXPECT_EQ(
+        readAll("0x10,Infinity,-,.,1.2.3,1e,#TRUE#,NaN", 8),
+        (Values{txt("0x10"), txt("Infinity"), txt("-"), txt("."), txt("1.2.3"), txt("1e"), txt("#TRUE#"), txt("NaN")}));
 }
 
 TEST(FieldSyntax, QuotedFieldsAreTextAndMayHoldCommasAndLineEnds)
@@ -113,8 +114,8 @@ TEST(FieldSyntax, EveryKindOfLineEndSeparatesFieldsLikeAComma)
 TEST(FieldSyntax, TextTargetsKeepTheCharactersAsWritten)
 {
     auto reader = readerOf("007,007,\"007\",  12.0 ,,\"a,b\"");
-    const std::vector<Target> targets = {Target::Text, Target::Value, Target::Text, Target::Text, Target::Text,
-                                         Target::Text};
+    const std::vector<Target> targets = {Target::Text, Target::Value, Target::Text,
+                                         Target::Text, Target::Text,  Target::Text};
     auto record = reader.readRecord(targets);
     ASSERT_TRUE(record);
     EXPECT_EQ(*record, (Values{txt("007"), num(7), txt("007"), txt("12.0"), txt(""), txt("a,b")}));
@@ -261,8 +262,7 @@ TEST(BadInput, EveryByteValueReadsWithoutFailureOrCrash)
 
 TEST(BadInput, OpenReportsWhyAFileCannotBeRead)
 {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("teamtool_reader_open-" + std::to_string(::getpid()));
+    const auto folder = std::filesystem::temp_directory_path() / ("teamtool_reader_open-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     auto missing = RecordReader::open((folder / "no such file.txt").string());
     ASSERT_FALSE(missing);
@@ -295,17 +295,34 @@ TEST(BadInput, OpenReportsWhyAFileCannotBeRead)
 
 TEST(Encoding, Utf8IsKeptAndItsByteOrderMarkSkipped)
 {
-    EXPECT_EQ(readAll("\xEF\xBB\xBF" "M\xC3\xBCller,1", 2), (Values{txt("M\xC3\xBCller"), num(1)}));
-    EXPECT_EQ(readAll("\xEF\xBB\xBF" "42", 1), (Values{num(42)})) << "the mark is no part of the first field";
+    EXPECT_EQ(readAll("\xEF\xBB\xBF"
+                      "M\xC3\xBCller,1",
+                      2),
+              (Values{txt("M\xC3\xBCller"), num(1)}));
+    EXPECT_EQ(readAll("\xEF\xBB\xBF"
+                      "42",
+                      1),
+              (Values{num(42)}))
+        << "the mark is no part of the first field";
 }
 
 TEST(Encoding, AnythingElseIsWindows1252)
 {
     // 0xFC is u-umlaut, 0x80 the euro sign, 0x81 unassigned: all end up as UTF-8.
-    EXPECT_EQ(readAll("M\xFCller,\x80" "5,\x81", 3),
-              (Values{txt("M\xC3\xBCller"), txt("\xE2\x82\xAC" "5"), txt("\xC2\x81")}));
+    EXPECT_EQ(readAll("M\xFCller,\x80"
+                      "5,\x81",
+                      3),
+              (Values{txt("M\xC3\xBCller"),
+                      txt("\xE2\x82\xAC"
+                          "5"),
+                      txt("\xC2\x81")}));
     // One stray byte makes the whole file Windows-1252, mark and all.
-    EXPECT_EQ(readAll("\xEF\xBB\xBF" "a,\xE9", 2), (Values{txt("\xC3\xAF\xC2\xBB\xC2\xBF" "a"), txt("\xC3\xA9")}));
+    EXPECT_EQ(readAll("\xEF\xBB\xBF"
+                      "a,\xE9",
+                      2),
+              (Values{txt("\xC3\xAF\xC2\xBB\xC2\xBF"
+                          "a"),
+                      txt("\xC3\xA9")}));
 }
 
 // ---------------------------------------------------------------------------------
@@ -370,14 +387,35 @@ std::string printfForm(double value)
 TEST(NumberTexts, ShownLikePrintfOverManyValues)
 {
     std::mt19937_64 random(20240607);
-    std::vector<double> values = {1, -1, 9, 10, 99, 100, 12345, -45000, 254300.5, 1e14, 1e15 - 1, -(1e15 - 1), 1e15, 1e15 + 2,
-                                  999999999999999.5, 9007199254740993.0, 0.5, -0.5, 1e-4, 9.99e-5, 1e300, 4.9e-324,
-                                  std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
+    std::vector<double> values = {1,
+                                  -1,
+                                  9,
+                                  10,
+                                  99,
+                                  100,
+                                  12345,
+                                  -45000,
+                                  254300.5,
+                                  1e14,
+                                  1e15 - 1,
+                                  -(1e15 - 1),
+                                  1e15,
+                                  1e15 + 2,
+                                  999999999999999.5,
+                                  9007199254740993.0,
+                                  0.5,
+                                  -0.5,
+                                  1e-4,
+                                  9.99e-5,
+                                  1e300,
+                                  4.9e-324,
+                                  std::numeric_limits<double>::max(),
+                                  -std::numeric_limits<double>::max()};
     for (int i = 0; i < 20000; ++i) {
         const auto bits = random();
         const int digits = static_cast<int>(bits % 16);
         const auto whole = static_cast<double>(bits % 1'000'000'000'000'000ull) / std::pow(10.0, 15 - digits);
-        values.push_back(std::trunc(whole) * ((bits >> 60) & 1 ? -1 : 1));              // whole numbers of every length
+        values.push_back(std::trunc(whole) * ((bits >> 60) & 1 ? -1 : 1));  // whole numbers of every length
         values.push_back(static_cast<double>(bits % 100'000) / std::pow(10.0, digits % 8));  // short decimals
         double any;
         std::memcpy(&any, &bits, sizeof any);

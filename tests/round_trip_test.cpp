@@ -36,9 +36,9 @@ namespace {
 unsigned gSeed = 20261207;
 int gCases = 400;
 
-const char* const kNames[] = {"Smith",   "\"Smith, John\"", "Dixon",   "Dixon",  "O\"Neil",    "M\xC3\xBCller",
-                              "SUBS",    "Markers",         "Press",   "Fox*",   "Lee#",       "\" Blank \"",
-                              "Ashworth", "\"Reyes, Jr\"",  "Okafor",  "Nkemelu", "\xC3\x89mile", "Carr"};
+const char* const kNames[] = {"Smith",    "\"Smith, John\"", "Dixon",  "Dixon",   "O\"Neil",      "M\xC3\xBCller",
+                              "SUBS",     "Markers",         "Press",  "Fox*",    "Lee#",         "\" Blank \"",
+                              "Ashworth", "\"Reyes, Jr\"",   "Okafor", "Nkemelu", "\xC3\x89mile", "Carr"};
 const char* const kPositions[] = {"GK", "DS", "CB", "FB", "AS", "DM", "CM", "MF", "WH", "AM", "W", "S", "CF"};
 const char* const kTexts[] = {"", "We fear no one.", "SUBS", "Markers", "Press", "a, b", "Transfer Bids", "  x  "};
 
@@ -57,14 +57,17 @@ struct Window {
 class RoundTrip : public ::testing::Test {
 protected:
     std::mt19937 random{gSeed};
-    std::filesystem::path teamFile = std::filesystem::temp_directory_path() /
-                                     ("teamtool-round-trip-" + std::to_string(::getpid()) + ".txt");
+    std::filesystem::path teamFile =
+        std::filesystem::temp_directory_path() / ("teamtool-round-trip-" + std::to_string(::getpid()) + ".txt");
 
     void TearDown() override { std::filesystem::remove(teamFile); }
 
     int below(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
     template <class T, std::size_t N>
-    const T& any(const T (&items)[N]) { return items[below(static_cast<int>(N))]; }
+    const T& any(const T (&items)[N])
+    {
+        return items[below(static_cast<int>(N))];
+    }
 
     // A team of 16 to 24 selectable players, names from the hard ones and plain ones.
     void writeTeam(bool outsideWindows1252)
@@ -76,8 +79,8 @@ protected:
             if (outsideWindows1252 && i == 0)
                 name = "\xC5\x81ukasz";  // L with stroke: no Windows-1252 letter
             const std::string pos = i == 0 ? "GK" : any(kPositions);
-            players.push_back(testing::playerFields(name, pos, std::to_string(below(30)) + "." + std::to_string(below(10)),
-                                                    "0", "0", i + 1));
+            players.push_back(testing::playerFields(
+                name, pos, std::to_string(below(30)) + "." + std::to_string(below(10)), "0", "0", i + 1));
         }
         std::ofstream(teamFile, std::ios::binary) << testing::teamFileText(testing::teamFields(), players);
     }

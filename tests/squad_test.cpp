@@ -4,8 +4,8 @@
 // The squad page over the window model: the five player lists, picking into the
 // sixteen slots with the running NSL total, the marker rules, and "Clear".
 
-#include "app/frmteamtool.h"
 #include "app/form_load.h"
+#include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
 #include "teamfile/select_and_load.h"
@@ -269,14 +269,14 @@ TEST_F(SquadPage, PickingAPlayerTwiceIsRefusedAndChangesNothing)
 TEST_F(SquadPage, APlayerIsRecognisedByExactNameAndNslTogether)
 {
     pickNew({"GK", "Smith", "10"});
-    pickNew({"CB", "Smith", "11"});   // same name, other NSL
-    pickNew({"CB", "Smith ", "10"});  // a trailing blank is another name
-    pickNew({"CB", "smith", "10"});   // so is another case
-    pickNew({"CB", "Smith", "10.0"}); // and NSL is compared as text
+    pickNew({"CB", "Smith", "11"});    // same name, other NSL
+    pickNew({"CB", "Smith ", "10"});   // a trailing blank is another name
+    pickNew({"CB", "smith", "10"});    // so is another case
+    pickNew({"CB", "Smith", "10.0"});  // and NSL is compared as text
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(f.Text27(4).text, "Smith");
 
-    pickNew({"CM", "Smith", "10"});   // another row, same name and NSL
+    pickNew({"CM", "Smith", "10"});  // another row, same name and NSL
     EXPECT_EQ(dialogs.messages, Messages{"Player already Selected"});
     EXPECT_TRUE(f.Text27(5).text == " ");
 }

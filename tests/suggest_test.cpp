@@ -76,15 +76,24 @@ protected:
 
 TEST_F(Suggest, FollowsTheRuleStepByStep)
 {
-    setLists({{"GK", "Keeper", "9"},    {"GK", "Backup", "12"},  {"CB", "Rock", "15"},   {"CB", "Wall", "15"},
-              {"S", "Striker", "20"},   {"W", "Winger", "x"},    {"DM", "Anchor", "11"}, {"MF", "", "30"},
-              {"AM", "Taken", "14.5"},  {"FB", "Fullback", "7"}, {"GK", "Third", "3"},   {"CF", "Nine", "13"}});
+    setLists({{"GK", "Keeper", "9"},
+              {"GK", "Backup", "12"},
+              {"CB", "Rock", "15"},
+              {"CB", "Wall", "15"},
+              {"S", "Striker", "20"},
+              {"W", "Winger", "x"},
+              {"DM", "Anchor", "11"},
+              {"MF", "", "30"},
+              {"AM", "Taken", "14.5"},
+              {"FB", "Fullback", "7"},
+              {"GK", "Third", "3"},
+              {"CF", "Nine", "13"}});
     f.Text27(4).text = "Taken";  // the manager's: a lock, and Taken is no candidate
     f.Text28(4).text = "14.5";
     f.Combo1(4).text = "AM";
     f.Combo1(2).text = "CB";
-    f.Combo1(3).text = " CB ";   // trimmed
-    f.Combo1(5).text = "DS";     // no DS at all
+    f.Combo1(3).text = " CB ";  // trimmed
+    f.Combo1(5).text = "DS";    // no DS at all
     f.Combo1(12).text = "W";
     f.Option1(4).setValue(true);
     f.Text35.text = "Press";
@@ -92,17 +101,17 @@ TEST_F(Suggest, FollowsTheRuleStepByStep)
 
     const Suggestion suggestion = suggestSquad(f);
 
-    EXPECT_EQ(slot(0), "Backup");   // 1. the best GK
-    EXPECT_EQ(slot(2), "Rock");     // 2. coded, ties to the earlier row
+    EXPECT_EQ(slot(0), "Backup");  // 1. the best GK
+    EXPECT_EQ(slot(2), "Rock");    // 2. coded, ties to the earlier row
     EXPECT_EQ(slot(3), "Wall");
-    EXPECT_EQ(slot(5), "");         //    nothing left for a coded slot
+    EXPECT_EQ(slot(5), "");  //    nothing left for a coded slot
     EXPECT_EQ(f.Combo1(5).text, "DS");
     EXPECT_EQ(slot(1), "Striker");  // 3. blank main side: the best who is no GK
     EXPECT_EQ(slot(6), "Nine");
     EXPECT_EQ(slot(7), "Anchor");
     EXPECT_EQ(slot(8), "Fullback");
-    EXPECT_EQ(slot(9), "Winger");   //    "x" counts as 0 but is a player
-    EXPECT_EQ(slot(10), "");        //    the blank-named row never is; the GKs are left
+    EXPECT_EQ(slot(9), "Winger");  //    "x" counts as 0 but is a player
+    EXPECT_EQ(slot(10), "");       //    the blank-named row never is; the GKs are left
     EXPECT_EQ(slot(4), "Taken");
     EXPECT_EQ(slot(12), "");        // 4. no W left
     EXPECT_EQ(slot(11), "Keeper");  // 5. the first blank substitute takes the best GK left
@@ -117,11 +126,10 @@ TEST_F(Suggest, FollowsTheRuleStepByStep)
     std::vector<std::string> reasons;
     for (const UnfilledSlot& unfilled : suggestion.unfilled)
         reasons.push_back(unfilled.reason);
-    EXPECT_EQ(reasons, (std::vector<std::string>{"main side 5 (DS): no DS left to pick",
-                                                 "main side 10: no outfield player left to pick",
-                                                 "substitute 2 (W): no W left to pick",
-                                                 "substitute 4: no player left to pick",
-                                                 "substitute 5: no player left to pick"}));
+    EXPECT_EQ(reasons, (std::vector<std::string>{
+                           "main side 5 (DS): no DS left to pick", "main side 10: no outfield player left to pick",
+                           "substitute 2 (W): no W left to pick", "substitute 4: no player left to pick",
+                           "substitute 5: no player left to pick"}));
 
     // Through the menu: a note of what went in, one message of what did not.
     Command2_Click(f, 13);  // Clear frees Third again
@@ -153,8 +161,12 @@ TEST_F(Suggest, AGoalkeeperOnTheBenchAlreadyKeepsTheFirstBlankSubstituteForAnyon
 
 TEST_F(Suggest, TheManualsExample)
 {
-    setLists({{"GK", "Lane", "15"}, {"GK", "Ward", "12"}, {"CB", "Cole", "17"},
-              {"CB", "Hart", "14"}, {"S", "Dunn", "19"},  {"MF", "Moss", "11"}});
+    setLists({{"GK", "Lane", "15"},
+              {"GK", "Ward", "12"},
+              {"CB", "Cole", "17"},
+              {"CB", "Hart", "14"},
+              {"S", "Dunn", "19"},
+              {"MF", "Moss", "11"}});
     placeInSlot(f, 1, "CB", "Hart", "14");
     for (int i = 4; i <= 10; ++i)
         placeInSlot(f, i, "MF", "Mine " + std::to_string(i), "10");
@@ -176,8 +188,9 @@ TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
         std::vector<Player> players;
         const int count = 4 + static_cast<int>(random() % 6);
         for (int i = 0; i < count; ++i)
-            players.push_back({codes[random() % codes.size()], "P" + std::to_string(i),
-                               random() % 7 == 0 ? "n/a" : std::to_string(random() % 40) + "." + std::to_string(random() % 10)});
+            players.push_back(
+                {codes[random() % codes.size()], "P" + std::to_string(i),
+                 random() % 7 == 0 ? "n/a" : std::to_string(random() % 40) + "." + std::to_string(random() % 10)});
         setLists(players);
         // Main-side slots: a few locked with a player, a few wishing a position, the rest open.
         std::vector<int> open;
@@ -240,7 +253,8 @@ TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
         ASSERT_NEAR(total, bestFound.second, 1e-9) << "round " << round;
         for (int slot = 1; slot <= 10; ++slot) {
             if (!isBlank(before[static_cast<std::size_t>(slot)])) {
-                ASSERT_EQ(f.Text27(slot).text, before[static_cast<std::size_t>(slot)]) << "a lock moved, round " << round;
+                ASSERT_EQ(f.Text27(slot).text, before[static_cast<std::size_t>(slot)])
+                    << "a lock moved, round " << round;
             }
         }
     }
@@ -265,11 +279,16 @@ using LastWeeksOrders = Suggest;
 
 TEST_F(LastWeeksOrders, AMarkerGoesToTheSlotOfHisNameThatCanMarkAndNamesAreNotMistakenForMarks)
 {
-    setLists({{"GK", "Keeper", "10"}, {"W", "Dixon", "11"}, {"CB", "Dixon", "12"}, {"DM", "Fox*", "13"},
-              {"CB", "Lee", "9"},     {"S", "Sub", "5"}});
+    setLists({{"GK", "Keeper", "10"},
+              {"W", "Dixon", "11"},
+              {"CB", "Dixon", "12"},
+              {"DM", "Fox*", "13"},
+              {"CB", "Lee", "9"},
+              {"S", "Sub", "5"}});
     f.Text(8).text = "RDV";
-    const auto path = write("RDVvsCD.TXT", ordersText("RDV", {"GK Keeper", "W Dixon", "CB Dixon", "DM Fox*", "CB Lee*#",
-                                                               "S A", "S B", "S C", "S D", "S E", "S F"},
+    const auto path = write("RDVvsCD.TXT", ordersText("RDV",
+                                                      {"GK Keeper", "W Dixon", "CB Dixon", "DM Fox*", "CB Lee*#", "S A",
+                                                       "S B", "S C", "S D", "S E", "S F"},
                                                       {"Dixon,9", "Fox*,10"}));
     fillFromOrders(f, path);
     EXPECT_EQ(f.Check1(1).value(), 1) << "the CB Dixon marks";

@@ -15,15 +15,38 @@ namespace teamtool::testing {
 // The 26 team fields as they stand in the file, in file order.
 inline std::array<std::string, 26> teamFields(std::string cma = "0.85")
 {
-    return {"\"Rovers of Dale\"", "RDV", "3", "1", "75", std::move(cma), "\"Dale Park\"", "12000", "8000",
-            "14", "250", "12", "300", "16", "450", "125000.50", "2", "4", "9850", "104500",
-            "98500", "50000", "7.5", "-2", "0", ""};
+    return {"\"Rovers of Dale\"",
+            "RDV",
+            "3",
+            "1",
+            "75",
+            std::move(cma),
+            "\"Dale Park\"",
+            "12000",
+            "8000",
+            "14",
+            "250",
+            "12",
+            "300",
+            "16",
+            "450",
+            "125000.50",
+            "2",
+            "4",
+            "9850",
+            "104500",
+            "98500",
+            "50000",
+            "7.5",
+            "-2",
+            "0",
+            ""};
 }
 
 // A player's 31 fields in file order: name, age, pos, NSL, wage, five counts, SP,
 // Max SP, WI, WS, then sixteen figures derived from seed.
-inline std::array<std::string, 31> playerFields(std::string name, std::string pos, std::string nsl, std::string wi = "0",
-                                                std::string ws = "0", int seed = 1)
+inline std::array<std::string, 31> playerFields(std::string name, std::string pos, std::string nsl,
+                                                std::string wi = "0", std::string ws = "0", int seed = 1)
 {
     std::array<std::string, 31> f;
     f[0] = std::move(name);

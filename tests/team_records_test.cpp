@@ -57,8 +57,8 @@ std::string cmaShown(const FieldValue& value)
 
 TEST(Layout, TeamFieldsFillTheBoxesInTheOrderTheyAreWritten)
 {
-    const std::vector<int> writeOrder = {1, 8, 6, 7, 4, 3, 2, 5, 9, 10, 13, 12, 14, 11, 15, 16, 19, 18, 17,
-                                         22, 23, 21, 20, 26, 25, 24};
+    const std::vector<int> writeOrder = {1,  8,  6,  7,  4,  3,  2,  5,  9,  10, 13, 12, 14,
+                                         11, 15, 16, 19, 18, 17, 22, 23, 21, 20, 26, 25, 24};
     std::vector<int> boxes;
     for (const auto& field : kTeamFields)
         boxes.push_back(field.textBox);
@@ -155,7 +155,8 @@ TEST(Records, ATeamRecordThenPlayersOnAnyLines)
     const auto team = teamFields();
     const auto player = playerFields("\"Smith, J\"", "GK", "12.5");
     for (const std::string separator : {",", "\r\n", "\n"}) {
-        auto reader = readerOf(testing::joinFields(team, separator) + separator + testing::joinFields(player, separator));
+        auto reader =
+            readerOf(testing::joinFields(team, separator) + separator + testing::joinFields(player, separator));
         auto record = readTeamRecord(reader);
         ASSERT_TRUE(record);
         EXPECT_EQ(record->field(1), FieldValue::text("Rovers of Dale"));
@@ -271,8 +272,8 @@ TEST(Staging, ATeamLineWithOneFieldTooManyShiftsEveryPlayerField)
 
 TEST(Staging, FailuresSayWhereTheFileWentWrong)
 {
-    const auto players = std::vector{playerFields("A", "GK", "1"), playerFields("B", "CB", "2"),
-                                     playerFields("C", "S", "3")};
+    const auto players =
+        std::vector{playerFields("A", "GK", "1"), playerFields("B", "CB", "2"), playerFields("C", "S", "3")};
     std::string text = teamFileText(teamFields(), {players[0], players[1]});
     for (std::size_t k = 0; k < 26; ++k)  // player 3 stops after 26 of its fields
         text += players[2][k] + (k < 25 ? "," : "\r\n");
@@ -321,9 +322,10 @@ TEST(Staging, EveryFieldEmptyLoadsAsEmptyTexts)
 TEST(Messages, EveryErrorNamesTheFile)
 {
     std::set<std::string> sentences;
-    for (const auto code : {ReadErrorCode::CannotOpen, ReadErrorCode::CannotRead, ReadErrorCode::TooLarge,
-                            ReadErrorCode::NotText, ReadErrorCode::Empty, ReadErrorCode::UnterminatedQuote,
-                            ReadErrorCode::EndsInsideRecord, ReadErrorCode::CmaNotANumber, ReadErrorCode::CmaTooLarge}) {
+    for (const auto code :
+         {ReadErrorCode::CannotOpen, ReadErrorCode::CannotRead, ReadErrorCode::TooLarge, ReadErrorCode::NotText,
+          ReadErrorCode::Empty, ReadErrorCode::UnterminatedQuote, ReadErrorCode::EndsInsideRecord,
+          ReadErrorCode::CmaNotANumber, ReadErrorCode::CmaTooLarge}) {
         ReadError error;
         error.code = code;
         error.detail = "why";

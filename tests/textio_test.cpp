@@ -59,8 +59,8 @@ TEST(NumberTexts, FormIsCheckedExactly)
 {
     for (const char* yes : {"0", "-0", "+7", "007", "5.", ".5", "-.5", "1e5", "1E+05", "2.5e-3", "12.0"})
         EXPECT_TRUE(hasNumberForm(yes)) << yes;
-    for (const char* no : {"", ".", "+", "-", "+.", "1,5", "0x10", "Infinity", "inf", "nan", "1e", "1e+", "e5",
-                           "1 ", " 1", "1..2", "1.2.3", "--1", "1e5.5", "1d5"})
+    for (const char* no : {"",   ".",   "+",  "-",  "+.", "1,5",  "0x10",  "Infinity", "inf",   "nan",
+                           "1e", "1e+", "e5", "1 ", " 1", "1..2", "1.2.3", "--1",      "1e5.5", "1d5"})
         EXPECT_FALSE(hasNumberForm(no)) << no;
 }
 
@@ -129,8 +129,9 @@ TEST(NumberTexts, ADisplayFormIsRecognisedExactly)
             ASSERT_TRUE(value.has_value()) << chars;
             ASSERT_EQ(numberToText(*value), chars);
         }
-        const std::string shown = numberToText(static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
-                                               std::pow(10.0, static_cast<double>(random() % 6)));
+        const std::string shown =
+            numberToText(static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                         std::pow(10.0, static_cast<double>(random() % 6)));
         if (shown.find('E') == std::string::npos) {
             ASSERT_TRUE(isShownForm(shown)) << shown;
         }

@@ -90,8 +90,8 @@ private slots:
             for (QWidget* widget : tabs->widget(page)->findChildren<QWidget*>()) {
                 const bool takesValue = qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
                                         qobject_cast<QAbstractButton*>(widget) ||
-                                        (qobject_cast<QAbstractItemView*>(widget) && widget->objectName() != "frozenColumns" &&
-                                         !widget->objectName().isEmpty()) ||
+                                        (qobject_cast<QAbstractItemView*>(widget) &&
+                                         widget->objectName() != "frozenColumns" && !widget->objectName().isEmpty()) ||
                                         qobject_cast<QPlainTextEdit*>(widget);
                 if (!takesValue || !widget->isVisible() || widget->objectName().isEmpty())
                     continue;
@@ -114,7 +114,7 @@ private slots:
     {
         QCOMPARE(accessibleValue(m_w->widget("Combo1(0)")), QString("GK"));
         QCOMPARE(accessibleValue(m_w->widget("Combo2")), QString());  // " " is read as empty
-        m_w->form->Combo1(4).text = "XX";                              // a text not in its list
+        m_w->form->Combo1(4).text = "XX";                             // a text not in its list
         m_w->window.refresh();
         QCOMPARE(accessibleValue(m_w->widget("Combo1(4)")), QString("XX"));
         QCOMPARE(QAccessible::queryAccessibleInterface(m_w->widget("Combo1(4)"))->text(QAccessible::Name),
@@ -132,7 +132,7 @@ private slots:
                 order << at->objectName();
             at = at->nextInFocusChain();
         } while (at != start && order.size() < 200);
-        QStringList expected = {"List1", "List2", "List3", "List4", "List5",
+        QStringList expected = {"List1",       "List2",     "List3",     "List4",    "List5",
                                 "Command2(0)", "Combo1(0)", "Text27(0)", "Text28(0)"};
         for (int slot = 1; slot <= 10; ++slot)
             expected << QString("Command2(%1)").arg(slot) << QString("Combo1(%1)").arg(slot)
@@ -143,7 +143,12 @@ private slots:
         for (int slot = 11; slot <= 15; ++slot)
             expected << QString("Command2(%1)").arg(slot) << QString("Combo1(%1)").arg(slot)
                      << QString("Text27(%1)").arg(slot) << QString("Text28(%1)").arg(slot);
-        expected << "Text29" << "Combo2" << "Combo3" << "Text32" << "Text33" << "Command1";
+        expected << "Text29"
+                 << "Combo2"
+                 << "Combo3"
+                 << "Text32"
+                 << "Text33"
+                 << "Command1";
         QCOMPARE(order.mid(0, expected.size()), expected);
     }
 
@@ -165,8 +170,7 @@ private slots:
                 if (other != frame)
                     QVERIFY2(!frame->geometry().intersects(other->geometry()),
                              qPrintable(frame->objectName() + " overlaps " + other->objectName()));
-                if (other->y() == frame->y() && other->x() > frame->x() &&
-                    other->x() - frame->geometry().right() < 8)
+                if (other->y() == frame->y() && other->x() > frame->x() && other->x() - frame->geometry().right() < 8)
                     roomToTheRight = false;
             }
             if (roomToTheRight)
@@ -246,9 +250,11 @@ private slots:
         auto* note = program.window.findChild<QLabel*>("PassingNote");
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->text(), text);
-        const QRect room = note->contentsRect().adjusted(note->margin(), note->margin(), -note->margin(), -note->margin());
+        const QRect room =
+            note->contentsRect().adjusted(note->margin(), note->margin(), -note->margin(), -note->margin());
         const QRect needed = note->fontMetrics().boundingRect(room, Qt::TextWordWrap | Qt::AlignCenter, text);
-        QVERIFY2(room.contains(needed), qPrintable(QString("%1 in %2").arg(QVariant(needed).toString(), QVariant(room).toString())));
+        QVERIFY2(room.contains(needed),
+                 qPrintable(QString("%1 in %2").arg(QVariant(needed).toString(), QVariant(room).toString())));
         QVERIFY(program.window.rect().contains(note->geometry()));
     }
 };

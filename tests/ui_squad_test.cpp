@@ -8,8 +8,8 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QListView>
 #include <QHeaderView>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -261,7 +261,7 @@ private slots:
         auto* position = m_w->widget<ui::ModelComboBox>("Combo1(1)");
         position->setFocus();
         QTest::keyClick(position, Qt::Key_Down);
-        QCOMPARE(position->shownText(), QString("CB"));  // the entry after DS
+        QCOMPARE(position->shownText(), QString("CB"));              // the entry after DS
         QVERIFY(!m_w->widget<QCheckBox>("Check1(0)")->isChecked());  // a position chosen anew drops the marker
         QTest::keyClick(position, Qt::Key_Home);
         QCOMPARE(m_form().Combo1(1).text, "DS");
@@ -319,7 +319,10 @@ private slots:
     }
 
 private:
-    FRMTEAMTOOL& m_form() const { return *m_w->form; }
+    FRMTEAMTOOL& m_form() const
+    {
+        return *m_w->form;
+    }
 };
 
 QTEST_MAIN(LoadAndPick)

@@ -7,10 +7,10 @@
 // modal message boxes, one that answers questions, and small helpers that act as a user
 // would.
 
-#include "window/window.h"
 #include "ui/form_view.h"
-#include "ui/qt_dialogs.h"
 #include "ui/model_combo_box.h"
+#include "ui/qt_dialogs.h"
+#include "window/window.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

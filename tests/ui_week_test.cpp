@@ -11,7 +11,6 @@
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -22,7 +21,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
-#include <QTextBrowser>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -31,6 +29,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextBrowser>
 
 using namespace teamtool;
 
@@ -99,10 +98,7 @@ private slots:
         QTRY_VERIFY(m_window->findChild<QWidget*>("SSTab1"));
     }
 
-    void cleanup()
-    {
-        m_program.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void theMenusApplyOnlyWhereTheyCan()
     {
@@ -112,8 +108,8 @@ private slots:
                                  "actionCopyOrders", "actionEmailOrders", "actionCreateOrders"})
             QVERIFY2(!action(name)->isEnabled(), name);
         // The keys of the new commands are none of Qt's standard keys on this desktop.
-        for (const char* name : {"actionFillFromOrders", "actionSuggestSquad", "actionPreviewOrders",
-                                 "actionCopyOrders"})
+        for (const char* name :
+             {"actionFillFromOrders", "actionSuggestSquad", "actionPreviewOrders", "actionCopyOrders"})
             for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key)
                 QVERIFY2(!QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(key))
                               .contains(action(name)->shortcut()),
@@ -155,12 +151,13 @@ private slots:
             testing::MessageBoxWatcher messages;
             fillFrom(m_lastWeek);
             QTRY_COMPARE(messages.texts.size(), 1);
-            QCOMPARE(messages.texts[0], QString("Filled from last-week.TXT, except:\n"
-                                                "main side 7 (CM), Vargas: not in this week's lists\n"
-                                                "main side 9 (WH), Quin: not in this week's lists; he took the penalties\n"
-                                                "substitute 3 (S), Kowalsky: not in this week's lists\n"
-                                                "Orders > Suggest Squad fills these slots with the best players "
-                                                "available."));
+            QCOMPARE(messages.texts[0],
+                     QString("Filled from last-week.TXT, except:\n"
+                             "main side 7 (CM), Vargas: not in this week's lists\n"
+                             "main side 9 (WH), Quin: not in this week's lists; he took the penalties\n"
+                             "substitute 3 (S), Kowalsky: not in this week's lists\n"
+                             "Orders > Suggest Squad fills these slots with the best players "
+                             "available."));
         }
         QCOMPARE(m_window->noteLabel()->text(), QString("Filled from last-week.TXT: 13 of 16 players"));
         QCOMPARE(widget<QTabWidget>("SSTab1")->currentIndex(), 2);  // Select Team, where the squad shows
@@ -170,8 +167,8 @@ private slots:
         QCOMPARE(text("Text30"), QString("118"));  // 146.4 less Varga's 12.2 and Quinn's 16.2
 
         action("actionSuggestSquad")->trigger();
-        QCOMPARE(text("Text27(7)"), QString("Varga"));     // the only CM left
-        QCOMPARE(text("Text27(9)"), QString("Quinn"));     // the only WH left
+        QCOMPARE(text("Text27(7)"), QString("Varga"));      // the only CM left
+        QCOMPARE(text("Text27(9)"), QString("Quinn"));      // the only WH left
         QCOMPARE(text("Text27(13)"), QString("Kowalski"));  // the best S left
         QCOMPARE(text("Text30"), QString("146.4"));
         QCOMPARE(m_window->noteLabel()->text(), QString("Suggested 3 players"));
@@ -239,8 +236,7 @@ private slots:
         testing::MessageBoxWatcher messages;
         action("actionEmailOrders")->trigger();
         QDesktopServices::unsetUrlHandler("mailto");
-        QCOMPARE(m_mailed.toEncoded(),
-                 "mailto:?subject=RDVvsCD&body=" + kLastWeek.toPercentEncoding());
+        QCOMPARE(m_mailed.toEncoded(), "mailto:?subject=RDVvsCD&body=" + kLastWeek.toPercentEncoding());
         QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
         QTest::qWait(50);
         QVERIFY(messages.texts.isEmpty());  // the mail program opening is the confirmation
@@ -293,7 +289,8 @@ private slots:
         const QModelIndex okafor = grid->model()->index(3, 2);
         QCOMPARE(okafor.data(Qt::ToolTipRole).toString(), QString("NSL: now 14, was 14.5"));
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
-        QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Description), QString("NSL: now 14, was 14.5"));
+        QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Description),
+                 QString("NSL: now 14, was 14.5"));
         QCOMPARE(table->tableInterface()->cellAt(3, 2)->text(QAccessible::Name), QString("14"));
         const QModelIndex harding = grid->model()->index(grid->model()->rowCount() - 2, 1);  // the empty row below
         QCOMPARE(harding.data(Qt::ToolTipRole).toString(), QString("New since week12.txt"));
@@ -334,8 +331,8 @@ private slots:
     void aLongLoadShowsItsProgressAndCancelLeavesTheWindowAsItWas()
     {
         QByteArray big = readAll(m_dir.filePath("team.txt"));
-        const QByteArray player = big.mid(big.indexOf("Bellamy,"), big.indexOf("\n", big.indexOf("Bellamy,")) + 1 -
-                                                                       big.indexOf("Bellamy,"));
+        const QByteArray player =
+            big.mid(big.indexOf("Bellamy,"), big.indexOf("\n", big.indexOf("Bellamy,")) + 1 - big.indexOf("Bellamy,"));
         for (int n = 0; n < 20000; ++n)
             big += player;
         const QString path = m_dir.filePath("big.txt");
@@ -423,8 +420,8 @@ private slots:
             dialog->reject();
         });
         action("actionTeamFileFormat")->trigger();
-        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad", "Since Last Week",
-                                     "The Keyboard"}));
+        QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad",
+                                     "Since Last Week", "The Keyboard"}));
         QVERIFY(messages.contains("Fill From Orders"));
     }
 

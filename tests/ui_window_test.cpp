@@ -4,10 +4,10 @@
 // The real widgets at start: one per control, of the right kind, showing the model's
 // design-time state; what the user can and cannot change before anything is loaded.
 
-#include "window/window.h"
 #include "scripted_dialogs.h"
 #include "ui/form_view.h"
 #include "ui/model_combo_box.h"
+#include "window/window.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,8 +6,8 @@
 // The fixtures the model tests share: the window as the program starts it, with
 // scripted dialogs, and, for tests that read or write files, a folder of its own.
 
-#include "window/window.h"
 #include "scripted_dialogs.h"
+#include "window/window.h"
 
 #include <gtest/gtest.h>
 

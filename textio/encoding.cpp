@@ -4,7 +4,6 @@
 #include "textio/encoding.h"
 
 #include <algorithm>
-
 #include <array>
 #include <cstdint>
 #include <cstring>

@@ -17,7 +17,6 @@
 #include <string>
 #include <system_error>
 
-
 namespace teamtool {
 
 namespace {
@@ -89,8 +88,7 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
         return file + " was not read: the reading was cancelled.";
     case FileErrorCode::Binary:
         if (kind.binaryByName)
-            return fileNameOf(e.path) + " is not " + std::string(kind.withArticle) +
-                   ": it holds binary data.";
+            return fileNameOf(e.path) + " is not " + std::string(kind.withArticle) + ": it holds binary data.";
         return file + " is not a text file: it holds binary data" +
                (e.line == 0 ? std::string() : " (line " + std::to_string(e.line) + ")") + ".";
     case FileErrorCode::FolderMissing:

@@ -20,11 +20,11 @@ namespace teamtool {
 
 enum class FileErrorCode {
     // Reading
-    CannotOpen,         // reason: the system's, or what stands at the path
-    CannotRead,         // reason: the system's
-    TooLarge,           // reason: the size in bytes
-    Cancelled,          // the user stopped the reading: nothing to say
-    Binary,             // a NUL byte: not a text file; line: where it stands, if known
+    CannotOpen,  // reason: the system's, or what stands at the path
+    CannotRead,  // reason: the system's
+    TooLarge,    // reason: the size in bytes
+    Cancelled,   // the user stopped the reading: nothing to say
+    Binary,      // a NUL byte: not a text file; line: where it stands, if known
     // Replacing
     FolderMissing,      // the folder is gone
     FolderUnreachable,  // reason: the system's
@@ -38,7 +38,7 @@ enum class FileErrorCode {
 
 struct FileError {
     FileErrorCode code = FileErrorCode::CannotOpen;
-    std::string path;      // the file it is about, as the user named it (UTF-8)
+    std::string path;  // the file it is about, as the user named it (UTF-8)
     std::string reason;
     std::size_t line = 0;  // Binary: the line of the first NUL byte, from 1; 0 when not known
     std::string folder;    // replacing: the folder, and the file's name in it

@@ -100,8 +100,8 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
     int fd = -1;
     std::filesystem::path temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder / ("." + fileName + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) +
-                              ".tmp");
+        temporary =
+            folder / ("." + fileName + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp");
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return FileError::replacing(FileErrorCode::CannotCreate, reason(errno), folder, fileName);

@@ -38,9 +38,9 @@ struct ScannedNumber {
     std::size_t digits = 0;      // before and after the point
     int fractionDigits = 0;
     bool negative = false;
-    bool hasExponent = false;    // an E, its sign and at least one digit were read
+    bool hasExponent = false;  // an E, its sign and at least one digit were read
     bool exponentNegative = false;
-    std::int64_t exponent = 0;   // its digits' value, held at a billion and beyond
+    std::int64_t exponent = 0;  // its digits' value, held at a billion and beyond
 
     // A plain decimal (no exponent) of at least one and at most 15 digits: the mantissa
     // is exact, and so is value(). With no digit, digits - 1 wraps round.
@@ -129,7 +129,8 @@ const char* scanNumber(const char* p, More more, ScannedNumber& out)
 inline const char* scanNumber(std::string_view text, ScannedNumber& out)
 {
     const char* const end = text.data() + text.size();
-    return detail::scanNumber<true>(text.data(), [end](const char* at) { return at != end; }, out);
+    return detail::scanNumber<true>(
+        text.data(), [end](const char* at) { return at != end; }, out);
 }
 
 // The same for a text that ends in a NUL (as a std::string's does), with no bounds
@@ -138,7 +139,8 @@ inline const char* scanNumber(std::string_view text, ScannedNumber& out)
 // full scan above.
 inline const char* scanNumberInTerminated(const char* p, ScannedNumber& out)
 {
-    return detail::scanNumber<false>(p, [](const char*) { return true; }, out);
+    return detail::scanNumber<false>(
+        p, [](const char*) { return true; }, out);
 }
 
 // The display form of a number: a whole number below 1E+15 without a point; any other

@@ -52,10 +52,11 @@ private:
 // nothing of them in --help.
 void addToolkitOptions(QCommandLineParser& parser)
 {
-    static const char* const kWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                             "display", "geometry", "style", "stylesheet", "name", "title",
-                                             "visual", "qmljsdebugger"};
+    static const char* const kWithValue[] = {
+        "platform",     "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon",  "qwindowtitle",       "session",       "display", "geometry",
+        "style",        "stylesheet",         "name",          "title",   "visual",
+        "qmljsdebugger"};
     static const char* const kFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     for (const char* name : kWithValue) {
         QCommandLineOption option(name, {}, "value");
@@ -89,7 +90,8 @@ void printToStartingConsole()
     Q_UNUSED(attached);
 }
 #else
-void printToStartingConsole() {}
+void printToStartingConsole()
+{}
 #endif
 
 int commandLineError(const QString& text)

@@ -8,8 +8,8 @@
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
-#include "ui/solid_radio_button.h"
 #include "ui/player_list_view.h"
+#include "ui/solid_radio_button.h"
 #include "week/compare.h"
 
 #include <QCheckBox>
@@ -64,7 +64,8 @@ public:
     {
         auto& button = static_cast<CommandButton&>(control);
         auto* widget = new QPushButton(qt(control.caption), parent);
-        QObject::connect(widget, &QPushButton::clicked, widget, [&host, &button] { host.act([&] { button.click(); }); });
+        QObject::connect(widget, &QPushButton::clicked, widget,
+                         [&host, &button] { host.act([&] { button.click(); }); });
         return widget;
     }
 };
@@ -181,8 +182,9 @@ public:
                                  list.click(current.row());
                              });
                          });
-        QObject::connect(view, &QAbstractItemView::doubleClicked, view,
-                         [&host, &list](const QModelIndex& index) { host.act([&] { list.doubleClick(index.row()); }); });
+        QObject::connect(view, &QAbstractItemView::doubleClicked, view, [&host, &list](const QModelIndex& index) {
+            host.act([&] { list.doubleClick(index.row()); });
+        });
         QObject::connect(view, &PlayerListView::pickRequested, view,
                          [&host, &list] { host.act([&] { list.pressEnter(); }); });
         QObject::connect(view->verticalScrollBar(), &QAbstractSlider::valueChanged, view, [&host, &list](int value) {
@@ -235,7 +237,8 @@ public:
         // The window model keeps the buttons of a frame exclusive.
         auto* widget = new SolidRadioButton(parent);
         widget->setAutoExclusive(false);
-        QObject::connect(widget, &QRadioButton::clicked, widget, [&host, &button] { host.act([&] { button.setValue(true); }); });
+        QObject::connect(widget, &QRadioButton::clicked, widget,
+                         [&host, &button] { host.act([&] { button.setValue(true); }); });
         return widget;
     }
 

@@ -25,7 +25,7 @@ QString qt(const std::string& text)
 struct FormView::Bound {
     Control* control;
     QWidget* widget;
-    int yOffset;       // pixels taken by the tab strip above a page's own area
+    int yOffset;  // pixels taken by the tab strip above a page's own area
     Twips shownGeometry;
 };
 

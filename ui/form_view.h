@@ -46,7 +46,6 @@ signals:
     void refreshed();
 
 public:
-
     // Builds the widgets of the tabbed pages, if they are not built yet. The window
     // builds them by itself right after it is first painted.
     void buildTabbedPages();

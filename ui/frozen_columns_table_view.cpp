@@ -43,8 +43,7 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
     // the file's order. The frozen columns' headings belong to the frozen view.
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
         view->horizontalHeader()->setSectionsClickable(true);
-        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this,
-                &FrozenColumnsTableView::cycleSortOrder);
+        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, &FrozenColumnsTableView::cycleSortOrder);
     }
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
         if (column < m_frozenCount) {
@@ -130,8 +129,7 @@ void FrozenColumnsTableView::updateFrozenGeometry()
     int width = 0;
     for (int column = 0; column < m_frozenCount; ++column)
         width += columnWidth(column);
-    m_frozen->setGeometry(frameWidth(), frameWidth(), width,
-                          viewport()->height() + horizontalHeader()->height());
+    m_frozen->setGeometry(frameWidth(), frameWidth(), width, viewport()->height() + horizontalHeader()->height());
 }
 
 void FrozenColumnsTableView::resizeEvent(QResizeEvent* event)

@@ -16,13 +16,9 @@
 namespace teamtool::ui {
 
 GridModel::GridModel(const Grid& grid, QObject* parent)
-    : QAbstractTableModel(parent),
-      m_grid(grid),
-      m_shownRevision(grid.revision()),
-      m_shownRows(std::max(0, grid.rows() - grid.fixedRows)),
-      m_shownCols(grid.cols())
-{
-}
+    : QAbstractTableModel(parent), m_grid(grid), m_shownRevision(grid.revision()),
+      m_shownRows(std::max(0, grid.rows() - grid.fixedRows)), m_shownCols(grid.cols())
+{}
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
@@ -196,8 +192,7 @@ void GridModel::sync()
 
 ListModel::ListModel(const ListBox& list, QObject* parent)
     : QAbstractListModel(parent), m_list(list), m_shownCount(static_cast<int>(list.items.size()))
-{
-}
+{}
 
 int ListModel::rowCount(const QModelIndex& parent) const
 {

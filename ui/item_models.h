@@ -63,7 +63,7 @@ private:
 
     const Grid& m_grid;
     ItemNotes m_notes;
-    mutable QColor m_muted;       // the greyed rows' colour, for the palette of m_mutedFor
+    mutable QColor m_muted;  // the greyed rows' colour, for the palette of m_mutedFor
     mutable qint64 m_mutedFor = 0;
     std::vector<int> m_order;  // grid rows in view order; empty for the file's order
     unsigned m_shownRevision;

@@ -3,9 +3,9 @@
 
 #include "ui/main_window.h"
 
-#include "window/window.h"
 #include "ui/form_view.h"
 #include "ui/passing_note.h"
+#include "window/window.h"
 
 #include <QAction>
 #include <QDragEnterEvent>

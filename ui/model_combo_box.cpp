@@ -94,9 +94,9 @@ void ModelComboBox::paintEvent(QPaintEvent*)
 
 void ModelComboBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool opensList = event->key() == Qt::Key_F4 ||
-                           ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
-                            (event->modifiers() & Qt::AltModifier));
+    const bool opensList =
+        event->key() == Qt::Key_F4 ||
+        ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && (event->modifiers() & Qt::AltModifier));
     if (opensList) {
         showPopup();
         event->accept();
@@ -128,7 +128,7 @@ int ModelComboBox::steppedItem(int key) const
     if (last < 0)
         return -1;
     const int at = findText(m_text, Qt::MatchExactly | Qt::MatchCaseSensitive);  // -1: an unlisted text
-    constexpr int kPage = 10;  // entries a list shows at once
+    constexpr int kPage = 10;                                                    // entries a list shows at once
     switch (key) {
     case Qt::Key_Down:
         return at < 0 ? 0 : std::min(at + 1, last);

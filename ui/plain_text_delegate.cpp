@@ -78,8 +78,9 @@ void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             painter->drawText(QRect(left + side + 2, textArea.top(), wordsWidth, textArea.height()),
                               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, words);
         } else if (const int shape = std::min(side, room); shape >= 4) {
-            paintMarkShape(painter, kind,
-                           QRectF(option.rect.right() - 1 - shape, textArea.center().y() + 1 - shape / 2.0, shape, shape));
+            paintMarkShape(
+                painter, kind,
+                QRectF(option.rect.right() - 1 - shape, textArea.center().y() + 1 - shape / 2.0, shape, shape));
         } else {
             const int corner = std::max(4, (option.rect.height() - metrics.capHeight()) / 2 - 1);
             paintMarkShape(painter, kind, QRectF(option.rect.right() - corner, option.rect.top() + 1, corner, corner));

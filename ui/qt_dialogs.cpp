@@ -63,8 +63,7 @@ QString QtDialogs::qtFilter(const std::string& filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
         const QString& description = parts[i];
-        filters << (description.contains('(' + patterns + ')') ? description
-                                                               : description + " (" + patterns + ')');
+        filters << (description.contains('(' + patterns + ')') ? description : description + " (" + patterns + ')');
     }
     return filters.join(";;");
 }
@@ -131,8 +130,14 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
     layout->addWidget(text);
     layout->addWidget(buttons);
     PreviewChoice choice = PreviewChoice::Close;
-    QObject::connect(create, &QPushButton::clicked, &dialog, [&] { choice = PreviewChoice::CreateOrders; dialog.accept(); });
-    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] { choice = PreviewChoice::Copy; dialog.accept(); });
+    QObject::connect(create, &QPushButton::clicked, &dialog, [&] {
+        choice = PreviewChoice::CreateOrders;
+        dialog.accept();
+    });
+    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] {
+        choice = PreviewChoice::Copy;
+        dialog.accept();
+    });
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
     dialog.exec();
     return choice;
@@ -159,7 +164,10 @@ bool QtDialogs::showChanges(const std::string& text)
     layout->addWidget(summary);
     layout->addWidget(buttons);
     bool copied = false;
-    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] { copied = true; dialog.accept(); });
+    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] {
+        copied = true;
+        dialog.accept();
+    });
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::reject);
     dialog.exec();
     return copied;
@@ -291,8 +299,7 @@ void QtDialogs::showManual(const std::string& page)
     // A link to another page opens it here; any other goes to the desktop.
     QObject::connect(browser, &QTextBrowser::anchorClicked, pages, [pages](const QUrl& url) {
         for (int row = 0; row < pages->count(); ++row)
-            if (pages->item(row)->data(Qt::UserRole).toString().endsWith("/" + url.fileName()) &&
-                url.isRelative()) {
+            if (pages->item(row)->data(Qt::UserRole).toString().endsWith("/" + url.fileName()) && url.isRelative()) {
                 pages->setCurrentRow(row);
                 return;
             }
@@ -317,8 +324,8 @@ namespace {
 QString thirdPartyNotices()
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    for (const QString& place : {QStringLiteral("THIRD-PARTY-NOTICES.txt"),
-                                 QStringLiteral("../share/doc/teamtool/THIRD-PARTY-NOTICES.txt")})
+    for (const QString& place :
+         {QStringLiteral("THIRD-PARTY-NOTICES.txt"), QStringLiteral("../share/doc/teamtool/THIRD-PARTY-NOTICES.txt")})
         if (QFileInfo file(program.filePath(place)); file.isFile())
             return file.canonicalFilePath();
     return {};

@@ -9,8 +9,8 @@
 // shows it, and only the Select Team page (select-team-dark.png).
 
 #include "app/recorded_dialogs.h"
-#include "window/window.h"
 #include "ui/form_view.h"
+#include "window/window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -43,7 +43,7 @@ bool showsNumberMark(int col)
 int rowOfListItem(const Comparison& c, int item)
 {
     return item >= 0 && item < static_cast<int>(c.listItemRow.size()) ? c.listItemRow[static_cast<std::size_t>(item)]
-                                                                        : 0;
+                                                                      : 0;
 }
 
 // How many digits stand after the point of a number's text.
@@ -144,7 +144,8 @@ std::string summaryOf(const FRMTEAMTOOL& f, const Comparison& c)
         const bool then = canBePicked(c.earlierCell(earlier, kWiColumn), c.earlierCell(earlier, kWsColumn));
         if (then && !now)
             addName(out, std::string(name) + " (" +
-                             notSelectableWords(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)) + ")");
+                             notSelectableWords(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)) +
+                             ")");
         else if (!then && now)
             addName(back, name);
         const std::string_view nsl = grid.textMatrix(row, kNslColumn);

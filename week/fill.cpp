@@ -212,14 +212,16 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
             return !marks[static_cast<std::size_t>(slot)] &&
                    isMarkerPosition(orders.mainSide[static_cast<std::size_t>(slot)].position);
         };
-        auto canMark = std::find_if(named.begin(), named.end(), [&](int slot) { return slot > lastMarker && free(slot); });
+        auto canMark =
+            std::find_if(named.begin(), named.end(), [&](int slot) { return slot > lastMarker && free(slot); });
         if (canMark == named.end())
             canMark = std::find_if(named.begin(), named.end(), free);
         if (canMark == named.end()) {
             const int slot = named.empty() ? marker.slot : named.front();
             if (!isSlotEmpty(f, slot))
                 notPlaced.note(slot, slotName(f, slot) + ", " + mainSide[static_cast<std::size_t>(slot)].name +
-                                         ": position \"" + f.Combo1(slot).text + "\" cannot mark, so he is not a marker");
+                                         ": position \"" + f.Combo1(slot).text +
+                                         "\" cannot mark, so he is not a marker");
             continue;
         }
         const int slot = *canMark;

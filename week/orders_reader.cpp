@@ -147,10 +147,10 @@ Result<ReadOrders, OrdersFileError> readOrdersText(std::string_view text)
     LineCursor lines(splitLines(text));
     ReadOrders orders;
 
-    std::string* const choices[] = {&orders.team, &orders.opponent, &orders.tactic, &orders.style, &orders.grudge,
-                                    &orders.boost};
-    const char* const what[] = {"the team abbreviation", "the opponent", "the tactic", "the style",
-                                "the grudge flag", "the boost flag"};
+    std::string* const choices[] = {&orders.team,  &orders.opponent, &orders.tactic,
+                                    &orders.style, &orders.grudge,   &orders.boost};
+    const char* const what[] = {"the team abbreviation", "the opponent",  "the tactic", "the style",
+                                "the grudge flag",       "the boost flag"};
     for (std::size_t k = 0; k < 6; ++k) {
         auto line = lines.next(what[k]);
         if (!line)

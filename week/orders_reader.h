@@ -42,10 +42,10 @@ struct OrdersMarker {
 struct ReadOrders {
     std::string team;  // the abbreviation of the team whose orders these are
     std::string opponent, tactic, style, grudge, boost;
-    std::array<OrdersSlot, 11> mainSide;    // slots 0 to 10
-    std::vector<OrdersSlot> substitutes;    // slots 11 on
+    std::array<OrdersSlot, 11> mainSide;  // slots 0 to 10
+    std::vector<OrdersSlot> substitutes;  // slots 11 on
     std::vector<OrdersMarker> markers;
-    std::string press, comments;            // one '\n' between lines
+    std::string press, comments;  // one '\n' between lines
 };
 
 // Where and why a text is not an orders file this program wrote.
