@@ -73,6 +73,10 @@ cmake -G Ninja -S "$WORK/src" -B "$WORK/build" \
     "${OPTIONS[@]}" >"$WORK/configure.log" 2>&1 || { tail -50 "$WORK/configure.log" >&2; exit 1; }
 cmake --build "$WORK/build" -j "$(nproc)" >"$WORK/build.log" 2>&1 || { tail -50 "$WORK/build.log" >&2; exit 1; }
 cmake --install "$WORK/build" >"$WORK/install.log" 2>&1
+# Which source it was built from, for the Windows packages' notices.
+dsc=$(cd "$WORK" && ls qt6-base_*.dsc)
+dsc=${dsc#qt6-base_}
+echo "Debian's source package qt6-base, version ${dsc%.dsc}" >"$PREFIX/debian-source.txt"
 touch "$PREFIX/.complete"
 rm -rf "$WORK"
 echo "$PREFIX"
