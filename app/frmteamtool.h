@@ -10,6 +10,7 @@
 #include "app/comparison.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "textio/fingerprint.h"
 
 #include <array>
 #include <memory>
@@ -114,6 +115,8 @@ public:
 
     // How many players the loaded team file holds: grid rows 1 to loadedPlayers.
     int loadedPlayers = 0;
+    // The loaded team file's bytes, as they were read.
+    FileFingerprint loadedFile;
     // An earlier team file beside this week's, once the manager has picked one.
     Comparison comparison;
 

@@ -8,10 +8,10 @@
 #include "app/dialogs.h"
 #include "bench/team_file_gen.h"
 #include "orders/orders.h"
+#include "teamfile/comparison.h"
 #include "textio/trim.h"
 #include "ui/form_view.h"
 #include "ui/item_models.h"
-#include "week/compare.h"
 #include "week/fill.h"
 #include "window/window.h"
 

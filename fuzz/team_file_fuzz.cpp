@@ -7,11 +7,12 @@
 #include "app/window_state.h"
 #include "fuzz/hard_team.h"
 #include "fuzz/require.h"
+#include "teamfile/comparison.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/staged_team.h"
 #include "textio/encoding.h"
 #include "textio/numbers.h"
-#include "week/compare.h"
+#include "textio/numbers_testing.h"
 #include "window/window.h"
 
 #include <algorithm>

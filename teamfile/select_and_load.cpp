@@ -66,6 +66,7 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
     f.Frame32.visible = false;
 
     f.loadedPlayers = load.players;
+    f.loadedFile = load.file;
     // A comparison was with the team shown before.
     const unsigned revision = f.comparison.revision;
     f.comparison = Comparison();

@@ -3,6 +3,8 @@
 
 #include "teamfile/staged_team.h"
 
+#include "textio/files.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -16,7 +18,7 @@ constexpr auto kFieldOfList = fieldOfList();
 // About how many fields the text holds from `from` on: its delimiters, less the
 // commas and line ends inside quotes. Only a hint for reserving the grid texts, so a
 // stray quote that throws it off costs nothing but a reallocation. A few megabytes at
-// a time, each followed by a word to progress; nothing once it cancels.
+// a time, each followed by a word to progress of how far it is; nothing once it cancels.
 std::optional<std::size_t> estimateFields(std::string_view text, std::size_t from, const ProgressCheck& progress)
 {
     // Counted with arithmetic rather than branches: which character comes next is
@@ -33,7 +35,7 @@ std::optional<std::size_t> estimateFields(std::string_view text, std::size_t fro
             delimiters += !inQuotes & (c == ',' || lineEnd);
             previous = c;
         }
-        if (!goOn(progress, from, text.size()))
+        if (!goOn(progress, std::min(at + kChunk, text.size()) - from, text.size() - from))
             return std::nullopt;
     }
     return delimiters + 1;
@@ -60,10 +62,23 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
     StagedTeam load;
     load.teamTexts = std::move(*texts);
 
+    // Counting the fields is the first quarter of staging's progress, reading the
+    // players the rest.
+    const std::size_t from = reader.position();
+    const std::uint64_t span = std::max<std::uint64_t>(reader.text().size() - from, 1);
+    ProgressCheck counting;
+    if (progress)
+        counting = [&progress, span](std::uint64_t done, std::uint64_t total) {
+            return progress(total == 0 ? 0 : std::min(done, total) * span / total, 4 * span);
+        };
+    const auto readingPlayers = [&progress, from, span](std::size_t position) {
+        return goOn(progress, span + 3 * (position - from), 4 * span);
+    };
+
     // One row's worth of texts per player, room for them all at once: growing a
     // buffer of a hundred megabytes would copy it. A row more, for the empty row the
     // grid shows below the players.
-    const auto fields = estimateFields(reader.text(), reader.position(), progress);
+    const auto fields = estimateFields(reader.text(), from, counting);
     if (!fields)
         return cancelled();
     load.gridCells.reserve(*fields - *fields % kPlayerFieldCount + 2 * kPlayerFieldCount, reader.text().size());
@@ -74,7 +89,7 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
     NumberTextBuffer buffer;
     constexpr int kPlayersBetweenChecks = 1024;
     while (!reader.atEnd()) {
-        if (load.players % kPlayersBetweenChecks == 0 && !goOn(progress, reader.position(), reader.text().size()))
+        if (load.players % kPlayersBetweenChecks == 0 && !readingPlayers(reader.position()))
             return cancelled();
         if (auto read = readPlayerRecord(reader, load.players + 1, player); !read)
             return std::move(read).error();
@@ -116,10 +131,17 @@ ProgressCheck stagingProgress(const ProgressCheck& load)
 
 ReadResult<StagedTeam> readStagedTeam(const std::string& path, StagedLists lists, const ProgressCheck& progress)
 {
-    auto reader = RecordReader::open(path, readingProgress(progress));
+    auto bytes = readWholeFile(path, kMaxTeamFileBytes, readingProgress(progress));
+    if (!bytes)
+        return readErrorOf(bytes.error());
+    const FileFingerprint file = fingerprintOf(*bytes);
+    auto reader = RecordReader::fromBytes(std::move(bytes).value(), readingProgress(progress));
     if (!reader)
         return reader.error();
-    return stageTeam(*reader, lists, stagingProgress(progress));
+    auto staged = stageTeam(*reader, lists, stagingProgress(progress));
+    if (staged)
+        staged->file = file;
+    return staged;
 }
 
 }  // namespace teamtool

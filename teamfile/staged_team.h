@@ -10,6 +10,7 @@
 #include "teamfile/read_error.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/team_records.h"
+#include "textio/fingerprint.h"
 
 #include <array>
 #include <string>
@@ -25,6 +26,8 @@ struct StagedTeam {
     TextList gridCells;
     // The items for List1 to List5: Pos, Name, NSL, SP and Max SP of each selectable player.
     std::array<TextList, 5> lists;
+    // The bytes it was read from, when it was read from a file.
+    FileFingerprint file;
 };
 
 // Whether staging makes the player lists' items too, or only the team and the grid.

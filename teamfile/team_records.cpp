@@ -45,13 +45,19 @@ bool canBePicked(std::string_view wi, std::string_view ws)
     return isZeroText(wi) && isZeroText(ws);
 }
 
-std::string notSelectableReason(std::string_view wi, std::string_view ws)
+std::string notSelectableWords(std::string_view wi, std::string_view ws)
 {
-    std::string reason;
+    std::string words;
     for (const auto& [heading, text] : {std::pair{"WI", wi}, std::pair{"WS", ws}})
         if (!isZeroText(text))
-            reason += (reason.empty() ? "Not selectable: " : ", ") + std::string(heading) + " " + std::string(text);
-    return reason;
+            words.append(words.empty() ? "" : ", ").append(heading).append(" ").append(text);
+    return words;
+}
+
+std::string notSelectableReason(std::string_view wi, std::string_view ws)
+{
+    const std::string words = notSelectableWords(wi, ws);
+    return words.empty() ? words : "Not selectable: " + words;
 }
 
 std::string gridRowNote(const FRMTEAMTOOL& f, int row)
@@ -59,8 +65,8 @@ std::string gridRowNote(const FRMTEAMTOOL& f, int row)
     const Grid& grid = f.MSFlexGrid1;
     if (row < grid.fixedRows || row >= grid.rows() || grid.cols() < kPlayerFieldCount)
         return {};
-    return notSelectableReason(grid.textMatrix(row, kPlayerFields[kWiField - 1].gridColumn),
-                               grid.textMatrix(row, kPlayerFields[kWsField - 1].gridColumn));
+    return notSelectableReason(grid.textMatrix(row, gridColumnOf(kWiField)),
+                               grid.textMatrix(row, gridColumnOf(kWsField)));
 }
 
 std::optional<double> cmaTimes1500(const FieldValue& cma)

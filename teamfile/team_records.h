@@ -59,8 +59,17 @@ inline constexpr std::array<PlayerFieldLayout, kPlayerFieldCount> kPlayerFields 
 }};
 
 inline constexpr int kNameField = 1;
+inline constexpr int kNslField = 4;
+inline constexpr int kSpField = 12;
+inline constexpr int kMaxSpField = 13;
 inline constexpr int kWiField = 14;
 inline constexpr int kWsField = 15;
+
+// The grid column that shows player field `field` (from 1).
+constexpr int gridColumnOf(int field)
+{
+    return kPlayerFields[static_cast<std::size_t>(field - 1)].gridColumn;
+}
 
 // The player field (from 1) shown in each grid column.
 constexpr std::array<int, kPlayerFieldCount> fieldOfGridColumn()
@@ -115,8 +124,11 @@ struct PlayerRecord {
 // (empty, or a number that is 0).
 bool canBePicked(std::string_view wi, std::string_view ws);
 
-// Why a player whose grid shows these WI and WS texts cannot be picked ("Not
-// selectable: WI 2"), or empty when both are zero (empty, or a number that is 0).
+// What keeps a player whose grid shows these WI and WS texts from being picked ("WI 2",
+// "WI 1, WS 1"), or empty when both are zero (empty, or a number that is 0).
+std::string notSelectableWords(std::string_view wi, std::string_view ws);
+
+// The same as a sentence: "Not selectable: WI 2", or empty.
 std::string notSelectableReason(std::string_view wi, std::string_view ws);
 
 // Why the player in row `row` (from 1) of the window's grid cannot be picked this week

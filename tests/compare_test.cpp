@@ -5,9 +5,9 @@
 // the menu commands as the manager runs them.
 
 #include "team_file_text.h"
+#include "teamfile/comparison.h"
 #include "teamfile/select_and_load.h"
 #include "teamfile/staged_team.h"
-#include "week/compare.h"
 #include "window_fixture.h"
 
 using namespace teamtool;
@@ -193,6 +193,21 @@ TEST_F(CompareWeeks, AFileThatCannotBeComparedLeavesTheComparisonAsItWas)
     EXPECT_EQ(dialogs.notes.back(),
               "copy.txt holds the same as the team file loaded now: there is nothing to compare.");
     unchanged();
+}
+
+// "The same file" is the bytes that were loaded, not what the disk holds now: the
+// loaded file rewritten since compares, and a copy of what was loaded does not.
+TEST_F(CompareWeeks, TheSameFileIsTheOneLoadedNotTheOneOnDiskNow)
+{
+    const std::string loaded = teamFileText(teamFields(), kWeek13);
+    write("RDV-week13.txt", week12Team());
+    compareWith(write("copy.txt", loaded));
+    EXPECT_EQ(dialogs.notes.back(),
+              "copy.txt holds the same as the team file loaded now: there is nothing to compare.");
+    EXPECT_FALSE(f.comparison.made());
+
+    compareWith(write("RDV-week12.txt", week12Team()));
+    EXPECT_TRUE(f.comparison.made());
 }
 
 }  // namespace

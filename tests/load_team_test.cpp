@@ -11,6 +11,7 @@
 #include "squad/squad.h"
 #include "team_file_text.h"
 #include "teamfile/select_and_load.h"
+#include "teamfile/staged_team.h"
 #include "teamfile/team_records.h"
 #include "window_fixture.h"
 
@@ -337,6 +338,26 @@ TEST_F(LoadTeam, ALongLoadReportsItsProgressAndACancelHalfWayChangesNothing)
     Command3_Click(f);
     EXPECT_EQ(f.MSFlexGrid1.rows(), 5002);
     EXPECT_EQ(f.List2.items.size(), 5000u);
+}
+
+// The first pass over a huge file, counting its fields, says how far it is as it goes:
+// a cancel a fifth of the way is heard there, not after the count and a fifth of the
+// players.
+TEST(StageTeam, CountingTheFieldsMovesTheProgressOn)
+{
+    auto reader = RecordReader::fromBytes(testing::teamFileText(testing::teamFields(), {}) +
+                                          std::string(std::size_t{9} << 20, ','));
+    ASSERT_TRUE(reader);
+    std::vector<double> seen;
+    const auto staged = stageTeam(*reader, StagedLists::Skipped, [&seen](std::uint64_t done, std::uint64_t total) {
+        seen.push_back(static_cast<double>(done) / static_cast<double>(total));
+        return seen.back() < 0.2;
+    });
+    ASSERT_FALSE(staged);
+    EXPECT_EQ(staged.error().code, ReadErrorCode::Cancelled);
+    EXPECT_LE(seen.size(), 3u) << "one report for each few megabytes counted";
+    EXPECT_GT(seen.front(), 0);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
 }
 
 }  // namespace

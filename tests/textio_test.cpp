@@ -4,7 +4,9 @@
 // The text layer: encodings and number texts, on their own.
 
 #include "textio/encoding.h"
+#include "textio/fingerprint.h"
 #include "textio/numbers.h"
+#include "textio/numbers_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,21 @@
 
 namespace teamtool {
 namespace {
+
+// XXH64's published values, and every stripe, word and byte of a longer text counted.
+TEST(Fingerprint, IsXxh64AndTellsEveryByte)
+{
+    EXPECT_EQ(contentHash(""), 0xEF46DB3751D8E999ULL);
+    EXPECT_EQ(contentHash("abc"), 0x44BC2CF5AD770999ULL);
+    std::string text(77, 'x');
+    const std::uint64_t whole = contentHash(text);
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        text[k] = 'y';
+        EXPECT_NE(contentHash(text), whole) << k;
+        text[k] = 'x';
+    }
+    EXPECT_EQ(fingerprintOf(text), (FileFingerprint{77, whole}));
+}
 
 TEST(Encoding, Utf8CheckRefusesMalformedSequences)
 {

@@ -3,6 +3,7 @@
 
 #include "textio/numbers.h"
 
+#include "textio/numbers_testing.h"
 #include "textio/trim.h"
 
 #include <algorithm>

@@ -16,11 +16,6 @@
 
 namespace teamtool {
 
-// True when text has the form of a decimal number: an optional sign, digits with at
-// most one point and at least one digit in all, then optionally E or e, an optional
-// sign and digits. "5." and ".5" qualify; ".", "+", "1,5", "0x10" and "Infinity" do not.
-bool hasNumberForm(std::string_view text);
-
 // The value of a text of number form, or nothing for any other text and for a value
 // too large for a double.
 std::optional<double> parseNumber(std::string_view text);
@@ -154,17 +149,11 @@ using NumberTextBuffer = std::array<char, 40>;
 // The same display form written into buffer, for loops that turn millions of numbers
 // into text: the view points into buffer.
 std::string_view numberToText(double value, NumberTextBuffer& buffer);
-// The same by the general conversion alone, without the shortcuts for common numbers.
-std::string_view generalNumberText(double value, NumberTextBuffer& buffer);
-
-// True when chars, a plain decimal, are already the display form of the number they
-// read as: no sign but a minus before a number that is not zero, no leading zero
-// but the one before a point, no trailing zero after one, at most 15 digits, and not
-// below 1E-4. Such characters can be shown as they stand.
-bool isShownForm(std::string_view chars);
-
-// The same for characters a scan has read as an exact number (scanned.exact()), from
-// what the scan knows: a few character tests rather than another pass.
+// True when chars, which a scan has read as an exact number (scanned.exact()), are
+// already the display form of the number they read as: no sign but a minus before a
+// number that is not zero, no leading zero but the one before a point, no trailing
+// zero after one, at most 15 digits, and not below 1E-4. Such characters can be shown
+// as they stand. A few character tests, from what the scan knows.
 inline bool isShownForm(const ScannedNumber& scanned, std::string_view chars)
 {
     const std::size_t at = scanned.negative ? 1 : 0;

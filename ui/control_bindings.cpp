@@ -3,6 +3,7 @@
 
 #include "ui/control_bindings.h"
 
+#include "teamfile/comparison.h"
 #include "teamfile/team_records.h"
 #include "ui/contrast.h"
 #include "ui/frozen_columns_table_view.h"
@@ -10,7 +11,6 @@
 #include "ui/model_combo_box.h"
 #include "ui/player_list_view.h"
 #include "ui/solid_radio_button.h"
-#include "week/compare.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -5,7 +5,6 @@
 
 #include "app/design.h"
 #include "app/frmteamtool.h"
-#include "orders/orders.h"
 #include "squad/squad.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
@@ -16,7 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <string_view>
