@@ -156,7 +156,7 @@ void FormView::refresh()
         showControl(bound);
     if (outer) {
         m_refreshing = false;
-        emit refreshed();
+        Q_EMIT refreshed();
     }
 }
 

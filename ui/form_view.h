@@ -41,7 +41,7 @@ public:
     // model change and handler call, then the new state shown.
     void perform(const std::function<void()>& action) { act(action); }
 
-signals:
+Q_SIGNALS:
     // The widgets show what the model now holds.
     void refreshed();
 

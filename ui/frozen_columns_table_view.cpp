@@ -94,7 +94,7 @@ void FrozenColumnsTableView::cycleSortOrder(int column)
     if (m_sortColumn >= 0)
         model()->sort(m_sortColumn, m_sortOrder);
     else
-        emit fileOrderRequested();
+        Q_EMIT fileOrderRequested();
 }
 
 void FrozenColumnsTableView::setFrozenColumns(int count)

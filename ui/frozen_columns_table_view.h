@@ -18,7 +18,7 @@ public:
     void setModel(QAbstractItemModel* model) override;
     void setFrozenColumns(int count);
 
-signals:
+Q_SIGNALS:
     // A third click on the sorted column's heading: back to the file's order.
     void fileOrderRequested();
 

@@ -137,7 +137,7 @@ void GridModel::reorder(std::vector<int> order)
 {
     // A change of layout, not a reset: the views keep their column widths, and the
     // current cell stays on the same player.
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<int> gridRows;
     gridRows.reserve(static_cast<std::size_t>(before.size()));
@@ -158,14 +158,15 @@ void GridModel::reorder(std::vector<int> order)
         after << (row >= 0 ? index(row, before[k].column()) : QModelIndex());
     }
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
-        return tr("Click, or press Ctrl+Enter in this column, to sort by it; again to reverse; a third time for "
-                  "the file's order");
+        return QStringLiteral(
+            "Click, or press Ctrl+Enter in this column, to sort by it; again to reverse; a third time for "
+            "the file's order");
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_shownCols ||
         section >= m_grid.cols() || m_grid.fixedRows == 0 || m_grid.rows() == 0)
         return {};
@@ -178,7 +179,7 @@ void GridModel::sync()
     if (const unsigned notes = m_notes.revision ? m_notes.revision() : 0; notes != m_shownNotes) {
         m_shownNotes = notes;
         if (m_shownRows > 0 && m_shownCols > 0)
-            emit dataChanged(index(0, 0), index(m_shownRows - 1, m_shownCols - 1));
+            Q_EMIT dataChanged(index(0, 0), index(m_shownRows - 1, m_shownCols - 1));
     }
     if (m_shownRevision == m_grid.revision())
         return;
@@ -222,7 +223,7 @@ void ListModel::sync()
     if (const unsigned notes = m_notes.revision ? m_notes.revision() : 0; notes != m_shownNotes) {
         m_shownNotes = notes;
         if (m_shownCount > 0)
-            emit dataChanged(index(0), index(m_shownCount - 1));
+            Q_EMIT dataChanged(index(0), index(m_shownCount - 1));
     }
     const int count = static_cast<int>(m_list.items.size());
     if (count == m_shownCount)

@@ -105,7 +105,7 @@ void ModelComboBox::keyPressEvent(QKeyEvent* event)
     if (const int item = steppedItem(event->key()); item >= 0 && !(event->modifiers() & Qt::AltModifier)) {
         // An entry chosen with the keys, as a click on it would choose it.
         if (!m_locked && item != findText(m_text, Qt::MatchExactly | Qt::MatchCaseSensitive))
-            emit activated(item);
+            Q_EMIT activated(item);
         event->accept();
         return;
     }

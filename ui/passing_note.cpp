@@ -13,7 +13,7 @@ namespace teamtool::ui {
 PassingNote::PassingNote(QWidget* window) : QLabel(window)
 {
     setObjectName("PassingNote");
-    setAccessibleName(tr("Note"));
+    setAccessibleName(QStringLiteral("Note"));
     setWordWrap(true);
     setAlignment(Qt::AlignCenter);
     setMargin(6);

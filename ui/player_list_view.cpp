@@ -22,7 +22,7 @@ PlayerListView::PlayerListView(QWidget* parent) : QListView(parent)
 void PlayerListView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit pickRequested();
+        Q_EMIT pickRequested();
         event->accept();
         return;
     }

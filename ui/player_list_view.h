@@ -13,7 +13,7 @@ class PlayerListView : public QListView {
 public:
     explicit PlayerListView(QWidget* parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void pickRequested();
 
 protected:

@@ -282,7 +282,7 @@ void QtDialogs::showManual(const std::string& page)
     browser->setMinimumSize(640, 520);
     int shown = -1;
     for (const Page& each : kPages) {
-        auto* item = new QListWidgetItem(QObject::tr(each.title), pages);
+        auto* item = new QListWidgetItem(QString::fromUtf8(each.title), pages);
         item->setData(Qt::UserRole, QString(":/manual/") + each.name + ".md");
         if (page == each.name)
             shown = pages->count() - 1;
