@@ -34,7 +34,7 @@ struct LoadedWindow {
     {
         const char* positions[] = {"GK", "DS", "CB", "FB", "AS", "DM", "CM", "MF", "WH", "AM", "W", "S", "CF"};
         for (int n = 1; n <= 5; ++n)
-            f.list(n).items.reserve(kPlayers, kPlayers * 8);
+            f.list(n).items.reserve(kPlayers, std::size_t{kPlayers} * 8);
         for (int i = 0; i < kPlayers; ++i) {
             f.List1.items.push_back(positions[i % 13]);
             f.List2.items.push_back("Player " + std::to_string(i));

@@ -60,7 +60,7 @@ struct LoadedWindow {
         return qobject_cast<T*>(window.control(name));
     }
 
-    void load() { widget<QPushButton>("Command3")->click(); }
+    void load() const { widget<QPushButton>("Command3")->click(); }
 };
 
 void BM_LoadThroughWindow(benchmark::State& state)

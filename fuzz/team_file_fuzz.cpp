@@ -162,8 +162,8 @@ int checkTeamFileBytes(const std::uint8_t* data, std::size_t size)
             for (const auto& list : load->lists)
                 require(list.size() == load->lists[0].size(), "the five lists stay parallel");
             require(load->lists[0].size() <= static_cast<std::size_t>(load->players), "lists hold players only");
-            for (std::size_t cell = 0; cell < load->gridCells.size(); ++cell)
-                require(isValidUtf8(load->gridCells[cell]), "grid texts are UTF-8");
+            for (const std::string_view cell : load->gridCells)
+                require(isValidUtf8(cell), "grid texts are UTF-8");
             require(hasNumberForm(load->teamTexts[kCmaField - 1]), "the CMA box shows a number");
         } else {
             require(!describeReadError(load.error(), "team.txt").empty(), "every error has a sentence");

@@ -6,6 +6,8 @@
 #   scripts/dev.sh run        install what is missing, build, start TeamTool
 #   scripts/dev.sh test       install what is missing, build, run every test
 #   scripts/dev.sh sanitize   the same tests built with AddressSanitizer and UBSan
+#   scripts/dev.sh coverage   the tests with coverage counters, then line and branch coverage per layer
+#   scripts/dev.sh lint       the format check, clang-tidy and reuse lint
 #   scripts/dev.sh bench      build and run the benchmarks
 #   scripts/dev.sh fuzz [T] [S]  run fuzz target T (team_file or orders_file) for S seconds (600)
 #   scripts/dev.sh pages      render the window's pages to docs/ (the README's pictures)
@@ -88,6 +90,18 @@ sanitize)
     build sanitize
     ctest --preset sanitize -j "$JOBS"
     ;;
+coverage)
+    # COVERAGE_FLOOR=N fails the run when the program's line coverage is under N percent.
+    deps gcovr
+    find build-coverage -name '*.gcda' -delete 2>/dev/null || true
+    build coverage
+    ctest --preset coverage -j "$JOBS"
+    scripts/coverage.sh build-coverage "${COVERAGE_FLOOR:-0}"
+    ;;
+lint)
+    deps clang-format-14 clang-tidy-14 reuse
+    scripts/lint.sh
+    ;;
 bench)
     deps hyperfine xvfb xauth time python3
     build default
@@ -159,7 +173,7 @@ PY
     ls -la "$out"/*.exe "$out"/*.zip
     ;;
 *)
-    sed -n '2,12p' "$0"
+    sed -n 's/^#   //p' "$0"
     exit 2
     ;;
 esac

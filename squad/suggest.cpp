@@ -34,7 +34,7 @@ std::vector<Candidate> candidates(const FRMTEAMTOOL& f)
             slotted.insert(f.Text27(i).text);
     const auto inASlot = [&](std::size_t row) {
         const std::string_view name = f.List2.items[row];
-        if (!slotted.count(name))
+        if (!slotted.contains(name))
             return false;
         for (int i = 0; i < f.Text27.count(); ++i)
             if (f.Text27(i).text == name && f.Text28(i).text == f.List3.items[row])

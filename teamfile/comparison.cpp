@@ -115,7 +115,12 @@ std::string summaryOf(const FRMTEAMTOOL& f, const Comparison& c)
 {
     const int earlierPlayers = c.earlierPlayers();
     const Grid& grid = f.MSFlexGrid1;
-    std::string added, gone, out, back, up, down;
+    std::string added;
+    std::string gone;
+    std::string out;
+    std::string back;
+    std::string up;
+    std::string down;
     bool changed = false;
     std::vector<bool> matched(static_cast<std::size_t>(earlierPlayers), false);
     for (int row = 1; row <= f.loadedPlayers; ++row) {
@@ -232,7 +237,7 @@ std::string gridCellNote(const FRMTEAMTOOL& f, int row, int col)
     const Comparison& c = f.comparison;
     if (!c.made() || row < 1 || row > static_cast<int>(c.earlierRow.size()))
         return note;
-    const auto add = [&note](std::string line) {
+    const auto add = [&note](const std::string& line) {
         if (!note.empty())
             note += '\n';
         note += line;

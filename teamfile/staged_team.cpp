@@ -81,7 +81,8 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
     const auto fields = estimateFields(reader.text(), from, counting);
     if (!fields)
         return cancelled();
-    load.gridCells.reserve(*fields - *fields % kPlayerFieldCount + 2 * kPlayerFieldCount, reader.text().size());
+    load.gridCells.reserve(*fields - *fields % kPlayerFieldCount + std::size_t{2} * kPlayerFieldCount,
+                           reader.text().size());
 
     // Each text goes straight from the record (or, for a number, from a buffer on the
     // stack) into the grid's buffer, with no string made on the way.

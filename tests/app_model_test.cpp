@@ -220,7 +220,7 @@ TEST_F(StartedWindow, EveryEventOfTheListReachesEveryElementOfItsControl)
     }
     // Nothing outside the list runs a handler.
     for (const auto& control : f.controls()) {
-        if (listed.count(control->name))
+        if (listed.contains(control->name))
             continue;
         for (Event event : {Event::Click, Event::DblClick, Event::KeyPress, Event::Scroll})
             EXPECT_FALSE(control->handles(event)) << control->fullName();

@@ -55,7 +55,7 @@ protected:
 
     void compareWith(const std::string& path)
     {
-        dialogs.openAnswers.push_back(path);
+        dialogs.openAnswers.emplace_back(path);
         f.findMenuCommand("actionCompareWithTeamFile")->click();
     }
 

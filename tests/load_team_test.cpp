@@ -82,7 +82,7 @@ protected:
     // Picks path through "Select File" and presses "Load Team".
     void pickAndLoad(const std::string& path)
     {
-        dialogs.openAnswers.push_back(path);
+        dialogs.openAnswers.emplace_back(path);
         Command4_Click(f);
         ASSERT_EQ(f.Text31.text, path);
         Command3_Click(f);
@@ -110,7 +110,7 @@ protected:
 TEST_F(LoadTeam, SelectFileSetsUpTheDialogAndTakesThePathAsReturned)
 {
     const std::string path = "/teams/ A Team .txt";
-    dialogs.openAnswers.push_back(path);
+    dialogs.openAnswers.emplace_back(path);
     f.CommonDialog1.fileName = "old.txt";
     Command4_Click(f);
     ASSERT_EQ(dialogs.openSettings.size(), 1u);
@@ -318,6 +318,7 @@ TEST_F(LoadTeam, AWindows1252FileShowsItsAccentsAndLineEndsOfAnyKind)
 TEST_F(LoadTeam, ALongLoadReportsItsProgressAndACancelHalfWayChangesNothing)
 {
     std::vector<std::array<std::string, 31>> players;
+    players.reserve(5000);
     for (int n = 0; n < 5000; ++n)
         players.push_back(testing::playerFields("P" + std::to_string(n), "CB", "12.5", "0", "0", n));
     const std::string path = write("big.txt", testing::teamFileText(testing::teamFields(), players));

@@ -48,7 +48,7 @@ TEST(OrdersReader, ReadsTheSelectionBack)
 
 TEST(OrdersReader, SaysWhichLineIsNotAnOrdersFileLine)
 {
-    const auto replaced = [](std::string from, std::string to) {
+    const auto replaced = [](const std::string& from, const std::string& to) {
         std::string text = kOrders;
         text.replace(text.find(from), from.size(), to);
         return text;

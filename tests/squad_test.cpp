@@ -75,6 +75,7 @@ protected:
     std::vector<std::string> slotTexts() const
     {
         std::vector<std::string> texts;
+        texts.reserve(16);
         for (int i = 0; i < 16; ++i)
             texts.push_back(f.Combo1(i).text + "|" + f.Text27(i).text + "|" + f.Text28(i).text);
         return texts;
@@ -473,7 +474,9 @@ TEST_F(SquadPage, ClearOnASubstituteLeavesTotalAndMarkers)
 TEST_F(SquadPage, TheDropDownBoxesDiscardEveryTypedCharacter)
 {
     for (int key : {int{'a'}, int{'Z'}, int{'7'}, int{' '}, 8 /* Backspace */, 13}) {
-        int k1 = key, k2 = key, k3 = key;
+        int k1 = key;
+        int k2 = key;
+        int k3 = key;
         Combo1_KeyPress(f, 4, k1);
         Combo2_KeyPress(f, k2);
         Combo3_KeyPress(f, k3);

@@ -187,6 +187,7 @@ TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
         emptyWindow();
         std::vector<Player> players;
         const int count = 4 + static_cast<int>(random() % 6);
+        players.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i)
             players.push_back(
                 {codes[random() % codes.size()], "P" + std::to_string(i),
@@ -208,15 +209,16 @@ TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
             }
         }
         std::vector<std::string> before;
+        before.reserve(static_cast<std::size_t>(f.Text27.count()));
         for (int slot = 0; slot < f.Text27.count(); ++slot)
             before.push_back(f.Text27(slot).text);
         std::vector<std::pair<std::string, double>> pool;  // the candidates
-        for (std::size_t row = 0; row < players.size(); ++row) {
+        for (const Player& player : players) {
             bool slotted = false;
             for (int i = 0; i < 16; ++i)
-                slotted |= f.Text27(i).text == players[row].name && f.Text28(i).text == players[row].nsl;
+                slotted |= f.Text27(i).text == player.name && f.Text28(i).text == player.nsl;
             if (!slotted)
-                pool.emplace_back(players[row].pos, readDecimalText(players[row].nsl));
+                pool.emplace_back(player.pos, readDecimalText(player.nsl));
         }
         // Every way of filling the open slots, as many as can be, by the best total.
         std::vector<bool> used(pool.size());

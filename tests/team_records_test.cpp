@@ -42,7 +42,8 @@ Texts gridRow(const StagedTeam& load, int row)
 {
     Texts cells;
     for (int col = 0; col < kPlayerFieldCount; ++col)
-        cells.emplace_back(load.gridCells[static_cast<std::size_t>((row - 1) * kPlayerFieldCount + col)]);
+        cells.emplace_back(
+            load.gridCells[static_cast<std::size_t>(row - 1) * kPlayerFieldCount + static_cast<std::size_t>(col)]);
     return cells;
 }
 
@@ -60,6 +61,7 @@ TEST(Layout, TeamFieldsFillTheBoxesInTheOrderTheyAreWritten)
     const std::vector<int> writeOrder = {1,  8,  6,  7,  4,  3,  2,  5,  9,  10, 13, 12, 14,
                                          11, 15, 16, 19, 18, 17, 22, 23, 21, 20, 26, 25, 24};
     std::vector<int> boxes;
+    boxes.reserve(kTeamFields.size());
     for (const auto& field : kTeamFields)
         boxes.push_back(field.textBox);
     EXPECT_EQ(boxes, writeOrder);

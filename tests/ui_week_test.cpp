@@ -278,9 +278,10 @@ private slots:
         action("actionCompareWithTeamFile")->trigger();
         const QString summary = "Compared with week12.txt\nNew: Harding\nNSL down: Okafor 14 (was 14.5)";
         QTRY_COMPARE(shownSummary, summary);
-        QString copied = summary;
 #ifdef Q_OS_WIN
-        copied.replace("\n", "\r\n");  // the platform's line ends
+        const QString copied = QString(summary).replace("\n", "\r\n");  // the platform's line ends
+#else
+        const QString& copied = summary;
 #endif
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
         QVERIFY(action("actionShowChanges")->isEnabled());

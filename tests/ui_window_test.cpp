@@ -71,7 +71,7 @@ private slots:
             }
             if (control->kind == Kind::FileDialog)
                 continue;
-            QWidget* w = m_window->findChild<QWidget*>(name);
+            auto* w = m_window->findChild<QWidget*>(name);
             QVERIFY2(w, qPrintable(name));
             const QString caption = QString::fromStdString(control->caption);
             switch (control->kind) {

@@ -171,10 +171,9 @@ std::size_t lineAtOffset(std::string_view text, std::size_t position)
     position = std::min(position, text.size());
     std::size_t lines = 1;
     for (std::size_t i = 0; i < position; ++i) {
-        if (text[i] == '\n')
-            ++lines;
-        else if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))
-            ++lines;
+        // LF, and a CR that no LF follows: CR LF counts once, at its LF.
+        const bool loneCr = text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n');
+        lines += (text[i] == '\n' || loneCr) ? 1 : 0;
     }
     return lines;
 }

@@ -55,8 +55,8 @@ std::uint64_t contentHash(std::string_view bytes)
     if (bytes.size() >= 32) {
         std::uint64_t lanes[4] = {kPrime1 + kPrime2, kPrime2, 0, 0 - kPrime1};
         for (; end - p >= 32; p += 32)
-            for (int k = 0; k < 4; ++k)
-                lanes[k] = mixLane(lanes[k], read64(p + 8 * k));
+            for (std::size_t k = 0; k < 4; ++k)
+                lanes[k] = mixLane(lanes[k], read64(p + std::ptrdiff_t{8} * static_cast<std::ptrdiff_t>(k)));
         hash = std::rotl(lanes[0], 1) + std::rotl(lanes[1], 7) + std::rotl(lanes[2], 12) + std::rotl(lanes[3], 18);
         for (const std::uint64_t lane : lanes)
             hash = mergeRound(hash, lane);

@@ -46,7 +46,7 @@ struct ScannedNumber {
     {
         static constexpr double kExactPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        double result = static_cast<double>(mantissa);
+        auto result = static_cast<double>(mantissa);
         if (fractionDigits > 0)
             result /= kExactPowersOfTen[fractionDigits];
         return negative ? -result : result;
@@ -94,7 +94,7 @@ const char* scanNumber(const char* p, More more, ScannedNumber& out)
     const char* const digitsFrom = p;
     while (more(p) && digit(*p))
         mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-    std::size_t digits = static_cast<std::size_t>(p - digitsFrom);
+    auto digits = static_cast<std::size_t>(p - digitsFrom);
     int fractionDigits = 0;
     if (more(p) && *p == '.') {
         const char* const fractionFrom = ++p;

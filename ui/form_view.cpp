@@ -43,7 +43,7 @@ FormView::FormView(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form
     for (const auto& control : form.controls()) {
         if (control->kind == Kind::TabControl)
             m_tabControl = static_cast<const TabControl*>(control);
-        if (control->kind == Kind::TabControl || m_onPages.count(control->container))
+        if (control->kind == Kind::TabControl || m_onPages.contains(control->container))
             m_onPages.insert(control->name);
     }
     buildWidgets(false);
@@ -52,7 +52,7 @@ FormView::FormView(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form
 
 bool FormView::onTabbedPages(const Control& control) const
 {
-    return m_onPages.count(control.name) > 0;
+    return m_onPages.contains(control.name);
 }
 
 void FormView::buildWidgets(bool tabbedPages)

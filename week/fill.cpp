@@ -112,7 +112,12 @@ OrdersSlot resolved(const OrdersSlot& read, const ListRows& rows)
 // What a fill could not place, slot by slot, with what went with each player.
 class NotPlaced {
 public:
-    void missing(int slot, std::string line) { m_lines[slot] = {std::move(line), {}}; }
+    void missing(int slot, std::string line)
+    {
+        auto& entry = m_lines[slot];
+        entry.first = std::move(line);
+        entry.second.clear();
+    }
     void wentWith(int slot, std::string what) { m_lines[slot].second.push_back(std::move(what)); }
     void note(int slot, std::string line) { m_notes.emplace_back(slot, std::move(line)); }
 
