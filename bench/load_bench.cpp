@@ -25,7 +25,7 @@ void BM_LoadTeam(benchmark::State& state)
     const int players = static_cast<int>(state.range(0));
     const std::string& path = teamtool::bench::benchTeamFile(players);
     teamtool::bench::BenchDialogs dialogs;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         auto form = teamtool::createMainWindow(dialogs);
         form->Text31.text = path;

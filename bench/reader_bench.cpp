@@ -39,7 +39,7 @@ const std::string& teamFilePath()
 void BM_LineCount(benchmark::State& state)
 {
     const std::string& text = teamFile();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         std::size_t lines = 0;
         const char* p = text.data();
         const char* const end = p + text.size();
@@ -73,7 +73,7 @@ int readRecords(teamtool::RecordReader& reader)
 void BM_ReadRecords(benchmark::State& state)
 {
     const std::string& text = teamFile();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         auto reader = teamtool::RecordReader::fromBytes(text);
         if (!reader || readRecords(*reader) < 0)
             state.SkipWithError("the file did not read");
@@ -87,7 +87,7 @@ BENCHMARK(BM_ReadRecords)->Unit(benchmark::kMillisecond);
 void BM_OpenAndReadRecords(benchmark::State& state)
 {
     const std::string& path = teamFilePath();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         auto reader = teamtool::RecordReader::open(path);
         if (!reader || readRecords(*reader) < 0)
             state.SkipWithError("the file did not read");
@@ -100,7 +100,7 @@ BENCHMARK(BM_OpenAndReadRecords)->Unit(benchmark::kMillisecond);
 void BM_StageTeamLoad(benchmark::State& state)
 {
     const std::string& text = teamFile();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         auto reader = teamtool::RecordReader::fromBytes(text);
         auto load = teamtool::stageTeam(*reader);
         if (!load || load->players != kPlayers)

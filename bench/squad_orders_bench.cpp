@@ -64,7 +64,7 @@ void BM_ListClick(benchmark::State& state)
 {
     LoadedWindow w;
     int row = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         w.f.List4.listIndex = row;
         w.f.List4.topIndex = row > 10 ? row - 10 : 0;
         List_Click(w.f, 4);
@@ -80,7 +80,7 @@ void BM_DoubleClickThenClear(benchmark::State& state)
     LoadedWindow w;
     w.pickRows(0, 5);  // slots 0 to 4 filled; slot 5 takes each pick
     int row = 50'000;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         w.select(row);
         List_DblClick(w.f, 2);
         Command2_Click(w.f, 5);
@@ -96,7 +96,7 @@ void BM_DoubleClick(benchmark::State& state)
     LoadedWindow w;
     w.pickRows(0, 5);
     int row = 50'000;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         w.select(row);
         List_DblClick(w.f, 2);
         state.PauseTiming();
@@ -112,7 +112,7 @@ void BM_Clear(benchmark::State& state)
 {
     LoadedWindow w;
     w.pickRows(0, 11);
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         w.f.Combo1(3).text = "CB";
         w.f.Text27(3).text = "Player 3";
@@ -131,7 +131,7 @@ void BM_MarkerClick(benchmark::State& state)
     LoadedWindow w;
     w.pickRows(0, 11);
     w.f.Combo1(4).text = "DS";
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         w.f.Check1(3).setValue(1);
         w.f.Check1(3).setValue(0);
     }
@@ -159,7 +159,7 @@ void BM_CreateOrders(benchmark::State& state)
     f.Text34(2).text = "9";
     f.Text35.text = "We will win on Saturday.\nThe coach is confident.";
     f.Text36.text = "No comments.";
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         Command1_Click(f);
         if (w.dialogs.messages.empty() || w.dialogs.messages.back() != "Orders Built") {
             state.SkipWithError("the orders were not built");

@@ -66,7 +66,7 @@ struct LoadedWindow {
 void BM_LoadThroughWindow(benchmark::State& state)
 {
     const int players = static_cast<int>(state.range(0));
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         auto w = std::make_unique<LoadedWindow>(players);
         state.ResumeTiming();
@@ -140,7 +140,7 @@ void BM_CancelHalfWay(benchmark::State& state)
     const std::string& path = state.range(0) == 0 ? teamtool::bench::benchTeamFile(1'000'000) : commasFile();
     double longestGap = 0;
     double latency = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         CancellingDialogs dialogs;
         auto form = teamtool::createMainWindow(dialogs);
         teamtool::ui::FormView window(*form);
@@ -183,7 +183,7 @@ void BM_ListClick(benchmark::State& state)
     LoadedWindow& w = bigTeam();
     auto* list = w.widget<QAbstractItemView>("List3");
     int row = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
         showChanges(w.window);
         row = (row + 1) % 20;
@@ -197,7 +197,7 @@ void BM_ListDoubleClick(benchmark::State& state)
     LoadedWindow& w = bigTeam();
     auto* list = w.widget<QAbstractItemView>("List4");
     auto* clear = w.widget<QPushButton>("Command2(0)");
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         // A double-click arrives as a press and release, then the double-click itself.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 3));
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 3));
@@ -222,7 +222,7 @@ void BM_MarkerClick(benchmark::State& state)
     w.form->Combo1(1).text = "CB";
     w.window.refresh();
     auto* marker = w.widget<QCheckBox>("Check1(0)");
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         QTest::mouseClick(marker, Qt::LeftButton);
         showChanges(w.window);
     }
@@ -236,7 +236,7 @@ void BM_Clear(benchmark::State& state)
 {
     LoadedWindow& w = bigTeam();
     auto* clear = w.widget<QPushButton>("Command2(2)");
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         w.form->Combo1(2).text = "CM";
         w.form->Text27(2).text = "Cleared";
@@ -258,7 +258,7 @@ void BM_ScrollLists(benchmark::State& state)
     LoadedWindow& w = bigTeam();
     QScrollBar* bar = w.widget<QAbstractItemView>("List2")->verticalScrollBar();
     int top = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         top = (top + 997) % bar->maximum();  // the lists hold the selectable players only
         bar->setValue(top);
         showChanges(w.window);
@@ -301,7 +301,7 @@ void BM_CompareWithTeamFile(benchmark::State& state)
 {
     LoadedWindow& w = bigTeam();
     const std::string& earlier = earlierBigTeamFile();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         w.window.perform([&] { teamtool::compareWithTeamFile(*w.form, earlier); });
         showChanges(w.window);
     }
@@ -321,7 +321,7 @@ void BM_ScrollGrid(benchmark::State& state)
     auto* grid = w.widget<QAbstractItemView>("MSFlexGrid1");
     showChanges(w.window);
     int step = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         ++step;
         grid->verticalScrollBar()->setValue((step * 7919) % grid->verticalScrollBar()->maximum());
         grid->horizontalScrollBar()->setValue((step * 37) % (grid->horizontalScrollBar()->maximum() + 1));
@@ -359,7 +359,7 @@ void BM_FillFromOrders(benchmark::State& state)
     LoadedWindow& w = bigTeam();
     const std::string path = lastWeeksOrders(w);
     w.dialogs.messages.clear();  // what the benchmarks before left
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         w.window.perform([&] { teamtool::fillFromOrders(*w.form, path); });
         showChanges(w.window);
     }
@@ -374,7 +374,7 @@ void BM_SuggestSquad(benchmark::State& state)
 {
     LoadedWindow& w = bigTeam();
     FRMTEAMTOOL& f = *w.form;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         for (int i = 0; i < f.Text27.count(); ++i)
             f.Command2(i).click();
@@ -399,7 +399,7 @@ void BM_SortGrid(benchmark::State& state)
     auto* model = static_cast<teamtool::ui::GridModel*>(grid->model());
     showChanges(w.window);
     const int column = static_cast<int>(state.range(0));
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         model->sort(column, Qt::AscendingOrder);
         showChanges(w.window);
         state.PauseTiming();

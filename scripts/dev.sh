@@ -136,6 +136,9 @@ package)
     desktop-file-validate build/desktop/*.desktop
     appstreamcli validate --no-net build/desktop/*.metainfo.xml
     lintian --fail-on error "$deb"
+    for doc in copyright THIRD-PARTY-NOTICES.txt; do
+        dpkg-deb -c "$deb" | grep -q "/usr/share/doc/teamtool/$doc\$" || { echo "$deb lacks $doc" >&2; exit 1; }
+    done
     scripts/package-smoke.sh "$deb" build/ui/teamtool_render_pages build/package-smoke
     echo "$deb: checked"
     ;;

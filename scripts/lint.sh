@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 failed=()
 
-mapfile -t sources < <(git ls-files '*.cpp' '*.h' '*.h.in')
+mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 if ! clang-format-14 --dry-run --Werror "${sources[@]}"; then
     failed+=("format (clang-format-14 -i the files named above)")
 fi

@@ -66,7 +66,7 @@ private:
     // BindingHost
     void act(const std::function<void()>& action) override;
     bool refreshing() const override { return m_refreshing; }
-    const FRMTEAMTOOL& form() const override { return m_form; }
+    const FRMTEAMTOOL& form() const final { return m_form; }
 
     FRMTEAMTOOL& m_form;
     std::vector<Bound> m_bound;
