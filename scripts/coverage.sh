@@ -17,7 +17,7 @@ for layer in "${layers[@]}"; do filters+=(--filter "$layer/"); done
 # Lines and branches of the standard library's templates expanded in our files are not
 # ours to count: branches are counted only where a line has a decision of its own.
 gcovr --root . --object-directory "$build" "${filters[@]}" --exclude-unreachable-branches \
-    --exclude-throw-branches --json "$build/coverage.json" >/dev/null
+    --exclude-throw-branches --exclude-directories "$build/CMakeFiles" --json "$build/coverage.json" >/dev/null
 mkdir -p "$build/coverage"
 gcovr --root . --add-tracefile "$build/coverage.json" --html-details "$build/coverage/index.html" >/dev/null
 

@@ -131,13 +131,18 @@ pages)
 package)
     deps dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool imagemagick
     build default
+    # Every time stamp in the package is the changelog's date, so that the same sources
+    # give the same bytes whenever they are built.
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -d "$(dpkg-parsechangelog -l desktop/changelog -S Date)" +%s)}
+    export SOURCE_DATE_EPOCH
     (cd build && cpack -G DEB >/dev/null)
     deb=$(ls build/teamtool_*_amd64.deb)
     desktop-file-validate build/desktop/*.desktop
     appstreamcli validate --no-net build/desktop/*.metainfo.xml
     lintian --fail-on error "$deb"
+    contents=$(dpkg-deb -c "$deb")
     for doc in copyright THIRD-PARTY-NOTICES.txt; do
-        dpkg-deb -c "$deb" | grep -q "/usr/share/doc/teamtool/$doc\$" || { echo "$deb lacks $doc" >&2; exit 1; }
+        grep -q "/usr/share/doc/teamtool/$doc\$" <<<"$contents" || { echo "$deb lacks $doc" >&2; exit 1; }
     done
     scripts/package-smoke.sh "$deb" build/ui/teamtool_render_pages build/package-smoke
     echo "$deb: checked"
