@@ -16,21 +16,15 @@ constexpr std::uint64_t kPrime3 = 0x165667B19E3779F9ULL;
 constexpr std::uint64_t kPrime4 = 0x85EBCA77C2B2AE63ULL;
 constexpr std::uint64_t kPrime5 = 0x27D4EB2F165667C5ULL;
 
-// Little-endian reads, as XXH64 defines them; a byte swap where the machine is not.
-std::uint64_t read64(const char* p)
+// A little-endian word, as XXH64 reads its input; a byte swap where the machine is not.
+template <class Word>
+std::uint64_t readWord(const char* p)
 {
-    std::uint64_t value = 0;
+    Word value = 0;
     std::memcpy(&value, p, sizeof value);
-    if constexpr (std::endian::native == std::endian::big)
+    if constexpr (std::endian::native == std::endian::big && sizeof(Word) == 8)
         value = __builtin_bswap64(value);
-    return value;
-}
-
-std::uint64_t read32(const char* p)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, p, sizeof value);
-    if constexpr (std::endian::native == std::endian::big)
+    else if constexpr (std::endian::native == std::endian::big)
         value = __builtin_bswap32(value);
     return value;
 }
@@ -56,7 +50,8 @@ std::uint64_t contentHash(std::string_view bytes)
         std::uint64_t lanes[4] = {kPrime1 + kPrime2, kPrime2, 0, 0 - kPrime1};
         for (; end - p >= 32; p += 32)
             for (std::size_t k = 0; k < 4; ++k)
-                lanes[k] = mixLane(lanes[k], read64(p + std::ptrdiff_t{8} * static_cast<std::ptrdiff_t>(k)));
+                lanes[k] =
+                    mixLane(lanes[k], readWord<std::uint64_t>(p + std::ptrdiff_t{8} * static_cast<std::ptrdiff_t>(k)));
         hash = std::rotl(lanes[0], 1) + std::rotl(lanes[1], 7) + std::rotl(lanes[2], 12) + std::rotl(lanes[3], 18);
         for (const std::uint64_t lane : lanes)
             hash = mergeRound(hash, lane);
@@ -65,9 +60,9 @@ std::uint64_t contentHash(std::string_view bytes)
     }
     hash += bytes.size();
     for (; end - p >= 8; p += 8)
-        hash = std::rotl(hash ^ mixLane(0, read64(p)), 27) * kPrime1 + kPrime4;
+        hash = std::rotl(hash ^ mixLane(0, readWord<std::uint64_t>(p)), 27) * kPrime1 + kPrime4;
     if (end - p >= 4) {
-        hash = std::rotl(hash ^ (read32(p) * kPrime1), 23) * kPrime2 + kPrime3;
+        hash = std::rotl(hash ^ (readWord<std::uint32_t>(p) * kPrime1), 23) * kPrime2 + kPrime3;
         p += 4;
     }
     for (; p != end; ++p)
