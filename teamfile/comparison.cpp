@@ -173,6 +173,7 @@ std::optional<std::string> sameAsLoaded(const FRMTEAMTOOL& f, const std::string&
     std::error_code error;
     if (std::filesystem::equivalent(pathFromUtf8(path), pathFromUtf8(f.Text31.text), error))
         return name + " is the team file loaded now: there is nothing to compare.";
+    // Hashed only when the sizes agree, which a file of another week seldom does.
     if (bytes.size() == f.loadedFile.size && fingerprintOf(bytes) == f.loadedFile)
         return name + " holds the same as the team file loaded now: there is nothing to compare.";
     return std::nullopt;

@@ -68,7 +68,11 @@ ReadResult<RecordReader> RecordReader::open(const std::string& path, const Progr
     auto bytes = readWholeFile(path, kMaxTeamFileBytes, progress);
     if (!bytes)
         return readErrorOf(bytes.error());
-    return fromBytes(std::move(bytes).value(), progress);
+    const FileFingerprint source = fingerprintOf(*bytes);
+    auto reader = fromBytes(std::move(bytes).value(), progress);
+    if (reader)
+        reader->m_source = source;
+    return reader;
 }
 
 ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes, const ProgressCheck& progress)

@@ -17,6 +17,7 @@
 
 #include "teamfile/field_value.h"
 #include "teamfile/read_error.h"
+#include "textio/fingerprint.h"
 #include "textio/progress.h"
 
 #include <cstddef>
@@ -59,6 +60,9 @@ public:
     // The file's text (UTF-8) and where the reader stands in it.
     std::string_view text() const { return m_text; }
     std::size_t position() const { return m_pos; }
+    // The bytes of the file it was opened from, as they were read; nothing for bytes
+    // handed to fromBytes.
+    const FileFingerprint& source() const { return m_source; }
     // The line (from 1) that holds the character at position.
     std::size_t lineAt(std::size_t position) const;
 
@@ -71,6 +75,7 @@ private:
 
     // Never holds a NUL: the one std::string keeps after it marks the end.
     std::string m_text;
+    FileFingerprint m_source;
     std::size_t m_pos = 0;
     // Everything in [m_blankFrom, m_contentAt) is blanks and line ends: atEnd() never
     // looks at the same stretch twice, however many blank lines a file holds.

@@ -3,8 +3,6 @@
 
 #include "teamfile/staged_team.h"
 
-#include "textio/files.h"
-
 #include <algorithm>
 #include <optional>
 
@@ -65,12 +63,10 @@ ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists, const 
     // Counting the fields is the first quarter of staging's progress, reading the
     // players the rest.
     const std::size_t from = reader.position();
-    const std::uint64_t span = std::max<std::uint64_t>(reader.text().size() - from, 1);
-    ProgressCheck counting;
-    if (progress)
-        counting = [&progress, span](std::uint64_t done, std::uint64_t total) {
-            return progress(total == 0 ? 0 : std::min(done, total) * span / total, 4 * span);
-        };
+    const std::uint64_t span = reader.text().size() - from;
+    const auto counting = [&progress](std::uint64_t done, std::uint64_t total) {
+        return goOn(progress, done, 4 * total);
+    };
     const auto readingPlayers = [&progress, from, span](std::size_t position) {
         return goOn(progress, span + 3 * (position - from), 4 * span);
     };
@@ -132,16 +128,12 @@ ProgressCheck stagingProgress(const ProgressCheck& load)
 
 ReadResult<StagedTeam> readStagedTeam(const std::string& path, StagedLists lists, const ProgressCheck& progress)
 {
-    auto bytes = readWholeFile(path, kMaxTeamFileBytes, readingProgress(progress));
-    if (!bytes)
-        return readErrorOf(bytes.error());
-    const FileFingerprint file = fingerprintOf(*bytes);
-    auto reader = RecordReader::fromBytes(std::move(bytes).value(), readingProgress(progress));
+    auto reader = RecordReader::open(path, readingProgress(progress));
     if (!reader)
         return reader.error();
     auto staged = stageTeam(*reader, lists, stagingProgress(progress));
     if (staged)
-        staged->file = file;
+        staged->file = reader->source();
     return staged;
 }
 
