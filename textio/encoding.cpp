@@ -173,7 +173,8 @@ std::size_t lineAtOffset(std::string_view text, std::size_t position)
     for (std::size_t i = 0; i < position; ++i) {
         // LF, and a CR that no LF follows: CR LF counts once, at its LF.
         const bool loneCr = text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n');
-        lines += (text[i] == '\n' || loneCr) ? 1 : 0;
+        if (text[i] == '\n' || loneCr)
+            ++lines;
     }
     return lines;
 }
