@@ -213,6 +213,8 @@ struct ListBox : Control {
 struct CheckBox : Control {
     int value() const { return m_value; }
     void setValue(int value);
+    // The design-time value, raising nothing.
+    void resetValue() { m_value = 0; }
 
 private:
     int m_value = 0;
@@ -222,6 +224,8 @@ private:
 struct OptionButton : Control {
     bool value() const { return m_value; }
     void setValue(bool value);
+    // The design-time value, raising nothing.
+    void resetValue() { m_value = false; }
     std::vector<OptionButton*> group;  // the buttons of the same frame, this one included
 
 private:
@@ -292,7 +296,21 @@ struct MenuCommand : Control {
     std::string shortcut;  // a standard key ("Open", "Quit", "HelpContents"), keys ("Ctrl+L") or none
     bool separatorBefore = false;
     bool closesWindow = false;  // Quit: closing the window ends the program
-    enum class When { Always, BeforeLoad, AfterLoad, AfterComparison } when = When::Always;
+    // Always: at any time; the others once a team is loaded and, for the last three,
+    // after a comparison, while the season is kept, or when it holds an orders file.
+    enum class When {
+        Always,
+        BeforeLoad,
+        AfterLoad,
+        AfterComparison,
+        WhileKeeping,
+        WithKeptOrders
+    } when = When::Always;
+    bool checkable = false;  // a switch, on while `checked`
+    bool checked = false;
+    bool recentFiles = false;  // a submenu of the recent files, not a command
+    // What it will do now, in a tooltip and for screen readers; empty: its caption says it.
+    std::string description;
 
     void click() const { raise(Event::Click); }
 };

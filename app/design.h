@@ -53,6 +53,8 @@ struct MenuCommandSpec {
     MenuCommand::When when;
     bool separatorBefore = false;
     bool closesWindow = false;
+    bool checkable = false;    // a switch, on at start
+    bool recentFiles = false;  // the submenu of the recent files
 };
 std::span<const MenuCommandSpec> menuBarCommands();
 

@@ -75,6 +75,8 @@ public:
 
     // Opens url (mailto:, file:) with the user's program for it; false when none answers.
     virtual bool openUrl(const std::string& /*url*/) { return false; }
+    // Opens the folder at path (UTF-8) in the file manager; false when none answers.
+    virtual bool openFolder(const std::string& /*path*/) { return false; }
 
     // Shows a page of the program's manual: "team-file-format", "orders-file-format",
     // "messages".

@@ -136,7 +136,7 @@ const MenuCommand* FRMTEAMTOOL::findMenuCommand(std::string_view name) const
 
 bool FRMTEAMTOOL::applies(const MenuCommand& command) const
 {
-    // One run handles one team file: the pages stay once a team is loaded.
+    // The pages stay once a team is loaded; another is opened with Open Team File.
     const bool loaded = SSTab1.visible;
     switch (command.when) {
     case MenuCommand::When::Always:
@@ -147,6 +147,10 @@ bool FRMTEAMTOOL::applies(const MenuCommand& command) const
         return loaded;
     case MenuCommand::When::AfterComparison:
         return loaded && comparison.made();
+    case MenuCommand::When::WhileKeeping:
+        return season.keeping();
+    case MenuCommand::When::WithKeptOrders:
+        return loaded && season.keeping() && !season.lastOrders.empty();
     }
     return false;
 }
@@ -277,6 +281,9 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs) : m_dialogs(dialogs)
         command->when = spec.when;
         command->separatorBefore = spec.separatorBefore;
         command->closesWindow = spec.closesWindow;
+        command->checkable = spec.checkable;
+        command->checked = spec.checkable;
+        command->recentFiles = spec.recentFiles;
         m_menuCommands.push_back(m_ownedMenuCommands.emplace_back(std::move(command)).get());
     }
     m_constMenuCommands.assign(m_menuCommands.begin(), m_menuCommands.end());
@@ -293,6 +300,58 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs) : m_dialogs(dialogs)
 }
 
 FRMTEAMTOOL::~FRMTEAMTOOL() = default;
+
+void FRMTEAMTOOL::restoreDesignTimeState()
+{
+    const std::span<const ControlSpec> specs = designTimeControls();
+    for (std::size_t k = 0; k < m_controls.size(); ++k) {
+        Control& control = *m_controls[k];
+        switch (control.kind) {
+        case Kind::ListBox: {
+            auto& list = static_cast<ListBox&>(control);
+            list.items.clear();
+            list.listIndex = -1;
+            list.topIndex = 0;
+            break;
+        }
+        case Kind::CheckBox:
+            static_cast<CheckBox&>(control).resetValue();
+            break;
+        case Kind::OptionButton:
+            static_cast<OptionButton&>(control).resetValue();
+            break;
+        case Kind::TabControl:
+            static_cast<TabControl&>(control).tab = 0;
+            break;
+        case Kind::Grid: {
+            // Every cell emptied, then the design's shape.
+            auto& grid = static_cast<Grid&>(control);
+            grid.setRows(0);
+            grid.setCols(0);
+            break;
+        }
+        case Kind::FileDialog: {
+            auto& dialog = static_cast<FileDialog&>(control);
+            dialog.fileName.clear();
+            dialog.initDir.clear();
+            dialog.filter.clear();
+            dialog.flags = 0;
+            dialog.cancelError = false;
+            break;
+        }
+        default:
+            break;
+        }
+        configure(control, specs[k]);
+    }
+    loadedPlayers = 0;
+    loadedFile = {};
+    const unsigned revision = comparison.revision;
+    comparison = Comparison();
+    comparison.revision = revision + 1;
+    selectionAtLoad.clear();
+    written = {};
+}
 
 ListBox& FRMTEAMTOOL::list(int number)
 {

@@ -10,6 +10,7 @@
 #include "app/comparison.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/season_state.h"
 #include "textio/fingerprint.h"
 
 #include <array>
@@ -119,6 +120,18 @@ public:
     FileFingerprint loadedFile;
     // An earlier team file beside this week's, once the manager has picked one.
     Comparison comparison;
+    // Goes up with every team file that loads.
+    unsigned loads = 0;
+    // What the squad, the order choices, the press and the comments held right after
+    // the load (selectionState), and the orders written since.
+    std::string selectionAtLoad;
+    WrittenOrders written;
+    // The season and the files loaded before.
+    SeasonState season;
+
+    // Every control back in its design-time state, as the program starts, but wired to
+    // its handlers as before; Form_Load has not run again. The season stays.
+    void restoreDesignTimeState();
 
     // List1 to List5 by number.
     ListBox& list(int number);

@@ -33,6 +33,7 @@ public:
     std::vector<std::string> progressTexts;              // each task whose progress started
     std::vector<double> progressSeen;                    // how far each report said, 0 to 1
     double cancelAt = 2;                                 // the user cancels once this far: never
+    std::vector<std::string> openedFolders;              // each folder shown in the file manager
 
     void msgBox(const std::string& text) override { messages.push_back(text); }
 
@@ -61,6 +62,12 @@ public:
     }
 
     void copyText(const std::string& text) override { copied.push_back(text); }
+
+    bool openFolder(const std::string& path) override
+    {
+        openedFolders.push_back(path);
+        return true;
+    }
 
     std::unique_ptr<Progress> startProgress(const std::string& text) override
     {

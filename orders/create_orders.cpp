@@ -8,6 +8,7 @@
 #include "squad/squad.h"
 
 #include <string>
+#include <string_view>
 
 namespace teamtool {
 
@@ -29,14 +30,40 @@ Result<OrdersText, OrdersError> checkedOrders(const FRMTEAMTOOL& f)
     return buildOrders(f);
 }
 
-Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f)
+Result<OrdersText, OrdersError> createOrders(FRMTEAMTOOL& f)
 {
     auto built = checkedOrders(f);
     if (!built)
         return built;
     if (auto written = writeOrders(f, *built); !written)
         return std::move(written).error();
+    f.written = {f.written.count + 1, built->fileName, built->bytes, selectionState(f)};
     return built;
+}
+
+std::string selectionState(const FRMTEAMTOOL& f)
+{
+    // Texts joined by a character no box holds.
+    std::string state;
+    const auto add = [&state](std::string_view text) {
+        state += text;
+        state += '\x1F';
+    };
+    for (int i = 0; i < f.Text27.count(); ++i) {
+        add(f.Combo1(i).text);
+        add(f.Text27(i).text);
+        add(i < f.Option1.count() && f.Option1(i).value() ? "C" : "");
+        add(i < f.Option2.count() && f.Option2(i).value() ? "P" : "");
+    }
+    for (int k = 0; k < f.Check1.count(); ++k) {
+        add(f.Check1(k).value() ? "M" : "");
+        add(f.Text34(k).text);
+    }
+    for (const TextBox* box : {&f.Text29, &f.Text32, &f.Text33, &f.Text35, &f.Text36})
+        add(box->text);
+    add(f.Combo2.text);
+    add(f.Combo3.text);
+    return state;
 }
 
 void Command1_Click(FRMTEAMTOOL& f)

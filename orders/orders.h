@@ -73,8 +73,13 @@ std::filesystem::path ordersFolder(const FRMTEAMTOOL& f);
 [[nodiscard]] Result<OrdersText, OrdersError> checkedOrders(const FRMTEAMTOOL& f);
 
 // What "Create Orders" does before its message: check, build, write. The orders
-// written, or the first error.
-[[nodiscard]] Result<OrdersText, OrdersError> createOrders(const FRMTEAMTOOL& f);
+// written, or the first error. The window keeps what it wrote (f.written).
+[[nodiscard]] Result<OrdersText, OrdersError> createOrders(FRMTEAMTOOL& f);
+
+// Everything an orders file is written from, as one text: the slots' positions and
+// names, captain, penalty taker, markers and targets, the order choices, the press and
+// the comments. Equal texts, equal orders.
+std::string selectionState(const FRMTEAMTOOL& f);
 
 // "Create Orders": createOrders, then "Orders Built" or what kept them from being written.
 void Command1_Click(FRMTEAMTOOL& f);

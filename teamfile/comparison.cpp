@@ -202,18 +202,26 @@ bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::stri
         f.dialogs().notify(*same);
         return false;
     }
-    auto reader = RecordReader::fromBytes(std::move(bytes), readingProgress(checkOf(progress.get())));
-    auto staged = reader ? stageTeam(*reader, StagedLists::Skipped, stagingProgress(checkOf(progress.get())))
-                         : ReadResult<StagedTeam>(reader.error());
+    auto compared = compareWithBytes(f, fileNameOf(path), std::move(bytes), progress.get());
     progress.reset();
-    if (!staged) {
-        if (staged.error().code != ReadErrorCode::Cancelled)
-            f.msgBox(describeLoadError(staged.error(), path));
+    if (!compared) {
+        if (compared.error().code != ReadErrorCode::Cancelled)
+            f.msgBox(describeLoadError(compared.error(), path));
         return false;
     }
+    return true;
+}
+
+ReadResult<void> compareWithBytes(FRMTEAMTOOL& f, const std::string& name, std::string bytes, Progress* progress)
+{
+    auto reader = RecordReader::fromBytes(std::move(bytes), readingProgress(checkOf(progress)));
+    auto staged = reader ? stageTeam(*reader, StagedLists::Skipped, stagingProgress(checkOf(progress)))
+                         : ReadResult<StagedTeam>(reader.error());
+    if (!staged)
+        return std::move(staged).error();
 
     Comparison c;
-    c.earlierFile = fileNameOf(path);
+    c.earlierFile = name;
     c.revision = f.comparison.revision + 1;
     for (std::size_t n = 0; n < kTeamFields.size(); ++n)
         c.teamBoxWas[static_cast<std::size_t>(kTeamFields[n].textBox - 1)] = std::move(staged->teamTexts[n]);
@@ -229,7 +237,7 @@ bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::stri
         c.listItemRow.clear();
     c.summary = summaryOf(f, c);
     f.comparison = std::move(c);
-    return true;
+    return {};
 }
 
 std::string gridCellNote(const FRMTEAMTOOL& f, int row, int col)

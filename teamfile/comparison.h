@@ -11,6 +11,7 @@
 
 #include "app/comparison.h"
 #include "app/dialogs.h"
+#include "teamfile/read_error.h"
 
 #include <memory>
 #include <optional>
@@ -29,6 +30,12 @@ bool compareWithTeamFile(FRMTEAMTOOL& f, const std::string& path);
 // The same for a file's bytes already read, with the progress of the reading, if any.
 bool compareWithTeamFileBytes(FRMTEAMTOOL& f, const std::string& path, std::string bytes,
                               std::unique_ptr<Progress> progress = nullptr);
+
+// Compares the loaded team with the team file `name` held, exactly as the two above
+// do, but tells the user nothing: the reader's error, with nothing changed, when the
+// bytes are no team file.
+[[nodiscard]] ReadResult<void> compareWithBytes(FRMTEAMTOOL& f, const std::string& name, std::string bytes,
+                                                Progress* progress = nullptr);
 
 // The note of grid cell (row, col): why the row's player cannot be picked, then, for a
 // cell whose text differs from the earlier file's, "NSL: now 14.6, was 14.1", or for

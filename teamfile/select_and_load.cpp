@@ -22,10 +22,6 @@
 
 namespace teamtool {
 
-namespace {
-
-// Where the file-open dialog starts: the root of drive C on Windows, as the league's
-// managers expect, and the user's home folder elsewhere.
 std::string startingFolder()
 {
 #ifdef _WIN32
@@ -38,6 +34,8 @@ std::string startingFolder()
     return "/";
 #endif
 }
+
+namespace {
 
 void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
 {
@@ -67,14 +65,15 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
 
     f.loadedPlayers = load.players;
     f.loadedFile = load.file;
+    ++f.loads;
     // A comparison was with the team shown before.
     const unsigned revision = f.comparison.revision;
     f.comparison = Comparison();
     f.comparison.revision = revision + 1;
 }
 
-// True when text has the headings of an orders file, each on a line of its own and
-// in their order: an orders file picked where a team file belongs.
+}  // namespace
+
 bool isOrdersFile(std::string_view text)
 {
     static constexpr std::string_view kHeadings[] = {"SUBS",        "Markers", "Transfer Bids",
@@ -93,8 +92,6 @@ bool isOrdersFile(std::string_view text)
     return true;
 }
 
-}  // namespace
-
 void Command4_Click(FRMTEAMTOOL& f)
 {
     FileDialog& dialog = f.CommonDialog1;
@@ -111,8 +108,12 @@ void Command3_Click(FRMTEAMTOOL& f)
 {
     // Used exactly as it stands: a path of blanks is tried like any other.
     const std::string path = f.Text31.text;
-    if (path.empty())
-        return;
+    if (!path.empty())
+        loadTeamFile(f, path);
+}
+
+bool loadTeamFile(FRMTEAMTOOL& f, const std::string& path, const std::function<void()>& ready)
+{
     auto load = [&] {
         // The progress goes before any message comes.
         const auto progress = f.dialogs().startProgress("Loading " + fileNameOf(path));
@@ -121,9 +122,12 @@ void Command3_Click(FRMTEAMTOOL& f)
     if (!load) {
         if (load.error().code != ReadErrorCode::Cancelled)
             f.msgBox(describeLoadError(load.error(), path));
-        return;
+        return false;
     }
+    if (ready)
+        ready();
     commitStagedTeam(f, std::move(*load));
+    return true;
 }
 
 std::string describeLoadError(const ReadError& error, const std::string& path)

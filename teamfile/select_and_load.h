@@ -8,7 +8,9 @@
 
 #include "teamfile/read_error.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace teamtool {
 
@@ -19,6 +21,19 @@ inline constexpr const char* kTeamFileFilter = "Text Files (*.txt)|*.txt";
 
 void Command4_Click(FRMTEAMTOOL& f);  // "Select File"
 void Command3_Click(FRMTEAMTOOL& f);  // "Load Team"
+
+// Reads the team file at path whole and, once it has all of it, runs `ready` (which
+// may prepare the window) and puts the team into the window. False when it cannot be
+// read: the user has been told why, unless he cancelled, and nothing has changed.
+bool loadTeamFile(FRMTEAMTOOL& f, const std::string& path, const std::function<void()>& ready = {});
+
+// Where a team file is looked for when nothing says where: the root of drive C on
+// Windows, as the league's managers expect, and the user's home folder elsewhere.
+std::string startingFolder();
+
+// True when text has the headings of an orders file, each on a line of its own and
+// in their order.
+bool isOrdersFile(std::string_view text);
 
 // What Load Team says of a team file at path it could not read: the reader's error, or
 // that the file is an orders file.

@@ -107,6 +107,8 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
         return "cannot write " + name + " in " + folder + " (" + e.reason + ")";
     case FileErrorCode::CannotReplace:
         return "cannot replace " + name + " in " + folder + " (" + e.reason + ")";
+    case FileErrorCode::AlreadyExists:
+        return "a file named " + name + " already stands in " + folder;
     }
     return "cannot write " + name + " in " + folder;
 }

@@ -34,6 +34,7 @@ enum class FileErrorCode {
     CannotCreate,       // no new file can be made in the folder; reason: the system's
     CannotWrite,        // reason: the system's
     CannotReplace,      // the finished file could not take the name; reason: the system's
+    AlreadyExists,      // a new file's name is taken
 };
 
 struct FileError {
@@ -95,5 +96,11 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
 // user made read-only is refused.
 [[nodiscard]] Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
                                                   std::string_view bytes);
+
+// The same for a file that must not replace another: when fileName is taken, even by a
+// file that takes it in the meantime, AlreadyExists, and nothing changes. Two programs
+// creating one name at once leave one whole file, never a torn one.
+[[nodiscard]] Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
+                                                    std::string_view bytes);
 
 }  // namespace teamtool

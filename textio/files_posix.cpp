@@ -3,11 +3,13 @@
 
 // Replacing a file all or nothing on POSIX systems: the new bytes go to a temporary
 // file beside the target, reach the disk (fsync), and only then take the target's
-// name (rename).
+// name (rename). A new file that must not replace one takes its name by a hard link,
+// which fails when the name is taken.
 
 #include "textio/files.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -71,10 +73,27 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-}  // namespace
+enum class Placing { Replace, CreateNew };
 
-Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
-                                    std::string_view bytes)
+// Gives the finished temporary file the target's name unless that is taken; false with
+// errno set (EEXIST when it is taken). Linux renames without replacing where the file
+// system can; elsewhere, and where it cannot, a hard link takes the name and the
+// temporary name goes with `file`.
+bool takeNewName(TemporaryFile& file, const std::filesystem::path& target)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, file.path().c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        file.keep();
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#endif
+    return ::link(file.path().c_str(), target.c_str()) == 0;
+}
+
+Result<void, FileError> writeFile(const std::filesystem::path& folder, const std::string& fileName,
+                                  std::string_view bytes, Placing placing)
 {
     const std::filesystem::path target = folder / pathFromUtf8(fileName);
 
@@ -93,6 +112,8 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
     const bool targetExists = ::lstat(target.c_str(), &targetStat) == 0;
     if (targetExists && S_ISDIR(targetStat.st_mode))
         return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+    if (targetExists && placing == Placing::CreateNew)
+        return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
     if (targetExists && S_ISREG(targetStat.st_mode) && ::access(target.c_str(), W_OK) != 0)
         return FileError::replacing(FileErrorCode::ReadOnly, reason(errno), folder, fileName);
 
@@ -114,12 +135,20 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
         ::fchmod(file.fd(), targetStat.st_mode & 07777);  // best effort: the bytes matter more
     if (!writeAll(file.fd(), bytes) || ::fsync(file.fd()) != 0 || !file.close())
         return FileError::replacing(FileErrorCode::CannotWrite, reason(errno), folder, fileName);
-    if (::rename(file.path().c_str(), target.c_str()) != 0) {
-        if (errno == EISDIR)
-            return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
-        return FileError::replacing(FileErrorCode::CannotReplace, reason(errno), folder, fileName);
+    if (placing == Placing::CreateNew) {
+        if (!takeNewName(file, target)) {
+            if (errno == EEXIST)
+                return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
+            return FileError::replacing(FileErrorCode::CannotReplace, reason(errno), folder, fileName);
+        }
+    } else {
+        if (::rename(file.path().c_str(), target.c_str()) != 0) {
+            if (errno == EISDIR)
+                return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+            return FileError::replacing(FileErrorCode::CannotReplace, reason(errno), folder, fileName);
+        }
+        file.keep();
     }
-    file.keep();
 
     // Make the new name itself durable; the file is in place whatever this reports.
     if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
@@ -127,6 +156,20 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
         ::close(dir);
     }
     return {};
+}
+
+}  // namespace
+
+Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
+                                    std::string_view bytes)
+{
+    return writeFile(folder, fileName, bytes, Placing::Replace);
+}
+
+Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
+                                      std::string_view bytes)
+{
+    return writeFile(folder, fileName, bytes, Placing::CreateNew);
 }
 
 }  // namespace teamtool

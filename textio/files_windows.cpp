@@ -4,7 +4,8 @@
 // Replacing a file all or nothing on Windows: the new bytes go to a temporary file
 // beside the target, reach the disk (FlushFileBuffers), and only then take the
 // target's name: ReplaceFileW over an earlier file, which keeps its attributes, or
-// MoveFileExW with MOVEFILE_WRITE_THROUGH for a new one. Paths are UTF-16 only here.
+// MoveFileExW with MOVEFILE_WRITE_THROUGH for a new one, which fails when the name is
+// taken. Paths are UTF-16 only here.
 
 #include "textio/files.h"
 
@@ -80,10 +81,10 @@ bool writeAll(HANDLE handle, std::string_view bytes)
     return true;
 }
 
-}  // namespace
+enum class Placing { Replace, CreateNew };
 
-Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
-                                    std::string_view bytes)
+Result<void, FileError> writeFile(const std::filesystem::path& folder, const std::string& fileName,
+                                  std::string_view bytes, Placing placing)
 {
     const std::filesystem::path target = folder / pathFromUtf8(fileName);
 
@@ -102,6 +103,8 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
     const bool targetExists = targetAttributes != INVALID_FILE_ATTRIBUTES;
     if (targetExists && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
+    if (targetExists && placing == Placing::CreateNew)
+        return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
     if (targetExists && (targetAttributes & FILE_ATTRIBUTE_READONLY))
         return FileError::replacing(FileErrorCode::ReadOnly, reason(ERROR_ACCESS_DENIED), folder, fileName);
 
@@ -121,11 +124,14 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
 
     if (!writeAll(file.handle(), bytes) || !FlushFileBuffers(file.handle()) || !file.close())
         return FileError::replacing(FileErrorCode::CannotWrite, reason(GetLastError()), folder, fileName);
-    const BOOL replaced = targetExists ? ReplaceFileW(target.c_str(), file.path().c_str(), nullptr,
-                                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                                       : MoveFileExW(file.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    const BOOL replaced = targetExists && placing == Placing::Replace
+                              ? ReplaceFileW(target.c_str(), file.path().c_str(), nullptr,
+                                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                              : MoveFileExW(file.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
     if (!replaced) {
         const DWORD error = GetLastError();
+        if (placing == Placing::CreateNew && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
+            return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
         if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
             (GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
             return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
@@ -133,6 +139,20 @@ Result<void, FileError> replaceFile(const std::filesystem::path& folder, const s
     }
     file.keep();
     return {};
+}
+
+}  // namespace
+
+Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
+                                    std::string_view bytes)
+{
+    return writeFile(folder, fileName, bytes, Placing::Replace);
+}
+
+Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
+                                      std::string_view bytes)
+{
+    return writeFile(folder, fileName, bytes, Placing::CreateNew);
 }
 
 }  // namespace teamtool

@@ -6,6 +6,7 @@
 #include "app/frmteamtool.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
+#include "week/season_commands.h"
 
 #include <filesystem>
 #include <optional>
@@ -105,6 +106,7 @@ void actionEmailOrders_Click(FRMTEAMTOOL& f)
         f.msgBox(describeOrdersError(created.error()));
         return;
     }
+    ordersWritten(f);
     // The mail program opening is the confirmation; without one the manager is told
     // where the file is, to send it by hand.
     if (!f.dialogs().openUrl(mailtoUrl(*created))) {

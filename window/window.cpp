@@ -11,6 +11,7 @@
 #include "week/compare.h"
 #include "week/fill.h"
 #include "week/help.h"
+#include "week/season_commands.h"
 #include "week/sending.h"
 
 #include <array>
@@ -46,6 +47,25 @@ void key(FRMTEAMTOOL& f, EventArgs& args)
     H(f, args.keyAscii);
 }
 
+// A load, whichever way it came, is then kept in the season; so are written orders.
+template <void (*H)(FRMTEAMTOOL&)>
+void thenSeasonOfLoad(FRMTEAMTOOL& f, EventArgs&)
+{
+    const unsigned loads = f.loads;
+    H(f);
+    if (f.loads != loads)
+        teamFileLoaded(f);
+}
+
+template <void (*H)(FRMTEAMTOOL&)>
+void thenSeasonOfOrders(FRMTEAMTOOL& f, EventArgs&)
+{
+    const unsigned written = f.written.count;
+    H(f);
+    if (f.written.count != written)
+        ordersWritten(f);
+}
+
 // The five player lists share their handlers, told apart by the list's number.
 template <void (*H)(FRMTEAMTOOL&, int), int listNumber>
 void list(FRMTEAMTOOL& f, EventArgs&)
@@ -57,7 +77,7 @@ void list(FRMTEAMTOOL& f, EventArgs&)
 constexpr std::array kEventTable = {
     // File selection
     EventBinding{"Command4", Event::Click,    plain<Command4_Click>,        "the Select File button"},
-    EventBinding{"Command3", Event::Click,    plain<Command3_Click>,        "the Load Team button"},
+    EventBinding{"Command3", Event::Click,    thenSeasonOfLoad<Command3_Click>, "the Load Team button"},
     // The five player lists: a click keeps them on one row, a double-click picks
     EventBinding{"List1",    Event::Click,    list<List_Click, 1>,           "the Pos list"},
     EventBinding{"List2",    Event::Click,    list<List_Click, 2>,           "the Name list"},
@@ -83,18 +103,22 @@ constexpr std::array kEventTable = {
     // The order choices
     EventBinding{"Combo2",   Event::KeyPress, key<Combo2_KeyPress>,         "the Tactic box, typed into"},
     EventBinding{"Combo3",   Event::KeyPress, key<Combo3_KeyPress>,         "the Style box, typed into"},
-    EventBinding{"Command1", Event::Click,    plain<Command1_Click>,        "the Create Orders button"},
+    EventBinding{"Command1", Event::Click,    thenSeasonOfOrders<Command1_Click>, "the Create Orders button"},
     // The menu bar, beside the designed window
     EventBinding{"actionSelectFile",     Event::Click, plain<Command4_Click>,   "File > Select File..., as the button"},
-    EventBinding{"actionLoadTeam",       Event::Click, plain<Command3_Click>,   "File > Load Team, as the button"},
+    EventBinding{"actionLoadTeam",       Event::Click, thenSeasonOfLoad<Command3_Click>, "File > Load Team, as the button"},
+    EventBinding{"actionOpenTeamFile",   Event::Click, plain<actionOpenTeamFile_Click>,   "File > Open Team File..."},
     EventBinding{"actionFillFromOrders", Event::Click, plain<actionFillFromOrders_Click>, "File > Fill From Orders..."},
+    EventBinding{"actionFillFromLastWeek", Event::Click, plain<actionFillFromLastWeek_Click>, "File > Fill From Last Week's Orders"},
     EventBinding{"actionCompareWithTeamFile", Event::Click, plain<actionCompareWithTeamFile_Click>, "File > Compare With Team File..."},
     EventBinding{"actionShowChanges",    Event::Click, plain<actionShowChanges_Click>,    "File > Changes Since Last Week..."},
+    EventBinding{"actionKeepSeason",     Event::Click, plain<actionKeepSeason_Click>,     "File > Keep Season"},
+    EventBinding{"actionOpenSeasonFolder", Event::Click, plain<actionOpenSeasonFolder_Click>, "File > Open Season Folder"},
     EventBinding{"actionSuggestSquad",   Event::Click, plain<actionSuggestSquad_Click>,   "Orders > Suggest Squad"},
     EventBinding{"actionPreviewOrders",  Event::Click, plain<actionPreviewOrders_Click>,  "Orders > Preview..."},
     EventBinding{"actionCopyOrders",     Event::Click, plain<actionCopyOrders_Click>,     "Orders > Copy Orders"},
     EventBinding{"actionEmailOrders",    Event::Click, plain<actionEmailOrders_Click>,    "Orders > E-mail Orders..."},
-    EventBinding{"actionCreateOrders",   Event::Click, plain<Command1_Click>,   "Orders > Create Orders, as the button"},
+    EventBinding{"actionCreateOrders",   Event::Click, thenSeasonOfOrders<Command1_Click>, "Orders > Create Orders, as the button"},
     EventBinding{"actionTeamFileFormat", Event::Click, plain<actionTeamFileFormat_Click>, "Help > Team File Format"},
     EventBinding{"actionAbout",          Event::Click, plain<actionAbout_Click>,          "Help > About TeamTool"},
     EventBinding{"actionAboutQt",        Event::Click, plain<actionAboutQt_Click>,        "Help > About Qt"},
@@ -139,6 +163,11 @@ void dropFile(FRMTEAMTOOL& f, const std::string& path)
         fillFromOrders(f, path);
     else
         openTeamFile(f, path);
+}
+
+void openRecent(FRMTEAMTOOL& f, std::size_t index)
+{
+    openRecentFile(f, index);
 }
 
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)

@@ -42,6 +42,10 @@ void openTeamFile(FRMTEAMTOOL& f, const std::string& path);
 // then Load Team), an orders file to fill from afterwards (as Fill From Orders...).
 void dropFile(FRMTEAMTOOL& f, const std::string& path);
 
+// File > Open Recent's entry `index` (0: the newest): that team file opened, as File >
+// Open Team File... opens one.
+void openRecent(FRMTEAMTOOL& f, std::size_t index);
+
 // Creates the window, wires its events and runs Form_Load, as the program does at start.
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs);
 

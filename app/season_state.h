@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the window knows of the season and of the files loaded before: the only state
+// that outlives a run (the program remembers `keep` and `recentFiles`), and what the
+// season holds of the loaded team.
+
+#include "season/season.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+inline constexpr std::size_t kMaxRecentFiles = 8;
+
+struct SeasonState {
+    // The folder every team's season is kept in (UTF-8): the user's data folder for the
+    // program, handed in by the program. Empty: there is none, and nothing is kept.
+    std::string folder;
+    // File > Keep Season: off, nothing is kept or read.
+    bool keep = true;
+    // The team files loaded last, newest first, by path.
+    std::vector<std::string> recentFiles;
+    // When a file is kept: now, unless a test says otherwise.
+    std::function<KeptTime()> clock;
+
+    // Of the loaded team: its season folder, and the newest orders file kept there
+    // (empty: none).
+    std::string teamFolder;
+    std::string lastOrders;
+    KeptTime lastOrdersTime;
+    // The kept files of its folder found unreadable (neither a team file nor an orders
+    // file), by name: left out, never changed.
+    std::vector<std::string> unreadable;
+
+    bool keeping() const { return keep && !folder.empty(); }
+    KeptTime now() const { return clock ? clock() : localTimeNow(); }
+};
+
+// The orders file written last for the loaded team (Create Orders, E-mail Orders), and
+// what the window held when it was.
+struct WrittenOrders {
+    unsigned count = 0;  // goes up with every orders file written
+    std::string fileName;
+    std::string bytes;
+    std::string selection;  // selectionState() when it was written
+};
+
+}  // namespace teamtool

@@ -1,0 +1,212 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "season/season.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <ctime>
+#include <system_error>
+
+namespace teamtool {
+
+namespace {
+
+// "2026-12-07 23-15-02 ": the stamp and the space after it.
+constexpr std::size_t kStampLength = 19;
+
+void appendTwoDigits(std::string& text, int value)
+{
+    text += static_cast<char>('0' + value / 10 % 10);
+    text += static_cast<char>('0' + value % 10);
+}
+
+// Sunday 0 to Saturday 6, of a date of the Gregorian calendar (Sakamoto's rule).
+int weekdayOf(int year, int month, int day)
+{
+    static constexpr std::array<int, 12> kMonthOffset = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (month < 3)
+        --year;
+    const int weekday =
+        (year + year / 4 - year / 100 + year / 400 + kMonthOffset[static_cast<std::size_t>(month - 1)] + day) % 7;
+    return (weekday + 7) % 7;
+}
+
+std::optional<int> numberAt(std::string_view text, std::size_t from, std::size_t digits)
+{
+    int value = 0;
+    const char* begin = text.data() + from;
+    const char* end = begin + digits;
+    const auto read = std::from_chars(begin, end, value);
+    if (read.ec != std::errc() || read.ptr != end || *begin == '-' || *begin == '+')
+        return std::nullopt;
+    return value;
+}
+
+bool cannotStandInName(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F ||
+           std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+FileError folderError(const std::filesystem::path& folder, const std::error_code& error)
+{
+    FileError e = FileError::replacing(FileErrorCode::FolderUnreachable, error.message(), folder, {});
+    e.path = utf8FromPath(folder);
+    return e;
+}
+
+}  // namespace
+
+KeptTime localTimeNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::string stampOf(const KeptTime& time)
+{
+    std::string text = std::to_string(time.year);
+    for (const auto& [separator, value] :
+         {std::pair{'-', time.month}, std::pair{'-', time.day}, std::pair{' ', time.hour}, std::pair{'-', time.minute},
+          std::pair{'-', time.second}}) {
+        text += separator;
+        appendTwoDigits(text, value);
+    }
+    return text;
+}
+
+std::string dayOf(const KeptTime& time)
+{
+    static constexpr std::array<std::string_view, 7> kDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    if (time.month < 1 || time.month > 12)
+        return stampOf(time).substr(0, 10);
+    return std::string(kDays[static_cast<std::size_t>(weekdayOf(time.year, time.month, time.day))]) + " " +
+           std::to_string(time.day) + " " + std::string(kMonths[static_cast<std::size_t>(time.month - 1)]) + " " +
+           std::to_string(time.year);
+}
+
+std::optional<KeptTime> keptTimeOf(std::string_view name)
+{
+    // "YYYY-MM-DD HH-MM-SS " and something after it.
+    if (name.size() <= kStampLength + 1 || name[kStampLength] != ' ')
+        return std::nullopt;
+    static constexpr std::string_view kShape = "0000-00-00 00-00-00";
+    for (std::size_t k = 0; k < kShape.size(); ++k)
+        if (kShape[k] == '0' ? (name[k] < '0' || name[k] > '9') : name[k] != kShape[k])
+            return std::nullopt;
+    KeptTime time;
+    time.year = *numberAt(name, 0, 4);
+    time.month = *numberAt(name, 5, 2);
+    time.day = *numberAt(name, 8, 2);
+    time.hour = *numberAt(name, 11, 2);
+    time.minute = *numberAt(name, 14, 2);
+    time.second = *numberAt(name, 17, 2);
+    if (time.month < 1 || time.month > 12 || time.day < 1 || time.day > 31 || time.hour > 23 || time.minute > 59 ||
+        time.second > 60)
+        return std::nullopt;
+    return time;
+}
+
+std::string teamFolderName(std::string_view abbreviation, std::string_view name)
+{
+    const auto trimmed = [](std::string_view text) {
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+        while (!text.empty() && blank(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && blank(text.back()))
+            text.remove_suffix(1);
+        return text;
+    };
+    std::string folder(trimmed(abbreviation));
+    if (const std::string_view team = trimmed(name); !team.empty())
+        folder += (folder.empty() ? "" : " ") + std::string(team);
+    for (char& c : folder)
+        if (cannotStandInName(static_cast<unsigned char>(c)))
+            c = '_';
+    if (folder.empty() || folder.back() == '.' || folder.back() == ' ')
+        folder += '_';
+    if (folder.front() == '.')
+        folder.front() = '_';  // neither hidden nor "." or ".."
+    return folder;
+}
+
+std::string_view KeptFile::ownName() const
+{
+    return std::string_view(name).substr(std::min(name.size(), kStampLength + 1));
+}
+
+Result<std::vector<KeptFile>, FileError> keptFiles(const std::filesystem::path& teamFolder)
+{
+    std::vector<KeptFile> files;
+    std::error_code error;
+    if (!std::filesystem::exists(teamFolder, error)) {
+        if (error)
+            return folderError(teamFolder, error);
+        return files;
+    }
+    std::filesystem::directory_iterator entries(teamFolder, error);
+    if (error)
+        return folderError(teamFolder, error);
+    for (const std::filesystem::directory_entry& entry : entries) {
+        std::error_code ignored;
+        std::string name = utf8FromPath(entry.path().filename());
+        const auto time = keptTimeOf(name);
+        if (!time || !entry.is_regular_file(ignored))
+            continue;
+        const std::uintmax_t size = entry.file_size(ignored);
+        if (ignored)
+            continue;
+        files.push_back({std::move(name), entry.path(), *time, size});
+    }
+    std::sort(files.begin(), files.end(), [](const KeptFile& a, const KeptFile& b) { return a.name < b.name; });
+    return files;
+}
+
+bool holdsBytes(const KeptFile& file, std::string_view bytes)
+{
+    if (file.size != bytes.size())
+        return false;
+    const auto held = readWholeFile(utf8FromPath(file.path), bytes.size());
+    return held && *held == bytes;
+}
+
+Result<Kept, FileError> keep(const std::filesystem::path& teamFolder, const std::vector<KeptFile>& files,
+                             const std::string& fileName, std::string_view bytes, const KeptTime& now)
+{
+    for (const KeptFile& file : files)
+        if (holdsBytes(file, bytes))
+            return Kept{file, true};
+    std::error_code error;
+    std::filesystem::create_directories(teamFolder, error);
+    if (error)
+        return folderError(teamFolder, error);
+
+    const std::string stamp = stampOf(now);
+    const std::filesystem::path own = pathFromUtf8(fileName);
+    for (int number = 1; number <= 100; ++number) {
+        const std::string name = number == 1 ? stamp + " " + fileName
+                                             : stamp + " " + utf8FromPath(own.stem()) + " (" + std::to_string(number) +
+                                                   ")" + utf8FromPath(own.extension());
+        KeptFile file{name, teamFolder / pathFromUtf8(name), now, bytes.size()};
+        auto written = createNewFile(teamFolder, name, bytes);
+        if (written)
+            return Kept{std::move(file), false};
+        if (written.error().code != FileErrorCode::AlreadyExists)
+            return std::move(written).error();
+        if (holdsBytes(file, bytes))
+            return Kept{std::move(file), true};
+    }
+    return FileError::replacing(FileErrorCode::AlreadyExists, {}, teamFolder, stamp + " " + fileName);
+}
+
+}  // namespace teamtool

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The season: every week's team file and orders file, kept byte for byte and each
+// once, in a folder per team ("RDV Redvale Rovers") under the user's data folder. A
+// kept file is named by when it was kept, then the name it had:
+// "2026-12-07 23-15-02 RDV.txt". The files are the whole store: nothing indexes them,
+// each is written all or nothing and never changed afterwards, and the manager may
+// copy or delete any of them.
+
+#include "textio/files.h"
+#include "textio/result.h"
+
+#include <compare>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace teamtool {
+
+// A moment of local time, to the second: when a file was kept.
+struct KeptTime {
+    int year = 0;
+    int month = 0;  // 1 to 12
+    int day = 0;    // 1 to 31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    auto operator<=>(const KeptTime&) const = default;
+};
+
+// Now, in local time.
+KeptTime localTimeNow();
+
+// "2026-12-07 23-15-02": how a kept file's name starts, so that names sort as times do.
+std::string stampOf(const KeptTime& time);
+// "Mon 7 Dec 2026".
+std::string dayOf(const KeptTime& time);
+// The time a kept file's name starts with, followed by a space; nothing for a name
+// that does not start so.
+std::optional<KeptTime> keptTimeOf(std::string_view name);
+
+// The folder of a team's season: its abbreviation and its name as the team file gives
+// them, "RDV Redvale Rovers". A character a file name cannot hold on common systems
+// (/ \ : * ? " < > |, a control character) becomes "_", and so does a final dot or
+// space, which Windows drops.
+std::string teamFolderName(std::string_view abbreviation, std::string_view name);
+
+struct KeptFile {
+    std::string name;  // "2026-12-07 23-15-02 RDV.txt"
+    std::filesystem::path path;
+    KeptTime time;
+    std::uint64_t size = 0;
+
+    // The name the file had before it was kept: "RDV.txt".
+    std::string_view ownName() const;
+};
+
+// The kept files of a team's season folder, oldest first: by name, which starts with
+// when each was kept. A file whose name does not start with a time, a folder or a
+// temporary file is no kept file and left out. A folder that does not exist holds none.
+[[nodiscard]] Result<std::vector<KeptFile>, FileError> keptFiles(const std::filesystem::path& teamFolder);
+
+// True when the kept file holds exactly bytes.
+bool holdsBytes(const KeptFile& file, std::string_view bytes);
+
+struct Kept {
+    KeptFile file;
+    bool already = false;  // a kept file held these bytes before
+};
+
+// Keeps bytes, the contents of a file named fileName, in teamFolder, which is made
+// when missing: unless one of `files` (the folder's kept files) holds the same bytes,
+// a new file named by `now` and fileName, written all or nothing and never over
+// another. A name that is taken, by another program keeping at the same moment for
+// example, is that program's file when it holds these bytes, and gets a number
+// otherwise: "2026-12-07 23-15-02 RDV (2).txt".
+[[nodiscard]] Result<Kept, FileError> keep(const std::filesystem::path& teamFolder, const std::vector<KeptFile>& files,
+                                           const std::string& fileName, std::string_view bytes, const KeptTime& now);
+
+}  // namespace teamtool

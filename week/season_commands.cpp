@@ -1,0 +1,349 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "week/season_commands.h"
+
+#include "app/form_load.h"
+#include "app/frmteamtool.h"
+#include "orders/orders.h"
+#include "season/season.h"
+#include "teamfile/comparison.h"
+#include "teamfile/record_reader.h"
+#include "teamfile/select_and_load.h"
+#include "textio/encoding.h"
+#include "textio/files.h"
+#include "textio/fingerprint.h"
+#include "textio/trim.h"
+#include "week/fill.h"
+#include "week/orders_reader.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace teamtool {
+
+namespace {
+
+std::filesystem::path teamFolderOf(const FRMTEAMTOOL& f)
+{
+    return pathFromUtf8(f.season.folder) / pathFromUtf8(teamFolderName(f.Text(8).text, f.Text(1).text));
+}
+
+// A sentence of a file error, ending in a full stop.
+std::string sentence(const FileError& error, const FileKind& kind)
+{
+    std::string text = describeFileError(error, kind);
+    if (!text.empty() && text.back() != '.')
+        text += '.';
+    return text;
+}
+
+MenuCommand& command(FRMTEAMTOOL& f, std::string_view name)
+{
+    return *f.findMenuCommand(name);
+}
+
+// What Fill From Last Week's Orders will use, in its tooltip.
+void describeFillFromLastWeek(FRMTEAMTOOL& f)
+{
+    const SeasonState& s = f.season;
+    std::string& description = command(f, "actionFillFromLastWeek").description;
+    if (!s.keeping())
+        description = "Keep Season is off: no orders are kept to fill from";
+    else if (!f.SSTab1.visible)
+        description = "Fills the squad and orders from the newest orders kept for the loaded team";
+    else if (s.lastOrders.empty())
+        description = "No orders are kept for this team yet: Create Orders keeps them";
+    else
+        description =
+            "Fills the squad and orders from " + fileNameOf(s.lastOrders) + ", kept on " + dayOf(s.lastOrdersTime);
+}
+
+void addToRecentFiles(FRMTEAMTOOL& f, const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(pathFromUtf8(path), error);
+    const std::string entry = error ? path : utf8FromPath(absolute.lexically_normal());
+    auto& recent = f.season.recentFiles;
+    recent.erase(std::remove(recent.begin(), recent.end(), entry), recent.end());
+    recent.insert(recent.begin(), entry);
+    if (recent.size() > kMaxRecentFiles)
+        recent.resize(kMaxRecentFiles);
+}
+
+// The newest orders file kept in `files` (oldest first) that reads as one, into the
+// season state; the unreadable ones on the way named.
+void findLastOrders(FRMTEAMTOOL& f, const std::vector<KeptFile>& files)
+{
+    SeasonState& s = f.season;
+    s.lastOrders.clear();
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
+        if (!isOrdersFileName(file->ownName()))
+            continue;
+        auto bytes = readWholeFile(utf8FromPath(file->path), kMaxOrdersFileBytes);
+        if (bytes && !binaryDataError(*bytes, {}) && readOrdersText(decodeTextFile(std::move(bytes).value()))) {
+            s.lastOrders = utf8FromPath(file->path);
+            s.lastOrdersTime = file->time;
+            return;
+        }
+        s.unreadable.push_back(file->name);
+    }
+}
+
+// Compares the loaded team with the newest team file kept before files[before] (or
+// before all of them) that holds other bytes. The file it compared with, if any.
+const KeptFile* compareWithKeptBefore(FRMTEAMTOOL& f, const std::vector<KeptFile>& files, std::size_t before)
+{
+    for (std::size_t k = before; k-- > 0;) {
+        const KeptFile& file = files[k];
+        if (isOrdersFileName(file.ownName()))
+            continue;  // looked at for the orders
+        auto bytes = readWholeFile(utf8FromPath(file.path), kMaxTeamFileBytes);
+        if (!bytes) {
+            f.season.unreadable.push_back(file.name);
+            continue;
+        }
+        if (bytes->size() == f.loadedFile.size && fingerprintOf(*bytes) == f.loadedFile)
+            continue;  // the same week, kept twice
+        const bool orders = isOrdersFile(*bytes);
+        if (compareWithBytes(f, file.name, std::move(bytes).value()))
+            return &file;
+        if (!orders)
+            f.season.unreadable.push_back(file.name);
+    }
+    return nullptr;
+}
+
+void notifyOf(FRMTEAMTOOL& f, const std::vector<std::string>& parts)
+{
+    std::string note;
+    for (const std::string& part : parts)
+        if (!part.empty())
+            note += (note.empty() ? "" : " ") + part;
+    if (!note.empty())
+        f.dialogs().notify(note);
+}
+
+std::string unreadableNote(const SeasonState& s)
+{
+    if (s.unreadable.empty())
+        return {};
+    std::string names;
+    for (const std::string& name : s.unreadable)
+        names += (names.empty() ? "" : ", ") + name;
+    return "Left out of the season, as " + std::string(s.unreadable.size() == 1 ? "it cannot" : "they cannot") +
+           " be read: " + names + ".";
+}
+
+// The loaded team's season: the team file kept, the orders kept looked up and, when
+// `compare`, the comparison with the team file kept before it.
+void keepLoadedTeam(FRMTEAMTOOL& f, bool compare)
+{
+    SeasonState& s = f.season;
+    const std::filesystem::path folder = teamFolderOf(f);
+    s.teamFolder = utf8FromPath(folder);
+    s.lastOrders.clear();
+    s.unreadable.clear();
+    auto files = keptFiles(folder);
+    if (!files) {
+        notifyOf(f, {"This week's team file was not kept in the season: " + sentence(files.error(), kTeamFileKind)});
+        return;
+    }
+
+    // Where this week's file stands among the kept ones: the comparison is with the
+    // newest before it.
+    std::size_t position = files->size();
+    std::string notKept;
+    const std::string path = f.Text31.text;
+    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
+    if (!bytes) {
+        notKept = sentence(bytes.error(), kTeamFileKind);
+    } else if (fingerprintOf(*bytes) != f.loadedFile) {
+        notKept = "the file changed while it was loaded.";
+    } else if (auto kept = keep(folder, *files, fileNameOf(path), *bytes, s.now()); !kept) {
+        notKept = sentence(kept.error(), kTeamFileKind);
+    } else if (kept->already) {
+        const auto at = std::find_if(files->begin(), files->end(),
+                                     [&](const KeptFile& file) { return file.name == kept->file.name; });
+        position = static_cast<std::size_t>(at - files->begin());
+    } else {
+        files->push_back(kept->file);
+        position = files->size() - 1;
+    }
+
+    findLastOrders(f, *files);
+    std::string compared;
+    if (compare)
+        if (const KeptFile* earlier = compareWithKeptBefore(f, *files, position))
+            compared =
+                "Compared with the team file kept on " + dayOf(earlier->time) + ": File > Changes Since Last Week...";
+    notifyOf(f, {notKept.empty() ? "" : "This week's team file was not kept in the season: " + notKept, compared,
+                 unreadableNote(s)});
+}
+
+std::string lastTeamFolder(const FRMTEAMTOOL& f)
+{
+    if (f.SSTab1.visible && !f.Text31.text.empty())
+        return utf8FromPath(pathFromUtf8(f.Text31.text).parent_path());
+    if (!f.season.recentFiles.empty())
+        return utf8FromPath(pathFromUtf8(f.season.recentFiles.front()).parent_path());
+    return startingFolder();
+}
+
+// Yes when nothing would be lost, or the manager says it may be.
+bool mayLeaveTeam(FRMTEAMTOOL& f)
+{
+    if (!f.SSTab1.visible || !holdsUnwrittenWork(f))
+        return true;
+    return f.dialogs().ask("The squad and orders of " + std::string(trimSpaces(f.Text(1).text)) +
+                           " have changed since Create Orders last wrote them. Open another team file and "
+                           "leave them unwritten?");
+}
+
+// The team file at path in the window, as if the program had been started with it; a
+// file that cannot be read changes nothing.
+void openAnew(FRMTEAMTOOL& f, const std::string& path)
+{
+    const bool loaded = loadTeamFile(f, path, [&f, &path] {
+        f.restoreDesignTimeState();
+        Form_Load(f);
+        f.Text31.text = path;
+    });
+    if (loaded)
+        teamFileLoaded(f);
+}
+
+}  // namespace
+
+bool isOrdersFileName(std::string_view name)
+{
+    return name.size() > 6 && name.ends_with(".TXT") && name.find("vs") != std::string_view::npos;
+}
+
+void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles)
+{
+    f.season.keep = keepSeason;
+    command(f, "actionKeepSeason").checked = keepSeason;
+    if (recentFiles.size() > kMaxRecentFiles)
+        recentFiles.resize(kMaxRecentFiles);
+    f.season.recentFiles = std::move(recentFiles);
+    describeFillFromLastWeek(f);
+}
+
+void teamFileLoaded(FRMTEAMTOOL& f)
+{
+    addToRecentFiles(f, f.Text31.text);
+    f.selectionAtLoad = selectionState(f);
+    f.written = {};
+    SeasonState& s = f.season;
+    s.teamFolder.clear();
+    s.lastOrders.clear();
+    s.unreadable.clear();
+    if (s.keeping())
+        keepLoadedTeam(f, true);
+    describeFillFromLastWeek(f);
+}
+
+void ordersWritten(FRMTEAMTOOL& f)
+{
+    SeasonState& s = f.season;
+    if (!s.keeping() || s.teamFolder.empty())
+        return;
+    const std::filesystem::path folder = pathFromUtf8(s.teamFolder);
+    auto files = keptFiles(folder);
+    if (files) {
+        auto kept = keep(folder, *files, f.written.fileName, f.written.bytes, s.now());
+        if (kept) {
+            if (!kept->already)
+                files->push_back(kept->file);
+            s.unreadable.clear();
+            findLastOrders(f, *files);
+            describeFillFromLastWeek(f);
+            return;
+        }
+        files = std::move(kept).error();
+    }
+    f.dialogs().notify("The orders were not kept in the season: " + sentence(files.error(), kOrdersFileKind));
+}
+
+bool holdsUnwrittenWork(const FRMTEAMTOOL& f)
+{
+    const std::string now = selectionState(f);
+    return now != f.selectionAtLoad && !(f.written.count > 0 && now == f.written.selection);
+}
+
+void actionOpenTeamFile_Click(FRMTEAMTOOL& f)
+{
+    if (!mayLeaveTeam(f))
+        return;
+    FileDialog dialog;
+    dialog.kind = Kind::FileDialog;
+    dialog.name = "OpenTeamFileDialog";
+    dialog.flags = cdlOFNHideReadOnly;
+    dialog.cancelError = true;
+    dialog.filter = kTeamFileFilter;
+    dialog.initDir = lastTeamFolder(f);
+    if (const auto path = f.dialogs().showOpen(dialog))
+        openAnew(f, *path);
+}
+
+void openRecentFile(FRMTEAMTOOL& f, std::size_t index)
+{
+    auto& recent = f.season.recentFiles;
+    if (index >= recent.size())
+        return;
+    const std::string path = recent[index];
+    std::error_code error;
+    if (!std::filesystem::exists(pathFromUtf8(path), error) && !error) {
+        recent.erase(recent.begin() + static_cast<std::ptrdiff_t>(index));
+        f.msgBox("The team file \"" + path + "\" no longer exists, so it leaves the recent files.");
+        return;
+    }
+    if (mayLeaveTeam(f))
+        openAnew(f, path);
+}
+
+void actionFillFromLastWeek_Click(FRMTEAMTOOL& f)
+{
+    if (!f.applies(command(f, "actionFillFromLastWeek")))
+        return;
+    const std::string path = f.season.lastOrders;
+    auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
+    if (!bytes) {
+        f.msgBox(describeFileError(bytes.error(), kOrdersFileKind));
+        if (auto files = keptFiles(pathFromUtf8(f.season.teamFolder)))
+            findLastOrders(f, *files);
+        describeFillFromLastWeek(f);
+        return;
+    }
+    fillFromOrdersBytes(f, path, std::move(bytes).value());
+}
+
+void actionKeepSeason_Click(FRMTEAMTOOL& f)
+{
+    SeasonState& s = f.season;
+    s.keep = !s.keep;
+    command(f, "actionKeepSeason").checked = s.keep;
+    s.teamFolder.clear();
+    s.lastOrders.clear();
+    s.unreadable.clear();
+    if (s.keeping() && f.SSTab1.visible)
+        keepLoadedTeam(f, !f.comparison.made());
+    describeFillFromLastWeek(f);
+}
+
+void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f)
+{
+    const SeasonState& s = f.season;
+    if (!s.keeping())
+        return;
+    const std::string folder = f.SSTab1.visible && !s.teamFolder.empty() ? s.teamFolder : s.folder;
+    std::error_code ignored;
+    std::filesystem::create_directories(pathFromUtf8(folder), ignored);
+    if (!f.dialogs().openFolder(folder))
+        f.msgBox("No file manager answered. The season folder is " + folder + ".");
+}
+
+}  // namespace teamtool

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The season as the manager meets it: every team file that loads and every orders file
+// written kept in the team's season folder, this week's team compared with the one
+// kept before it, last week's orders filled in one step, another team file or a recent
+// one opened, and the season switched off. Keeping never stands in the way: when it
+// fails, the load or the orders go through as they would without it, and a passing
+// note says why the week was not kept.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace teamtool {
+
+class FRMTEAMTOOL;
+
+// What the program remembers from the last run: whether the season is kept, and the
+// recent files. Nothing of the season folder is read here.
+void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles);
+
+// After a team file has loaded, whichever way: it heads the recent files, and while
+// the season is kept, it is kept and compared with the team file kept before it.
+void teamFileLoaded(FRMTEAMTOOL& f);
+// After the orders were written (f.written): kept in the season.
+void ordersWritten(FRMTEAMTOOL& f);
+
+// True when the squad, the order choices, the press or the comments hold anything that
+// Create Orders has not written since it changed.
+bool holdsUnwrittenWork(const FRMTEAMTOOL& f);
+
+// File > Open Team File...: another team file, at any time, the window then as if the
+// program had been started with it. Asks first when there is unwritten work.
+void actionOpenTeamFile_Click(FRMTEAMTOOL& f);
+// File > Open Recent: recent file `index` (0: the newest), as Open Team File opens one.
+void openRecentFile(FRMTEAMTOOL& f, std::size_t index);
+// File > Fill From Last Week's Orders: Fill From Orders with the newest orders file
+// kept for this team.
+void actionFillFromLastWeek_Click(FRMTEAMTOOL& f);
+// File > Keep Season: switches the season on or off.
+void actionKeepSeason_Click(FRMTEAMTOOL& f);
+// File > Open Season Folder: the loaded team's season folder, or the season's own
+// before a team is loaded, in the file manager.
+void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f);
+
+// True for the name of an orders file as Create Orders names it: "RDVvsCD.TXT".
+bool isOrdersFileName(std::string_view name);
+
+}  // namespace teamtool
