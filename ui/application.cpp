@@ -195,13 +195,16 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
         });
     }));
     window.show();
-    if (line.teamFile) {
-        // Loaded once the window is painted where it stands, so that a failing load's
-        // message is centred over it.
-        window.installEventFilter(new OnFirstPaint(&window, [&window, path = line.teamFile->toStdString()] {
-            QTimer::singleShot(0, &window, [&window, path] { window.formView().openTeamFile(path); });
-        }));
-    }
+    // The season and the remembered settings once the window is painted; a team file
+    // named at start is loaded then, where the window stands, so that a failing load's
+    // message is centred over it.
+    window.installEventFilter(new OnFirstPaint(&window, [&program, &window, path = line.teamFile] {
+        QTimer::singleShot(0, &window, [&program, &window, path] {
+            program.startSeason();
+            if (path)
+                window.formView().openTeamFile(path->toStdString());
+        });
+    }));
     return QApplication::exec();
 }
 

@@ -8,6 +8,7 @@
 #include "window/window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeySequence>
@@ -74,9 +75,19 @@ void MainWindow::buildMenus()
         }
         if (command->separatorBefore)
             menu->addSeparator();
+        if (command->recentFiles) {
+            // The recent files, rebuilt whenever the model's change.
+            m_recentMenu = menu->addMenu(QString::fromStdString(command->caption));
+            m_recentMenu->setObjectName(QString::fromStdString(command->name));
+            m_recentMenu->setToolTipsVisible(true);
+            m_actions.emplace_back(command, m_recentMenu->menuAction());
+            continue;
+        }
+        menu->setToolTipsVisible(true);
         auto* action = menu->addAction(QString::fromStdString(command->caption));
         action->setObjectName(QString::fromStdString(command->name));
         action->setShortcut(shortcutOf(command->shortcut));
+        action->setCheckable(command->checkable);
         if (command->closesWindow) {
             action->setMenuRole(QAction::QuitRole);
             connect(action, &QAction::triggered, this, &QWidget::close);
@@ -90,8 +101,36 @@ void MainWindow::buildMenus()
 
 void MainWindow::updateMenus()
 {
-    for (const auto& [command, action] : m_actions)
-        action->setEnabled(m_form.applies(*command));
+    for (const auto& [command, action] : m_actions) {
+        action->setEnabled(m_form.applies(*command) && (!command->recentFiles || !m_form.season.recentFiles.empty()));
+        if (command->checkable)
+            action->setChecked(command->checked);
+        if (const QString tip = QString::fromStdString(command->description);
+            !tip.isEmpty() && action->toolTip() != tip) {
+            action->setToolTip(tip);
+            action->setStatusTip(tip);
+        }
+    }
+    updateRecentFiles();
+}
+
+void MainWindow::updateRecentFiles()
+{
+    if (!m_recentMenu || m_recentShown == m_form.season.recentFiles)
+        return;
+    m_recentShown = m_form.season.recentFiles;
+    m_recentMenu->clear();
+    for (std::size_t k = 0; k < m_recentShown.size(); ++k) {
+        const QString path = QDir::toNativeSeparators(QString::fromStdString(m_recentShown[k]));
+        // "&1 /home/ann/RDV.txt": the number is its key in the menu.
+        QString caption = path;
+        caption.replace('&', "&&");
+        auto* action = m_recentMenu->addAction(QString("&%1 %2").arg(k + 1).arg(caption));
+        action->setObjectName(QString("actionOpenRecent%1").arg(k + 1));
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this,
+                [this, k] { m_view->perform([this, k] { openRecent(m_form, k); }); });
+    }
 }
 
 QLabel* MainWindow::noteLabel() const

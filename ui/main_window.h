@@ -16,6 +16,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace teamtool::ui {
 
@@ -40,11 +41,14 @@ protected:
 private:
     void buildMenus();
     void updateMenus();
+    void updateRecentFiles();
 
     FRMTEAMTOOL& m_form;
     FormView* m_view;
     PassingNote* m_note;
     std::vector<std::pair<const MenuCommand*, QAction*>> m_actions;
+    QMenu* m_recentMenu = nullptr;
+    std::vector<std::string> m_recentShown;
 };
 
 }  // namespace teamtool::ui

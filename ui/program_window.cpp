@@ -3,14 +3,28 @@
 
 #include "ui/program_window.h"
 
+#include "ui/form_view.h"
 #include "window/window.h"
 
 namespace teamtool::ui {
 
-ProgramWindow::ProgramWindow() : form(createMainWindow(dialogs)), window(*form)
+ProgramWindow::ProgramWindow(std::unique_ptr<SeasonSettings> seasonSettings)
+    : form(createMainWindow(dialogs)), window(*form), settings(std::move(seasonSettings))
 {
     dialogs.setParent(&window, window.windowTitle());
     dialogs.setNoteSink([this](const QString& note) { window.showNote(note); });
+    // Whatever the user does may change what is remembered.
+    QObject::connect(&window.formView(), &FormView::refreshed, &window, [this] {
+        if (settings)
+            settings->store(*form);
+    });
+}
+
+void ProgramWindow::startSeason()
+{
+    if (!settings)
+        settings = std::make_unique<SeasonSettings>();
+    window.formView().perform([this] { settings->restore(*form); });
 }
 
 }  // namespace teamtool::ui

@@ -258,6 +258,11 @@ bool QtDialogs::openUrl(const std::string& url)
     return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
 }
 
+bool QtDialogs::openFolder(const std::string& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
 void QtDialogs::showManual(const std::string& page)
 {
     // Every page of the manual in one window, opened at the one asked for.

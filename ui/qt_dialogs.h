@@ -34,6 +34,7 @@ public:
     void copyText(const std::string& text) override;
     void notify(const std::string& text) override;
     bool openUrl(const std::string& url) override;
+    bool openFolder(const std::string& path) override;
     void showManual(const std::string& page) override;
     void about(const std::string& title, const std::string& text) override;
     void aboutToolkit() override;

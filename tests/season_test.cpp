@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The season's store on its own: the names of kept files and team folders, and files
+// kept once per bytes, never over another and never torn.
+
+#include "season/season.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+using namespace teamtool;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr KeptTime kMonday{2026, 11, 30, 20, 5, 9};
+
+class TeamFolder : public ::testing::Test {
+protected:
+    fs::path folder = fs::temp_directory_path() /
+                      ("teamtool-season-" + std::to_string(::getpid()) + "-" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name()) /
+                      "RDV Redvale Rovers";
+
+    void TearDown() override { fs::remove_all(folder.parent_path()); }
+
+    std::vector<KeptFile> files() const
+    {
+        auto listed = keptFiles(folder);
+        EXPECT_TRUE(listed);
+        return listed ? *listed : std::vector<KeptFile>{};
+    }
+};
+
+std::string contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
+
+TEST(KeptNames, StampsSortAsTimesAndReadBack)
+{
+    EXPECT_EQ(stampOf(kMonday), "2026-11-30 20-05-09");
+    EXPECT_EQ(dayOf(kMonday), "Mon 30 Nov 2026");
+    EXPECT_EQ(dayOf({2024, 2, 29, 0, 0, 0}), "Thu 29 Feb 2024");
+    EXPECT_EQ(dayOf({2027, 1, 3, 0, 0, 0}), "Sun 3 Jan 2027");
+    EXPECT_EQ(keptTimeOf("2026-11-30 20-05-09 RDV.txt"), kMonday);
+    for (const char* notKept : {"RDV.txt", "2026-11-30 20-05-09", "2026-11-30 20-05-09RDV.txt",
+                                "2026-13-30 20-05-09 RDV.txt", "2026-11-30 2O-05-09 RDV.txt", ".2026-11-30 x.tmp"})
+        EXPECT_FALSE(keptTimeOf(notKept)) << notKept;
+}
+
+TEST(KeptNames, TeamFoldersHoldOnlyWhatAFileNameCan)
+{
+    EXPECT_EQ(teamFolderName("RDV", "Redvale Rovers"), "RDV Redvale Rovers");
+    EXPECT_EQ(teamFolderName(" AB ", "\"A/B\" United: 2*"), "AB _A_B_ United_ 2_");
+    EXPECT_EQ(teamFolderName("", "Rovers."), "Rovers._");
+    EXPECT_EQ(teamFolderName("..", ""), "_._");
+    EXPECT_EQ(teamFolderName("", ""), "_");
+}
+
+TEST_F(TeamFolder, AFileIsKeptOncePerBytesAndNeverOverAnother)
+{
+    const auto first = keep(folder, files(), "RDV.txt", "week 12", kMonday);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first->already);
+    EXPECT_EQ(first->file.name, "2026-11-30 20-05-09 RDV.txt");
+    EXPECT_EQ(first->file.ownName(), "RDV.txt");
+
+    // The same bytes under any name, at any time: the file kept before.
+    const auto again = keep(folder, files(), "other.txt", "week 12", {2026, 12, 7, 9, 0, 0});
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->already);
+    EXPECT_EQ(again->file.name, first->file.name);
+
+    // Other bytes in the same second under the same name: a number, the first untouched.
+    const auto clash = keep(folder, files(), "RDV.txt", "week 13", kMonday);
+    ASSERT_TRUE(clash);
+    EXPECT_EQ(clash->file.name, "2026-11-30 20-05-09 RDV (2).txt");
+    EXPECT_EQ(contents(first->file.path), "week 12");
+    EXPECT_EQ(contents(clash->file.path), "week 13");
+
+    // Another program that kept the same bytes under that name a moment ago, unseen in
+    // the list: its file is the one.
+    const auto raced = keep(folder, {}, "RDV.txt", "week 12", kMonday);
+    ASSERT_TRUE(raced);
+    EXPECT_TRUE(raced->already);
+    EXPECT_EQ(raced->file.name, first->file.name);
+
+    const auto listed = files();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].size + listed[1].size, 14u);
+}
+
+TEST_F(TeamFolder, OnlyStampedFilesAreKeptFilesOldestFirst)
+{
+    EXPECT_TRUE(files().empty());  // no folder yet: no files
+    fs::create_directories(folder / "2026-01-01 00-00-00 folder");
+    for (const char* name : {"2026-12-07 09-00-00 RDV.txt", "RDV-week12.txt", ".2026-12-07 09-00-00 RDV.txt.1.tmp",
+                             "2026-11-30 20-05-09 RDVvsCD.TXT"})
+        std::ofstream(folder / name) << "x";
+    const auto listed = files();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].name, "2026-11-30 20-05-09 RDVvsCD.TXT");
+    EXPECT_EQ(listed[0].time, kMonday);
+    EXPECT_EQ(listed[1].name, "2026-12-07 09-00-00 RDV.txt");
+}
+
+TEST_F(TeamFolder, AFolderThatCannotBeMadeIsAnErrorAndNothingIsWritten)
+{
+    fs::create_directories(folder.parent_path());
+    std::ofstream(folder) << "a file where the team's folder belongs";
+    const auto kept = keep(folder, {}, "RDV.txt", "week 12", kMonday);
+    ASSERT_FALSE(kept);
+    EXPECT_EQ(kept.error().code, FileErrorCode::FolderUnreachable);
+    EXPECT_EQ(contents(folder), "a file where the team's folder belongs");
+}

@@ -1,0 +1,306 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The season as the manager meets it, through the window's buttons and menu commands:
+// files kept once, each week compared with the one before it, last week's orders in
+// one step, another team opened, and a season that fails never in the way.
+
+#include "app/window_state.h"
+#include "squad/squad.h"
+#include "week/fill.h"
+#include "week/season_commands.h"
+#include "window_fixture.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+using namespace teamtool;
+using namespace teamtool::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+const std::string kExample = contents(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+
+// Week n of the example team: its goalkeeper's NSL tells the weeks apart.
+std::string week(int n)
+{
+    std::string text = kExample;
+    const std::string keeper = "Ashworth,28,GK,19.3";
+    text.replace(text.find(keeper), keeper.size(), "Ashworth,28,GK,1" + std::to_string(n) + ".3");
+    return text;
+}
+
+// Last week's orders for the example team, as this program wrote them.
+const std::string kLastWeek = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\ny\r\nY2\r\nY5\r\n"
+                              "GK Ashworth\r\nDS Bellamy\r\nCB Smith, John\r\nCB Okafor\r\nFB Hendry\r\n"
+                              "DS Doyle*\r\nDM McAllister\r\nCM Varga\r\nMF Fenwick\r\nWH Quinn#\r\nAM Baptiste\r\n"
+                              "SUBS\r\nW Reyes\r\nW Thornton\r\nS Kowalski\r\nS Delaney\r\nAS Iwobi\r\n"
+                              "Markers\r\nSmith, John,7\r\nOkafor,9\r\n"
+                              "Transfer Bids\r\nCut Players\r\nPress\r\nWe respect them.\r\n"
+                              "Comments to Commish\r\nNone\r\n";
+
+constexpr KeptTime kWeek1{2026, 11, 30, 20, 0, 0};
+constexpr KeptTime kWeek2{2026, 12, 7, 20, 0, 0};
+constexpr KeptTime kWeek3{2026, 12, 14, 20, 0, 0};
+
+class Season : public WindowWithFolder {
+protected:
+    fs::path data;
+    fs::path team;
+    KeptTime now = kWeek1;
+
+    void SetUp() override
+    {
+        WindowWithFolder::SetUp();
+        data = folder / "data";
+        team = data / "RDV Redvale Rovers";
+        withSeason(f);
+    }
+
+    void withSeason(FRMTEAMTOOL& window)
+    {
+        window.season.folder = data.string();
+        window.season.clock = [this] { return now; };
+    }
+
+    // Loads a week's team file at a time: as "teamtool PATH" does, and once a team is
+    // loaded, through File > Open Team File...
+    void loadAt(const KeptTime& time, const std::string& path)
+    {
+        now = time;
+        if (f.SSTab1.visible) {
+            dialogs.openAnswers.emplace_back(path);
+            f.findMenuCommand("actionOpenTeamFile")->click();
+        } else {
+            openTeamFile(f, path);
+        }
+        ASSERT_EQ(f.Text31.text, path);
+    }
+
+    void pickLastWeeksSquad(FRMTEAMTOOL& window) { ASSERT_TRUE(fillFromOrders(window, write("last.TXT", kLastWeek))); }
+
+    std::vector<std::string> keptNames() const
+    {
+        std::vector<std::string> names;
+        if (fs::exists(team))
+            for (const auto& entry : fs::directory_iterator(team))
+                names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    bool enabled(const char* command) const { return f.applies(*f.findMenuCommand(command)); }
+};
+
+}  // namespace
+
+TEST_F(Season, EachTeamFileAndEachOrdersFileIsKeptOnceAsItWas)
+{
+    const std::string week1 = write("RDV.txt", week(1));
+    loadAt(kWeek1, week1);
+    loadAt(kWeek2, week1);
+    write("copy.txt", week(1));
+    loadAt(kWeek2, (folder / "copy.txt").string());
+    ASSERT_EQ(keptNames(), std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt"});
+    EXPECT_EQ(contents(team / "2026-11-30 20-00-00 RDV.txt"), week(1));
+    EXPECT_TRUE(dialogs.notes.empty());  // an empty season says nothing
+    EXPECT_FALSE(enabled("actionFillFromLastWeek"));
+
+    pickLastWeeksSquad(f);
+    now = {2026, 11, 30, 20, 15, 0};
+    f.Command1.click();
+    f.Command1.click();
+    const std::string orders = contents(folder / "RDVvsCD.TXT");
+    ASSERT_FALSE(orders.empty());
+    EXPECT_EQ(dialogs.messages.back(), "Orders Built");
+    EXPECT_EQ(keptNames(),
+              (std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt", "2026-11-30 20-15-00 RDVvsCD.TXT"}));
+    EXPECT_EQ(contents(team / "2026-11-30 20-15-00 RDVvsCD.TXT"), orders);
+    EXPECT_TRUE(enabled("actionFillFromLastWeek"));
+    EXPECT_EQ(f.findMenuCommand("actionFillFromLastWeek")->description,
+              "Fills the squad and orders from 2026-11-30 20-15-00 RDVvsCD.TXT, kept on Mon 30 Nov 2026");
+
+    // E-mail Orders writes, so it keeps too.
+    f.Text35.text = "A new press statement";
+    now = {2026, 11, 30, 20, 30, 0};
+    f.findMenuCommand("actionEmailOrders")->click();
+    EXPECT_EQ(contents(team / "2026-11-30 20-30-00 RDVvsCD.TXT"), contents(folder / "RDVvsCD.TXT"));
+}
+
+TEST_F(Season, EachWeekIsComparedWithTheTeamFileKeptBeforeIt)
+{
+    const std::string week1 = write("RDV-1.txt", week(1));
+    const std::string week2 = write("RDV-2.txt", week(2));
+    const std::string week3 = write("RDV-3.txt", week(3));
+    loadAt(kWeek1, week1);
+    EXPECT_FALSE(f.comparison.made());
+    loadAt(kWeek2, week2);
+    loadAt(kWeek3, week3);
+    dialogs.notes.clear();
+
+    // Out of order, later: each with the week kept before it, as Compare With Team File
+    // would compare it with that file.
+    loadAt({2027, 1, 4, 9, 0, 0}, week2);
+    ASSERT_TRUE(f.comparison.made());
+    EXPECT_EQ(dialogs.notes.back(),
+              "Compared with the team file kept on Mon 30 Nov 2026: File > Changes Since Last Week...");
+    const Comparison automatic = f.comparison;
+    dialogs.openAnswers.emplace_back((team / "2026-11-30 20-00-00 RDV-1.txt").string());
+    f.findMenuCommand("actionCompareWithTeamFile")->click();
+    EXPECT_EQ(f.comparison.summary, automatic.summary);
+    EXPECT_EQ(f.comparison.earlierRow, automatic.earlierRow);
+    EXPECT_EQ(f.comparison.earlierCells, automatic.earlierCells);
+    EXPECT_NE(automatic.summary.find("NSL up: Ashworth 12.3 (was 11.3)"), std::string::npos) << automatic.summary;
+
+    loadAt({2027, 1, 4, 9, 1, 0}, week3);
+    EXPECT_EQ(dialogs.notes.back(),
+              "Compared with the team file kept on Mon 7 Dec 2026: File > Changes Since Last Week...");
+    const std::size_t notes = dialogs.notes.size();
+    loadAt({2027, 1, 4, 9, 2, 0}, week1);
+    EXPECT_FALSE(f.comparison.made());
+    EXPECT_EQ(dialogs.notes.size(), notes);
+    EXPECT_EQ(keptNames().size(), 3u);
+}
+
+TEST_F(Season, FillFromLastWeeksOrdersIsFillFromOrdersWithTheKeptFile)
+{
+    loadAt(kWeek1, write("RDV-1.txt", week(1)));
+    pickLastWeeksSquad(f);
+    now = {2026, 11, 30, 21, 0, 0};
+    f.Command1.click();
+
+    // Next week, two windows: one fills from last week, one from the kept file by hand.
+    const std::string week2 = write("RDV-2.txt", week(2));
+    ScriptedDialogs byHandDialogs;
+    auto byHand = createMainWindow(byHandDialogs);
+    openTeamFile(*byHand, week2);
+    loadAt(kWeek2, week2);
+    const fs::path kept = team / "2026-11-30 21-00-00 RDVvsCD.TXT";
+    ASSERT_TRUE(enabled("actionFillFromLastWeek"));
+    f.findMenuCommand("actionFillFromLastWeek")->click();
+    ASSERT_TRUE(fillFromOrders(*byHand, kept.string()));
+    EXPECT_EQ(windowState(f), windowState(*byHand));
+    EXPECT_EQ(dialogs.notes.back(), byHandDialogs.notes.back());
+    EXPECT_EQ(dialogs.notes.back(), "Filled from 2026-11-30 21-00-00 RDVvsCD.TXT: 16 of 16 players");
+}
+
+TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
+{
+    std::ofstream(data) << "a file where the season's folder belongs";
+    const std::string week1 = write("RDV.txt", week(1));
+    loadAt(kWeek1, week1);
+    ASSERT_EQ(dialogs.notes.size(), 1u);
+    EXPECT_EQ(dialogs.notes[0].rfind("This week's team file was not kept in the season: the folder ", 0), 0u)
+        << dialogs.notes[0];
+    pickLastWeeksSquad(f);
+    f.Command1.click();
+    EXPECT_EQ(dialogs.messages.back(), "Orders Built");
+    EXPECT_EQ(dialogs.notes.back().rfind("The orders were not kept in the season: ", 0), 0u) << dialogs.notes.back();
+    const std::string orders = contents(folder / "RDVvsCD.TXT");
+
+    // The same week without a season: the same window, the same bytes.
+    fs::remove(folder / "RDVvsCD.TXT");
+    ScriptedDialogs plainDialogs;
+    auto plain = createMainWindow(plainDialogs);
+    openTeamFile(*plain, week1);
+    pickLastWeeksSquad(*plain);
+    plain->Command1.click();
+    EXPECT_EQ(windowState(f), windowState(*plain));
+    EXPECT_EQ(contents(folder / "RDVvsCD.TXT"), orders);
+    EXPECT_EQ(contents(data), "a file where the season's folder belongs");
+}
+
+TEST_F(Season, AKeptFileThatCannotBeReadIsLeftAloneAndNamed)
+{
+    loadAt(kWeek1, write("RDV-1.txt", week(1)));
+    const fs::path damaged = team / "2026-12-01 08-00-00 RDV.txt";
+    std::ofstream(damaged) << "\"an unterminated quote";
+    loadAt(kWeek2, write("RDV-2.txt", week(2)));
+    EXPECT_EQ(dialogs.notes.back(),
+              "Compared with the team file kept on Mon 30 Nov 2026: File > Changes Since Last Week... "
+              "Left out of the season, as it cannot be read: 2026-12-01 08-00-00 RDV.txt.");
+    EXPECT_EQ(contents(damaged), "\"an unterminated quote");
+}
+
+TEST_F(Season, KeepSeasonOffKeepsAndReadsNothing)
+{
+    EXPECT_TRUE(f.applies(*f.findMenuCommand("actionKeepSeason")));  // before a load too
+    f.findMenuCommand("actionKeepSeason")->click();
+    EXPECT_FALSE(f.season.keep);
+    EXPECT_FALSE(f.findMenuCommand("actionKeepSeason")->checked);
+    loadAt(kWeek1, write("RDV.txt", week(1)));
+    pickLastWeeksSquad(f);
+    f.Command1.click();
+    EXPECT_FALSE(fs::exists(data));
+    EXPECT_FALSE(enabled("actionFillFromLastWeek"));
+    EXPECT_FALSE(enabled("actionOpenSeasonFolder"));
+
+    // On again: this week is kept, and the folder can be opened.
+    f.findMenuCommand("actionKeepSeason")->click();
+    EXPECT_EQ(keptNames(), std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt"});
+    f.findMenuCommand("actionOpenSeasonFolder")->click();
+    EXPECT_EQ(dialogs.openedFolders, std::vector<std::string>{team.string()});
+}
+
+TEST_F(Season, OpenTeamFileAsksOnlyWhenWorkIsUnwrittenThenStartsAfresh)
+{
+    const std::string week1 = write("RDV-1.txt", week(1));
+    const std::string week2 = write("RDV-2.txt", week(2));
+    loadAt(kWeek1, week1);
+    const auto open = [&](const std::string& path) {
+        dialogs.openAnswers.emplace_back(path);
+        f.findMenuCommand("actionOpenTeamFile")->click();
+    };
+    open(week2);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(dialogs.openSettings.back().initDir, folder.string());
+    ScriptedDialogs freshDialogs;
+    auto fresh = createMainWindow(freshDialogs);
+    openTeamFile(*fresh, week2);
+    EXPECT_EQ(windowState(f), windowState(*fresh));
+
+    pickLastWeeksSquad(f);
+    const WindowState picked = windowState(f);
+    dialogs.answer = false;
+    open(week1);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find("Redvale Rovers"), std::string::npos) << dialogs.questions[0];
+    EXPECT_EQ(windowState(f), picked);
+    EXPECT_EQ(dialogs.openSettings.size(), 1u);  // asked before the dialog
+
+    f.Command1.click();  // written: nothing is lost now
+    open(week1);
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(f.Text31.text, week1);
+    EXPECT_TRUE(isSlotEmpty(f, 1));
+}
+
+TEST_F(Season, RecentFilesAreTheEightLoadedLastNewestFirst)
+{
+    std::vector<std::string> paths;
+    for (int n = 1; n <= 9; ++n)
+        paths.push_back(write("RDV-" + std::to_string(n) + ".txt", week(n % 8 + 1)));
+    for (const std::string& path : paths)
+        loadAt(kWeek1, path);
+    loadAt(kWeek1, paths[4]);
+    const std::vector<std::string> expected = {paths[4], paths[8], paths[7], paths[6],
+                                               paths[5], paths[3], paths[2], paths[1]};
+    EXPECT_EQ(f.season.recentFiles, expected);
+
+    fs::remove(paths[8]);
+    openRecent(f, 1);
+    EXPECT_EQ(dialogs.messages.back(),
+              "The team file \"" + paths[8] + "\" no longer exists, so it leaves the recent files.");
+    EXPECT_EQ(f.season.recentFiles.size(), 7u);
+    openRecent(f, 1);
+    EXPECT_EQ(f.Text31.text, paths[7]);
+    EXPECT_EQ(f.season.recentFiles.front(), paths[7]);
+}

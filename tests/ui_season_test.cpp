@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The season through the real menus, offscreen, on a data folder and settings of the
+// test's own: what is kept, and what the program remembers into its next run.
+
+#include "ui/program_window.h"
+#include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+
+using namespace teamtool;
+
+class SeasonMenus : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    std::unique_ptr<ui::ProgramWindow> start()
+    {
+        auto settings = std::make_unique<ui::SeasonSettings>(
+            m_dir.filePath("data"), std::make_unique<QSettings>(m_dir.filePath("settings.ini"), QSettings::IniFormat));
+        auto program = std::make_unique<ui::ProgramWindow>(std::move(settings));
+        program->window.show();
+        program->startSeason();
+        return program;
+    }
+
+    static QAction* action(const ui::ProgramWindow& program, const char* name)
+    {
+        auto* found = program.window.findChild<QAction*>(name);
+        if (!found)
+            qFatal("no action %s", name);
+        return found;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void keptAndRememberedIntoTheNextRun()
+    {
+        const QString teamFile = m_dir.filePath("RDV.txt");
+        QVERIFY(QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", teamFile));
+        {
+            auto program = start();
+            QAction* keep = action(*program, "actionKeepSeason");
+            QVERIFY(keep->isCheckable() && keep->isChecked() && keep->isEnabled());
+            QVERIFY(!action(*program, "actionFillFromLastWeek")->isEnabled());
+            auto* recent = program->window.findChild<QMenu*>("menuOpenRecent");
+            QVERIFY(recent && !recent->menuAction()->isEnabled());
+
+            testing::answerFileDialogWith(teamFile);
+            action(*program, "actionOpenTeamFile")->trigger();
+            QTRY_VERIFY(program->form->SSTab1.visible);
+            QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
+            QAction* fill = action(*program, "actionFillFromLastWeek");
+            QCOMPARE(fill->toolTip(), QString("No orders are kept for this team yet: Create Orders keeps them"));
+            keep->trigger();
+            QVERIFY(!keep->isChecked());
+        }
+        auto program = start();
+        QVERIFY(!action(*program, "actionKeepSeason")->isChecked());
+        auto* recent = program->window.findChild<QMenu*>("menuOpenRecent");
+        QVERIFY(recent->menuAction()->isEnabled());
+        QAction* first = recent->findChild<QAction*>("actionOpenRecent1");
+        QVERIFY(first);
+        QCOMPARE(first->text(), "&1 " + QDir::toNativeSeparators(teamFile));
+        first->trigger();
+        QTRY_VERIFY(program->form->SSTab1.visible);
+        QCOMPARE(QString::fromStdString(program->form->Text31.text), QDir::toNativeSeparators(teamFile));
+        QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
+    }
+};
+
+QTEST_MAIN(SeasonMenus)
+#include "ui_season_test.moc"
