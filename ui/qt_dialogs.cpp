@@ -275,6 +275,7 @@ void QtDialogs::showManual(const std::string& page)
                                   {"messages", "Messages"},
                                   {"suggest-squad", "Suggest Squad"},
                                   {"since-last-week", "Since Last Week"},
+                                  {"season", "The Season"},
                                   {"keyboard", "The Keyboard"}};
     QDialog dialog(m_parent);
     dialog.setObjectName("ManualDialog");
