@@ -4,6 +4,9 @@
 // Start-up probes for the start-up benchmark: each starts, shows its window, and
 // ends right after the window's first paint.
 //   startup_probe teamtool   TeamTool's own window, Form_Load included
+//   startup_probe teamtool PATH  TeamTool started on a team file, as Open With starts
+//                            it, until the loaded window (kept in the season and
+//                            compared) is painted
 //   startup_probe bare       an empty Qt window: the floor for any Qt program
 //   startup_probe text       the same window with one line of text: the floor for any
 //                            window that shows text, which loads the system's fonts
@@ -20,7 +23,12 @@ int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "teamtool") == 0) {
         int qtArgc = 1;
-        return teamtool::ui::runApplication(qtArgc, argv, true);
+        return teamtool::ui::runApplication(qtArgc, argv, teamtool::ui::QuitWhen::FirstPainted);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "teamtool") == 0) {
+        char* teamFile[] = {argv[0], argv[2], nullptr};
+        int qtArgc = 2;
+        return teamtool::ui::runApplication(qtArgc, teamFile, teamtool::ui::QuitWhen::LoadedAndPainted);
     }
     if (argc == 2 && (std::strcmp(argv[1], "bare") == 0 || std::strcmp(argv[1], "text") == 0)) {
         int qtArgc = 1;

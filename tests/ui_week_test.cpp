@@ -422,7 +422,7 @@ private slots:
         });
         action("actionTeamFileFormat")->trigger();
         QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad",
-                                     "Since Last Week", "The Keyboard"}));
+                                     "Since Last Week", "The Season", "The Keyboard"}));
         QVERIFY(messages.contains("Fill From Orders"));
     }
 

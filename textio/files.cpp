@@ -171,7 +171,9 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
             bytes.append(probe.data(), got);
             continue;
         }
-        std::size_t want = std::max(kChunk, bytes.capacity() - have);
+        // As much as the size said is left, or a chunk more: never more memory than that
+        // to fill before it is read into.
+        std::size_t want = bytes.capacity() > have ? bytes.capacity() - have : kChunk;
         if (progress)
             want = std::min(want, kCheckedChunk);
         bytes.resize(have + want);

@@ -156,7 +156,7 @@ void quitAfterFirstPaint(QWidget& widget)
     widget.installEventFilter(new OnFirstPaint(&widget, [] { QCoreApplication::exit(0); }));
 }
 
-int runApplication(int argc, char** argv, bool quitOnceShown)
+int runApplication(int argc, char** argv, QuitWhen quit)
 {
     // Help, version and a wrong option are answered before the window system is
     // needed, so that they work on any terminal.
@@ -182,7 +182,7 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
     QApplication::setDesktopFileName(TEAMTOOL_APP_ID);
 
     MainWindow& window = program.window;
-    if (quitOnceShown)
+    if (quit == QuitWhen::FirstPainted)
         quitAfterFirstPaint(window);
     // The icon is not needed for the first paint, and decoding it is a good part of
     // starting: it comes right after, in the sizes the program brings.
@@ -198,11 +198,15 @@ int runApplication(int argc, char** argv, bool quitOnceShown)
     // The season and the remembered settings once the window is painted; a team file
     // named at start is loaded then, where the window stands, so that a failing load's
     // message is centred over it.
-    window.installEventFilter(new OnFirstPaint(&window, [&program, &window, path = line.teamFile] {
-        QTimer::singleShot(0, &window, [&program, &window, path] {
+    window.installEventFilter(new OnFirstPaint(&window, [&program, &window, path = line.teamFile, quit] {
+        QTimer::singleShot(0, &window, [&program, &window, path, quit] {
             program.startSeason();
             if (path)
                 window.formView().openTeamFile(path->toStdString());
+            if (quit == QuitWhen::LoadedAndPainted) {
+                quitAfterFirstPaint(window);
+                window.update();
+            }
         });
     }));
     return QApplication::exec();

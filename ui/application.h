@@ -7,10 +7,14 @@ class QWidget;
 
 namespace teamtool::ui {
 
+// When the program ends by itself, for start-up timing: never (it runs until its window
+// is closed), right after the window's first paint, or right after the first paint once
+// the team file named at start has loaded (and been kept and compared).
+enum class QuitWhen { Closed, FirstPainted, LoadedAndPainted };
+
 // Starts TeamTool: creates the window, runs Form_Load, shows it and handles events
-// until it is closed. Returns the program's exit code. With quitOnceShown the program
-// ends as soon as the window has been painted for the first time (start-up timing).
-int runApplication(int argc, char** argv, bool quitOnceShown = false);
+// until it is closed, or as quit says. Returns the program's exit code.
+int runApplication(int argc, char** argv, QuitWhen quit = QuitWhen::Closed);
 
 // Ends the application right after the first paint of widget.
 void quitAfterFirstPaint(QWidget& widget);

@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A 30-player week loaded through the window model as the program runs it (Load Team's
+// click, then the season): with Keep Season off, and with the new file kept and
+// compared by itself with last week's, in a season of 2 kept files and of 500.
+
+#include "bench/team_file_gen.h"
+#include "season/season.h"
+#include "window/window.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+namespace teamtool {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPlayers = 30;
+
+// An orders file as this program writes them: what the season's orders files hold.
+const std::string kOrders = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\ny\r\nY2\r\nY5\r\n"
+                            "GK Ashworth\r\nDS Bellamy\r\nCB Smith, John\r\nCB Okafor\r\nFB Hendry\r\n"
+                            "DS Doyle*\r\nDM McAllister\r\nCM Varga\r\nMF Fenwick\r\nWH Quinn#\r\nAM Baptiste\r\n"
+                            "SUBS\r\nW Reyes\r\nW Thornton\r\nS Kowalski\r\nS Delaney\r\nAS Iwobi\r\n"
+                            "Markers\r\nSmith, John,7\r\nOkafor,9\r\n"
+                            "Transfer Bids\r\nCut Players\r\nPress\r\nWe respect them.\r\n"
+                            "Comments to Commish\r\nNone\r\n";
+
+void write(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+KeptTime at(int dayOfYear, int second)
+{
+    return {2026, 1 + dayOfYear / 28 % 12, 1 + dayOfYear % 28, 20, second / 60 % 60, second % 60};
+}
+
+// kept < 0: Keep Season off. Otherwise a season of `kept` files, last week's team file
+// the newest of them, the others older team files and orders files in turn.
+void BM_LoadWeek(benchmark::State& state)
+{
+    const auto kept = static_cast<int>(state.range(0));
+    const fs::path folder = fs::temp_directory_path() / ("teamtool-season-bench-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path data = folder / "data";
+    const std::string week = (folder / "RDV.txt").string();
+    bench::BenchDialogs dialogs;
+
+    fs::path team;
+    if (kept > 0) {
+        // Last week, kept as the program keeps it.
+        bench::writeTeamFile(week, kPlayers, 1);
+        auto form = createMainWindow(dialogs);
+        form->season.folder = data.string();
+        form->season.clock = [] { return at(300, 0); };
+        openTeamFile(*form, week);
+        team = form->season.teamFolder;
+        for (int k = 1; k < kept; ++k)
+            write(team / (stampOf(at(k / 2, k)) + (k % 2 ? " RDV.txt" : " RDVvsCD.TXT")),
+                  k % 2 ? bench::makeTeamFile(kPlayers, 100 + static_cast<std::uint32_t>(k)) : kOrders);
+        if (std::distance(fs::directory_iterator(team), {}) != kept) {
+            state.SkipWithError("the season was not made");
+            return;
+        }
+    }
+
+    // Each week's file its own, and none like an older one.
+    std::uint32_t weekNumber = 1'000'000;
+    for ([[maybe_unused]] auto _ : state) {
+        state.PauseTiming();
+        bench::writeTeamFile(week, kPlayers, weekNumber);
+        const KeptTime now = at(301, static_cast<int>(weekNumber++ % 3600));
+        auto form = createMainWindow(dialogs);
+        form->season.folder = data.string();
+        form->season.keep = kept >= 0;
+        form->season.clock = [now] { return now; };
+        dialogs.notes.clear();
+        state.ResumeTiming();
+
+        openTeamFile(*form, week);
+
+        state.PauseTiming();
+        if (!dialogs.messages.empty() || form->loadedPlayers != kPlayers || (kept > 0) != form->comparison.made()) {
+            state.SkipWithError(("the week did not load and compare as it should: " +
+                                 (dialogs.notes.empty() ? std::string() : dialogs.notes.back()) + " " +
+                                 form->season.teamFolder)
+                                    .c_str());
+            break;
+        }
+        if (kept > 0)
+            fs::remove(team / (stampOf(now) + " RDV.txt"));  // the season stays as it was
+        form.reset();
+        state.ResumeTiming();
+    }
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_LoadWeek)->ArgName("kept")->Arg(-1)->Arg(2)->Arg(500)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace teamtool
+
+BENCHMARK_MAIN();
