@@ -55,6 +55,8 @@ struct MenuCommandSpec {
     bool closesWindow = false;
     bool checkable = false;    // a switch, on at start
     bool recentFiles = false;  // the submenu of the recent files
+    // What it does, when that changes with the window: the description at start.
+    const char* description = "";
 };
 std::span<const MenuCommandSpec> menuBarCommands();
 

@@ -284,6 +284,7 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs) : m_dialogs(dialogs)
         command->checkable = spec.checkable;
         command->checked = spec.checkable;
         command->recentFiles = spec.recentFiles;
+        command->description = spec.description;
         m_menuCommands.push_back(m_ownedMenuCommands.emplace_back(std::move(command)).get());
     }
     m_constMenuCommands.assign(m_menuCommands.begin(), m_menuCommands.end());

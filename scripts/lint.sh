@@ -20,8 +20,10 @@ fi
 # The generated sources (moc, rcc) need the build; the files themselves are not ours.
 cmake --build --preset default -j "$(nproc)" >/dev/null
 log=$(mktemp)
-if ! run-clang-tidy-14 -p build -quiet -j "$(nproc)" \
-    "^$PWD/(app|textio|teamfile|squad|orders|week|window|ui|tests|bench|fuzz|cmake)/.*\.cpp$" >"$log" 2>&1 ||
+# The build's flags are GCC's: a warning option clang does not know is no finding, even
+# in a build whose warnings are errors (CI's).
+if ! run-clang-tidy-14 -p build -quiet -j "$(nproc)" -extra-arg=-Wno-unknown-warning-option \
+    "^$PWD/(app|textio|season|teamfile|squad|orders|week|window|ui|tests|bench|fuzz|cmake)/.*\.cpp$" >"$log" 2>&1 ||
     grep -q 'warning:\|error:' "$log"; then
     grep -B1 -A4 'warning:\|error:' "$log" | grep -v '^[0-9]* warnings generated' >&2 || cat "$log" >&2
     failed+=("clang-tidy")

@@ -194,9 +194,15 @@ Result<Kept, FileError> keep(const std::filesystem::path& teamFolder, const std:
     const std::string stamp = stampOf(now);
     const std::filesystem::path own = pathFromUtf8(fileName);
     for (int number = 1; number <= 100; ++number) {
-        const std::string name = number == 1 ? stamp + " " + fileName
-                                             : stamp + " " + utf8FromPath(own.stem()) + " (" + std::to_string(number) +
-                                                   ")" + utf8FromPath(own.extension());
+        std::string name = stamp + " ";
+        if (number == 1)
+            name += fileName;
+        else
+            name.append(utf8FromPath(own.stem()))
+                .append(" (")
+                .append(std::to_string(number))
+                .append(")")
+                .append(utf8FromPath(own.extension()));
         KeptFile file{name, teamFolder / pathFromUtf8(name), now, bytes.size()};
         auto written = createNewFile(teamFolder, name, bytes);
         if (written)

@@ -59,6 +59,17 @@ private Q_SLOTS:
             QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
             QAction* fill = action(*program, "actionFillFromLastWeek");
             QCOMPARE(fill->toolTip(), QString("No orders are kept for this team yet: Create Orders keeps them"));
+            // A screen reader hears the same as the tooltip says.
+            auto* file = program->window.findChild<QMenu*>("menuFile");
+            file->popup({0, 0});
+            QTRY_VERIFY(file->isVisible());
+            QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(file);
+            QString described;
+            for (int k = 0; k < menu->childCount(); ++k)
+                if (menu->child(k)->object() == fill)
+                    described = menu->child(k)->text(QAccessible::Description);
+            QCOMPARE(described, fill->toolTip());
+            file->hide();
             keep->trigger();
             QVERIFY(!keep->isChecked());
         }
@@ -66,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(!action(*program, "actionKeepSeason")->isChecked());
         auto* recent = program->window.findChild<QMenu*>("menuOpenRecent");
         QVERIFY(recent->menuAction()->isEnabled());
-        QAction* first = recent->findChild<QAction*>("actionOpenRecent1");
+        auto* first = recent->findChild<QAction*>("actionOpenRecent1");
         QVERIFY(first);
         QCOMPARE(first->text(), "&1 " + QDir::toNativeSeparators(teamFile));
         first->trigger();

@@ -3,6 +3,7 @@
 
 #include "ui/main_window.h"
 
+#include "ui/described_menu_item.h"
 #include "ui/form_view.h"
 #include "ui/passing_note.h"
 #include "window/window.h"
@@ -88,6 +89,8 @@ void MainWindow::buildMenus()
         action->setObjectName(QString::fromStdString(command->name));
         action->setShortcut(shortcutOf(command->shortcut));
         action->setCheckable(command->checkable);
+        if (!command->description.empty())
+            describeToScreenReaders(action);
         if (command->closesWindow) {
             action->setMenuRole(QAction::QuitRole);
             connect(action, &QAction::triggered, this, &QWidget::close);
@@ -109,6 +112,7 @@ void MainWindow::updateMenus()
             !tip.isEmpty() && action->toolTip() != tip) {
             action->setToolTip(tip);
             action->setStatusTip(tip);
+            descriptionChanged(action);
         }
     }
     updateRecentFiles();

@@ -79,16 +79,17 @@ void findLastOrders(FRMTEAMTOOL& f, const std::vector<KeptFile>& files)
 {
     SeasonState& s = f.season;
     s.lastOrders.clear();
-    for (auto file = files.rbegin(); file != files.rend(); ++file) {
-        if (!isOrdersFileName(file->ownName()))
+    for (std::size_t k = files.size(); k-- > 0;) {
+        const KeptFile& file = files[k];
+        if (!isOrdersFileName(file.ownName()))
             continue;
-        auto bytes = readWholeFile(utf8FromPath(file->path), kMaxOrdersFileBytes);
+        auto bytes = readWholeFile(utf8FromPath(file.path), kMaxOrdersFileBytes);
         if (bytes && !binaryDataError(*bytes, {}) && readOrdersText(decodeTextFile(std::move(bytes).value()))) {
-            s.lastOrders = utf8FromPath(file->path);
-            s.lastOrdersTime = file->time;
+            s.lastOrders = utf8FromPath(file.path);
+            s.lastOrdersTime = file.time;
             return;
         }
-        s.unreadable.push_back(file->name);
+        s.unreadable.push_back(file.name);
     }
 }
 

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What a screen reader hears of a menu command whose effect changes with the window
+// (Fill From Last Week's Orders names the kept file it will use): its name, keys and
+// state as Qt's own menu items give them, and its tooltip as its description, which
+// Qt's menu items leave out.
+
+class QAction;
+
+namespace teamtool::ui {
+
+// Marks action as described: from now on its accessible description is its tooltip.
+// Mark it before it is first shown.
+void describeToScreenReaders(QAction* action);
+
+// Tells screen readers that the description of a described action changed.
+void descriptionChanged(QAction* action);
+
+}  // namespace teamtool::ui
