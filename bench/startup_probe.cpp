@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Start-up probes for the start-up benchmark: each starts, shows its window, and
-// ends right after the window's first paint.
+// ends right after the window's first paint, without taking it down again.
 //   startup_probe teamtool   TeamTool's own window, Form_Load included
 //   startup_probe teamtool PATH  TeamTool started on a team file, as Open With starts
 //                            it, until the loaded window (kept in the season and
@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv)
@@ -39,7 +41,9 @@ int main(int argc, char** argv)
             new QLabel("Select Team File", &window);
         teamtool::ui::quitAfterFirstPaint(window);
         window.show();
-        return QApplication::exec();
+        const int status = QApplication::exec();
+        std::fflush(nullptr);
+        std::_Exit(status);  // as TeamTool's own timed start: the window is not taken down
     }
     return 2;
 }

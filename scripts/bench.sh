@@ -21,7 +21,9 @@ SEASON=$(mktemp -d)
 trap 'rm -rf "$SEASON"' EXIT
 export XDG_DATA_HOME=$SEASON/data XDG_CONFIG_HOME=$SEASON/config
 cp examples/team.txt "$SEASON/last-week.txt"
-sed 's/^Ashworth,28,GK,19.3,/Ashworth,28,GK,19.8,/' examples/team.txt >"$SEASON/RDV.txt"
+# This week: the goalkeeper's NSL up, the cash and the attendance other figures.
+sed -e 's/^Ashworth,28,GK,19.3,/Ashworth,28,GK,19.8,/' -e '1s/254300.50,3,5,11250/251800.50,3,5,11410/' \
+    examples/team.txt >"$SEASON/RDV.txt"
 xvfb-run -a env QT_QPA_PLATFORM=xcb "$BUILD/bench/startup_probe" teamtool "$SEASON/last-week.txt"
 echo "== Start-up: process start to the window's first paint on Xvfb, side by side (median of 60 runs each)"
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \

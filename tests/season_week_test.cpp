@@ -304,3 +304,16 @@ TEST_F(Season, RecentFilesAreTheEightLoadedLastNewestFirst)
     EXPECT_EQ(f.Text31.text, paths[7]);
     EXPECT_EQ(f.season.recentFiles.front(), paths[7]);
 }
+
+TEST_F(Season, ATeamLoadedBeforeTheSettingsCameIsKeptWhenTheyCome)
+{
+    // As a team file named at start is loaded before the window first shows.
+    f.season.folder.clear();
+    const std::string week1 = write("RDV.txt", week(1));
+    openTeamFile(f, week1);
+    EXPECT_FALSE(fs::exists(data));
+    f.season.folder = data.string();
+    restoreSettings(f, true, {"/league/older.txt"});
+    EXPECT_EQ(keptNames(), std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt"});
+    EXPECT_EQ(f.season.recentFiles, (std::vector<std::string>{week1, "/league/older.txt"}));
+}

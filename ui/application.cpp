@@ -16,7 +16,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #ifdef _WIN32
@@ -38,6 +40,7 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
+            qApp->removeEventFilter(this);
             m_action();
         }
         return false;
@@ -184,32 +187,50 @@ int runApplication(int argc, char** argv, QuitWhen quit)
     MainWindow& window = program.window;
     if (quit == QuitWhen::FirstPainted)
         quitAfterFirstPaint(window);
-    // The icon is not needed for the first paint, and decoding it is a good part of
-    // starting: it comes right after, in the sizes the program brings.
-    window.installEventFilter(new OnFirstPaint(&window, [] {
-        QTimer::singleShot(0, [] {
-            QIcon icon;
-            for (const int size : {16, 32, 64, 256})
-                icon.addFile(QString(":/icons/teamtool-%1.png").arg(size), QSize(size, size));
-            QApplication::setWindowIcon(icon);
-        });
-    }));
+    // A team file named at start that reads is in the window when it first shows; one
+    // that does not, or a large one, is loaded once the window is painted where it
+    // stands, so that its message or its progress is centred over it.
+    std::optional<std::string> laterFile;
+    if (line.teamFile && !window.formView().openTeamFileBeforeShown(line.teamFile->toStdString()))
+        laterFile = line.teamFile->toStdString();
     window.show();
-    // The season and the remembered settings once the window is painted; a team file
-    // named at start is loaded then, where the window stands, so that a failing load's
-    // message is centred over it.
-    window.installEventFilter(new OnFirstPaint(&window, [&program, &window, path = line.teamFile, quit] {
-        QTimer::singleShot(0, &window, [&program, &window, path, quit] {
+    // The season and the remembered settings once the window is painted, then the
+    // icon: it is not needed for the first paint, and decoding it is a good part of
+    // starting.
+    window.installEventFilter(new OnFirstPaint(&window, [&program, &window, laterFile, quit] {
+        QTimer::singleShot(0, &window, [&program, &window, laterFile, quit] {
             program.startSeason();
-            if (path)
-                window.formView().openTeamFile(path->toStdString());
+            if (laterFile)
+                window.formView().openTeamFile(*laterFile);
             if (quit == QuitWhen::LoadedAndPainted) {
-                quitAfterFirstPaint(window);
-                window.update();
+                // What the load and the season changed is painted next, the note that
+                // says with which week it was compared among it; should nothing have
+                // changed, the window is painted again.
+                auto painted = std::make_shared<bool>(false);
+                qApp->installEventFilter(new OnFirstPaint(qApp, [painted] {
+                    *painted = true;
+                    QCoreApplication::exit(0);
+                }));
+                QCoreApplication::sendPostedEvents();
+                if (!*painted)
+                    window.update();
             }
+            QTimer::singleShot(0, [] {
+                QIcon icon;
+                for (const int size : {16, 32, 64, 256})
+                    icon.addFile(QString(":/icons/teamtool-%1.png").arg(size), QSize(size, size));
+                QApplication::setWindowIcon(icon);
+            });
         });
     }));
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (quit != QuitWhen::Closed) {
+        // A timed start ends where the timing does: taking the window down again is
+        // no part of starting.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 }  // namespace teamtool::ui

@@ -146,6 +146,13 @@ void FormView::openTeamFile(const std::string& path)
     act([&] { teamtool::openTeamFile(m_form, path); });
 }
 
+bool FormView::openTeamFileBeforeShown(const std::string& path)
+{
+    bool loaded = false;
+    act([&] { loaded = teamtool::openTeamFileBeforeShown(m_form, path); });
+    return loaded;
+}
+
 void FormView::refresh()
 {
     if (m_tabControl && m_tabControl->visible)

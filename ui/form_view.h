@@ -36,6 +36,9 @@ public:
 
     // Loads the team file at path, as Select File then Load Team would.
     void openTeamFile(const std::string& path);
+    // The same before the window is first shown, for a file that reads and is of a
+    // team file's size; false, with nothing changed, for any other.
+    bool openTeamFileBeforeShown(const std::string& path);
 
     // Runs one user action that is not a widget's own (a menu command, a drop): the
     // model change and handler call, then the new state shown.

@@ -230,6 +230,13 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
     if (recentFiles.size() > kMaxRecentFiles)
         recentFiles.resize(kMaxRecentFiles);
     f.season.recentFiles = std::move(recentFiles);
+    // A team loaded before the settings came (named at start): in the recent files and
+    // the season as if it had loaded now.
+    if (f.SSTab1.visible) {
+        addToRecentFiles(f, f.Text31.text);
+        if (f.season.keeping())
+            keepLoadedTeam(f, !f.comparison.made());
+    }
     describeFillFromLastWeek(f);
 }
 

@@ -20,7 +20,8 @@ namespace teamtool {
 class FRMTEAMTOOL;
 
 // What the program remembers from the last run: whether the season is kept, and the
-// recent files. Nothing of the season folder is read here.
+// recent files. A team loaded already (one named at start) is then kept and compared
+// as if it had loaded now.
 void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles);
 
 // After a team file has loaded, whichever way: it heads the recent files, and while

@@ -8,6 +8,8 @@
 #include "squad/squad.h"
 #include "squad/suggest.h"
 #include "teamfile/select_and_load.h"
+#include "teamfile/staged_team.h"
+#include "textio/files.h"
 #include "week/compare.h"
 #include "week/fill.h"
 #include "week/help.h"
@@ -15,8 +17,10 @@
 #include "week/sending.h"
 
 #include <array>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace teamtool {
 
@@ -155,6 +159,19 @@ void openTeamFile(FRMTEAMTOOL& f, const std::string& path)
 {
     f.Text31.text = path;
     f.Command3.click();
+}
+
+bool openTeamFileBeforeShown(FRMTEAMTOOL& f, const std::string& path)
+{
+    // A real team file is a few kilobytes; one of a megabyte may take long enough to
+    // want its progress shown.
+    constexpr std::uintmax_t kQuickLoadBytes = std::uintmax_t{1} << 20;
+    std::error_code error;
+    const auto size = std::filesystem::file_size(pathFromUtf8(path), error);
+    if (error || size > kQuickLoadBytes || !readStagedTeam(path, StagedLists::Skipped))
+        return false;
+    openTeamFile(f, path);
+    return f.SSTab1.visible;
 }
 
 void dropFile(FRMTEAMTOOL& f, const std::string& path)

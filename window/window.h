@@ -38,6 +38,12 @@ void wireEvents(FRMTEAMTOOL& f);
 // pressed, as Select File then Load Team would do.
 void openTeamFile(FRMTEAMTOOL& f, const std::string& path);
 
+// A team file named at start, loaded before the window is first shown, so that the
+// window appears with the team, when it is of a team file's size and reads: true then.
+// Otherwise nothing changes and false: the program loads it with openTeamFile once the
+// window is painted, so that a message or a long load's progress stands over it.
+bool openTeamFileBeforeShown(FRMTEAMTOOL& f, const std::string& path);
+
 // A file dropped on the window: a team file before a team is loaded (as Select File
 // then Load Team), an orders file to fill from afterwards (as Fill From Orders...).
 void dropFile(FRMTEAMTOOL& f, const std::string& path);
