@@ -203,17 +203,18 @@ int runApplication(int argc, char** argv, QuitWhen quit)
             if (laterFile)
                 window.formView().openTeamFile(*laterFile);
             if (quit == QuitWhen::LoadedAndPainted) {
-                // What the load and the season changed is painted next, the note that
+                // What the load and the season changed is painted now, the note that
                 // says with which week it was compared among it; should nothing have
-                // changed, the window is painted again.
+                // changed, the window is painted again. The timed start ends there.
                 auto painted = std::make_shared<bool>(false);
-                qApp->installEventFilter(new OnFirstPaint(qApp, [painted] {
-                    *painted = true;
-                    QCoreApplication::exit(0);
-                }));
-                QCoreApplication::sendPostedEvents();
-                if (!*painted)
+                qApp->installEventFilter(new OnFirstPaint(qApp, [painted] { *painted = true; }));
+                QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+                if (!*painted) {
                     window.update();
+                    QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+                }
+                std::fflush(nullptr);
+                std::_Exit(0);
             }
             QTimer::singleShot(0, [] {
                 QIcon icon;

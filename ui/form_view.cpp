@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace teamtool::ui {
 
 namespace {
@@ -55,11 +57,25 @@ bool FormView::onTabbedPages(const Control& control) const
     return m_onPages.contains(control.name);
 }
 
-void FormView::buildWidgets(bool tabbedPages)
+void FormView::buildWidgets(bool tabbedPages, int onlyPage)
 {
+    // The tab control comes with the first page built; a page's controls with it.
+    const auto inThisPass = [&](const Control& control) {
+        if (onTabbedPages(control) != tabbedPages)
+            return false;
+        if (!tabbedPages)
+            return true;
+        if (control.kind == Kind::TabControl)
+            return !m_tabs;
+        const auto page = static_cast<std::size_t>(control.page);
+        return control.page >= 0 && page < m_pageBuilt.size() && !m_pageBuilt[page] &&
+               (onlyPage < 0 || control.page == onlyPage);
+    };
+    std::vector<const Control*> built;
     for (const auto& control : m_form.controls()) {
-        if (control->kind == Kind::Form || control->kind == Kind::FileDialog || onTabbedPages(*control) != tabbedPages)
+        if (control->kind == Kind::Form || control->kind == Kind::FileDialog || !inThisPass(*control))
             continue;
+        built.push_back(control);
         int yOffset = 0;
         QWidget* parentWidget = containerWidget(*control, yOffset);
         QWidget* widget = bindingFor(control->kind).create(*control, parentWidget, *this);
@@ -81,13 +97,19 @@ void FormView::buildWidgets(bool tabbedPages)
     }
 
     // Labels name the box beside them, and the keyboard goes row by row on each page.
-    for (const auto& control : m_form.controls())
-        if (!control->buddy.empty() && onTabbedPages(*control) == tabbedPages)
+    for (const Control* control : built)
+        if (!control->buddy.empty())
             if (auto* label = qobject_cast<QLabel*>(this->control(control->fullName())))
                 label->setBuddy(this->control(control->buddy));
     std::vector<int> pages = {-1};
-    if (tabbedPages)
-        pages = {0, 1, 2, 3};
+    if (tabbedPages) {
+        pages.clear();
+        for (std::size_t page = 0; page < m_pageBuilt.size(); ++page)
+            if (!m_pageBuilt[page] && (onlyPage < 0 || static_cast<int>(page) == onlyPage)) {
+                pages.push_back(static_cast<int>(page));
+                m_pageBuilt[page] = true;
+            }
+    }
     for (const int page : pages) {
         QWidget* previous = nullptr;
         for (const Control* control : m_form.focusOrder(page)) {
@@ -101,10 +123,17 @@ void FormView::buildWidgets(bool tabbedPages)
 
 void FormView::buildTabbedPages()
 {
-    if (m_tabs)
+    if (std::all_of(m_pageBuilt.begin(), m_pageBuilt.end(), [](bool built) { return built; }))
         return;
     buildWidgets(true);
     refresh();
+}
+
+void FormView::buildShownPage()
+{
+    const auto page = static_cast<std::size_t>(m_tabControl ? m_tabControl->tab : 0);
+    if (page < m_pageBuilt.size() && !m_pageBuilt[page])
+        buildWidgets(true, static_cast<int>(page));
 }
 
 FormView::~FormView() = default;
@@ -148,15 +177,28 @@ void FormView::openTeamFile(const std::string& path)
 
 bool FormView::openTeamFileBeforeShown(const std::string& path)
 {
+    // Only the page that shows is built before the first paint; the others follow it.
     bool loaded = false;
-    act([&] { loaded = teamtool::openTeamFileBeforeShown(m_form, path); });
+    showChange([&] { loaded = teamtool::openTeamFileBeforeShown(m_form, path); });
     return loaded;
+}
+
+void FormView::showChange(const std::function<void()>& change)
+{
+    m_shownPageFirst = true;
+    change();
+    refresh();
+    m_shownPageFirst = false;
 }
 
 void FormView::refresh()
 {
-    if (m_tabControl && m_tabControl->visible)
-        buildTabbedPages();
+    if (m_tabControl && m_tabControl->visible) {
+        if (m_shownPageFirst)
+            buildShownPage();
+        else
+            buildTabbedPages();
+    }
     const bool outer = !m_refreshing;
     m_refreshing = true;
     for (Bound& bound : m_bound)
@@ -209,7 +251,7 @@ void FormView::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     // The tabbed pages stay hidden until a team is loaded: they are built once the
     // window has been painted, so that it shows as soon as it can.
-    if (!m_tabs)
+    if (!std::all_of(m_pageBuilt.begin(), m_pageBuilt.end(), [](bool built) { return built; }))
         QTimer::singleShot(0, this, &FormView::buildTabbedPages);
 }
 

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <set>
@@ -43,14 +44,17 @@ public:
     // Runs one user action that is not a widget's own (a menu command, a drop): the
     // model change and handler call, then the new state shown.
     void perform(const std::function<void()>& action) { act(action); }
+    // Applies a change that is none of the user's (what the program remembered, the
+    // season come in) and shows it, building no page that does not show.
+    void showChange(const std::function<void()>& change);
 
 Q_SIGNALS:
     // The widgets show what the model now holds.
     void refreshed();
 
 public:
-    // Builds the widgets of the tabbed pages, if they are not built yet. The window
-    // builds them by itself right after it is first painted.
+    // Builds the widgets of the tabbed pages not built yet. The window builds them by
+    // itself right after it is first painted.
     void buildTabbedPages();
 
 protected:
@@ -61,7 +65,11 @@ private:
     struct Bound;  // a control and its widget
 
     bool onTabbedPages(const Control& control) const;
-    void buildWidgets(bool tabbedPages);
+    // Builds the widgets of the file selection, or of the tabbed pages not built yet:
+    // all of them, or only page onlyPage.
+    void buildWidgets(bool tabbedPages, int onlyPage = -1);
+    // The page that shows, alone: what the first paint needs.
+    void buildShownPage();
     QWidget* containerWidget(const Control& control, int& yOffset) const;
     void place(QWidget* widget, const Control& control, int yOffset);
     void showControl(Bound& bound);
@@ -77,6 +85,8 @@ private:
     std::set<std::string> m_onPages;  // names of the controls on the tabbed pages
     const TabControl* m_tabControl = nullptr;
     QTabWidget* m_tabs = nullptr;
+    std::array<bool, 4> m_pageBuilt{};
+    bool m_shownPageFirst = false;  // a refresh builds only the page that shows
     bool m_refreshing = false;
 };
 

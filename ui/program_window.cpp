@@ -24,7 +24,7 @@ void ProgramWindow::startSeason()
 {
     if (!settings)
         settings = std::make_unique<SeasonSettings>();
-    window.formView().perform([this] { settings->restore(*form); });
+    window.formView().showChange([this] { settings->restore(*form); });
 }
 
 }  // namespace teamtool::ui
