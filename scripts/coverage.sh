@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
 floor=${2:-0}
-layers=(textio app teamfile squad orders week window ui)
+layers=(textio season app teamfile squad orders week window ui)
 
 filters=()
 for layer in "${layers[@]}"; do filters+=(--filter "$layer/"); done

@@ -69,11 +69,28 @@ private Q_SLOTS:
                 if (menu->child(k)->object() == fill)
                     described = menu->child(k)->text(QAccessible::Description);
             QCOMPARE(described, fill->toolTip());
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(fill);
+            QCOMPARE(item->role(), QAccessible::MenuItem);
+            QCOMPARE(item->text(QAccessible::Name), QString("Fill From Last Week's Orders"));
+            QVERIFY(item->state().disabled && !item->rect().isEmpty() && item->parent()->object() == file);
+            QVERIFY(item->actionInterface()->actionNames().isEmpty());  // nothing to fill from yet
             file->hide();
             keep->trigger();
             QVERIFY(!keep->isChecked());
         }
-        auto program = start();
+        // Started on a team file: the team is in the window when it first shows, and the
+        // pages that do not show come right after.
+        auto settings = std::make_unique<ui::SeasonSettings>(
+            m_dir.filePath("data"), std::make_unique<QSettings>(m_dir.filePath("settings.ini"), QSettings::IniFormat));
+        auto program = std::make_unique<ui::ProgramWindow>(std::move(settings));
+        ui::FormView& view = program->window.formView();
+        QVERIFY(!view.openTeamFileBeforeShown(m_dir.filePath("missing.txt").toStdString()));
+        QVERIFY(!program->form->SSTab1.visible);
+        QVERIFY(view.openTeamFileBeforeShown(QDir::toNativeSeparators(teamFile).toStdString()));
+        QVERIFY(view.control("Text1") && !view.control("List1"));
+        program->window.show();
+        QTRY_VERIFY(view.control("List1"));
+        program->startSeason();
         QVERIFY(!action(*program, "actionKeepSeason")->isChecked());
         auto* recent = program->window.findChild<QMenu*>("menuOpenRecent");
         QVERIFY(recent->menuAction()->isEnabled());
