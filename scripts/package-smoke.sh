@@ -20,13 +20,16 @@ dpkg -x "$deb" "$root"
 "$renderer" "$root/reference" examples/team.txt >/dev/null
 
 export TEAMTOOL_UNDER_TEST="$root/usr/bin/teamtool" TEAMTOOL_SHOT="$out/installed-game.png"
+# The season and the settings in the throwaway folder too: never the user's, and an
+# empty season, so the window is exactly the designed one.
+export XDG_DATA_HOME="$root/data" XDG_CONFIG_HOME="$root/config"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -euo pipefail
     "$TEAMTOOL_UNDER_TEST" examples/team.txt &
     app=$!
     trap "kill $app 2>/dev/null || true" EXIT
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^TEAM INFOMATION$" | head -1)
-    sleep 2  # the team loads right after the first paint
+    sleep 2  # the season comes right after the first paint
     import -window "$window" "$TEAMTOOL_SHOT"
 '
 echo "screenshot: $out/installed-game.png"
