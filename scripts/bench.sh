@@ -26,11 +26,23 @@ sed -e 's/^Ashworth,28,GK,19.3,/Ashworth,28,GK,19.8,/' -e '1s/254300.50,3,5,1125
     examples/team.txt >"$SEASON/RDV.txt"
 xvfb-run -a env QT_QPA_PLATFORM=xcb "$BUILD/bench/startup_probe" teamtool "$SEASON/last-week.txt"
 echo "== Start-up: process start to the window's first paint on Xvfb, side by side (median of 60 runs each)"
-xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
-    hyperfine -N --warmup 5 --runs 60 --export-json "$OUT/startup.json" \
+# The probes take turns, one run of each in every round, so that the machine's drift over
+# a minute (another job, the X server's own state) weighs on each alike.
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb python3 - "$OUT/startup.json" \
     "$BUILD/bench/startup_probe bare" "$BUILD/bench/startup_probe text" "$BUILD/bench/startup_probe teamtool" \
-    "$BUILD/bench/startup_probe teamtool $SEASON/RDV.txt" \
-    >/dev/null
+    "$BUILD/bench/startup_probe teamtool $SEASON/RDV.txt" <<'PY'
+import json, statistics, subprocess, sys, time
+commands = sys.argv[2:]
+times = {c: [] for c in commands}
+for round in range(5 + 60):  # five rounds of warm-up
+    for command in commands:
+        start = time.perf_counter()
+        subprocess.run(command.split(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        if round >= 5:
+            times[command].append(time.perf_counter() - start)
+json.dump({"results": [{"command": c, "median": statistics.median(t), "times": t} for c, t in times.items()]},
+          open(sys.argv[1], "w"))
+PY
 [ "$(find "$SEASON/data" -type f | wc -l)" = 2 ] || { echo "the start-up probe kept no season" >&2; exit 1; }
 python3 - "$OUT/startup.json" <<'PY'
 import json, sys

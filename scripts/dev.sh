@@ -103,7 +103,7 @@ lint)
     scripts/lint.sh
     ;;
 bench)
-    deps hyperfine xvfb xauth time python3
+    deps xvfb xauth time python3
     build default
     scripts/bench.sh build
     ;;
