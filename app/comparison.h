@@ -3,9 +3,9 @@
 
 #pragma once
 
-// This week's team beside an earlier team file the manager picked: what that file
-// showed, and which of its players each of this week's is. A view only: nothing here
-// changes a control's text, and nothing is kept between runs.
+// This week's team beside an earlier team file, one the manager picked or the one the
+// season kept before it: what that file showed, and which of its players each of this
+// week's is. A view only: nothing here changes a control's text.
 
 #include "app/controls.h"
 
