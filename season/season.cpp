@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <ctime>
 #include <system_error>
@@ -48,6 +49,18 @@ bool cannotStandInName(unsigned char c)
 {
     return c < 0x20 || c == 0x7F ||
            std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9: names Windows keeps for devices.
+bool isDeviceName(std::string_view name)
+{
+    std::string upper(name);
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL")
+        return true;
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '1' &&
+           upper[3] <= '9';
 }
 
 FileError folderError(const std::filesystem::path& folder, const std::error_code& error)
@@ -133,7 +146,7 @@ std::string teamFolderName(std::string_view abbreviation, std::string_view name)
     for (char& c : folder)
         if (cannotStandInName(static_cast<unsigned char>(c)))
             c = '_';
-    if (folder.empty() || folder.back() == '.' || folder.back() == ' ')
+    if (folder.empty() || folder.back() == '.' || folder.back() == ' ' || isDeviceName(folder))
         folder += '_';
     if (folder.front() == '.')
         folder.front() = '_';  // neither hidden nor "." or ".."

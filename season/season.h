@@ -49,7 +49,7 @@ std::optional<KeptTime> keptTimeOf(std::string_view name);
 // The folder of a team's season: its abbreviation and its name as the team file gives
 // them, "RDV Redvale Rovers". A character a file name cannot hold on common systems
 // (/ \ : * ? " < > |, a control character) becomes "_", and so does a final dot or
-// space, which Windows drops.
+// space, which Windows drops; a name Windows keeps for a device ("CON") gets a "_".
 std::string teamFolderName(std::string_view abbreviation, std::string_view name);
 
 struct KeptFile {

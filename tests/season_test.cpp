@@ -65,6 +65,8 @@ TEST(KeptNames, TeamFoldersHoldOnlyWhatAFileNameCan)
     EXPECT_EQ(teamFolderName("", "Rovers."), "Rovers._");
     EXPECT_EQ(teamFolderName("..", ""), "_._");
     EXPECT_EQ(teamFolderName("", ""), "_");
+    EXPECT_EQ(teamFolderName("con", ""), "con_");
+    EXPECT_EQ(teamFolderName("LPT1", "Rovers"), "LPT1 Rovers");
 }
 
 TEST_F(TeamFolder, AFileIsKeptOncePerBytesAndNeverOverAnother)
