@@ -282,6 +282,7 @@ private:
 };
 
 struct FileDialog : Control {
+    std::string dialogTitle;  // its title bar: what it picks; empty, the window's title
     std::string fileName;
     std::string initDir;
     std::string filter;        // "description|pattern"

@@ -333,6 +333,7 @@ void FRMTEAMTOOL::restoreDesignTimeState()
         }
         case Kind::FileDialog: {
             auto& dialog = static_cast<FileDialog&>(control);
+            dialog.dialogTitle.clear();
             dialog.fileName.clear();
             dialog.initDir.clear();
             dialog.filter.clear();

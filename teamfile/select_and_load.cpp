@@ -95,6 +95,7 @@ bool isOrdersFile(std::string_view text)
 void Command4_Click(FRMTEAMTOOL& f)
 {
     FileDialog& dialog = f.CommonDialog1;
+    dialog.dialogTitle = kTeamFileDialogTitle;
     dialog.fileName.clear();
     dialog.flags = cdlOFNHideReadOnly;
     dialog.initDir = startingFolder();

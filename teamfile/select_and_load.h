@@ -16,8 +16,9 @@ namespace teamtool {
 
 class FRMTEAMTOOL;
 
-// The file-open dialog's filter for team files.
+// The file-open dialog's filter for team files, and its title.
 inline constexpr const char* kTeamFileFilter = "Text Files (*.txt)|*.txt";
+inline constexpr const char* kTeamFileDialogTitle = "Select the Team File";
 
 void Command4_Click(FRMTEAMTOOL& f);  // "Select File"
 void Command3_Click(FRMTEAMTOOL& f);  // "Load Team"

@@ -84,6 +84,7 @@ TEST_F(CompareWeeks, TheSummaryNamesEachChangeInFileOrderAndCanBeShownAgain)
 
     ASSERT_EQ(dialogs.openSettings.size(), 1u);
     EXPECT_EQ(dialogs.openSettings[0].filter, kTeamFileFilter);
+    EXPECT_EQ(dialogs.openSettings[0].dialogTitle, "Compare With an Earlier Team File");
     EXPECT_EQ(dialogs.openSettings[0].initDir, folder.string());
     const std::string expected = "Compared with RDV-week12.txt\n"
                                  "New: Carr, Nkemelu\n"

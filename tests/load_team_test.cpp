@@ -115,6 +115,7 @@ TEST_F(LoadTeam, SelectFileSetsUpTheDialogAndTakesThePathAsReturned)
     Command4_Click(f);
     ASSERT_EQ(dialogs.openSettings.size(), 1u);
     const FileDialog& settings = dialogs.openSettings[0];
+    EXPECT_EQ(settings.dialogTitle, "Select the Team File");
     EXPECT_EQ(settings.fileName, "");
     EXPECT_EQ(settings.flags, cdlOFNHideReadOnly);
     EXPECT_EQ(settings.filter, "Text Files (*.txt)|*.txt");

@@ -262,6 +262,7 @@ TEST_F(Season, OpenTeamFileAsksOnlyWhenWorkIsUnwrittenThenStartsAfresh)
     open(week2);
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(dialogs.openSettings.back().initDir, folder.string());
+    EXPECT_EQ(dialogs.openSettings.back().dialogTitle, "Select the Team File");
     ScriptedDialogs freshDialogs;
     auto fresh = createMainWindow(freshDialogs);
     openTeamFile(*fresh, week2);

@@ -98,12 +98,20 @@ inline void writeFile(const QString& path, const std::string& bytes)
     std::ofstream(path.toStdString(), std::ios::binary) << bytes;
 }
 
+// The title of the file-open dialog answered last.
+inline QString& lastFileDialogTitle()
+{
+    static QString title;
+    return title;
+}
+
 // Answers the next file-open dialog by typing path into its name box and pressing Enter.
 inline void answerFileDialogWith(const QString& path)
 {
     QTimer::singleShot(0, [path] {
         QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        lastFileDialogTitle() = dialog->windowTitle();
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         QVERIFY(name);
         name->setText(path);

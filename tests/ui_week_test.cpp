@@ -182,8 +182,11 @@ private slots:
             testing::MessageBoxWatcher messages;
             fillFrom(m_dir.filePath("team.txt"));
             QTRY_COMPARE(messages.texts.size(), 1);
-            QVERIFY2(messages.texts[0].startsWith("team.txt is not an orders file: line 7 should read"),
-                     qPrintable(messages.texts[0]));
+            QCOMPARE(testing::lastFileDialogTitle(), QString("Fill From an Orders File"));
+            // A team file picked by mistake is named for what it is.
+            QCOMPARE(messages.texts[0], QString("team.txt is a team file, not an orders file: open it with File > "
+                                                "Open Team File... (or Load Team), and fill from last week's "
+                                                "orders file."));
             QCOMPARE(text("Text27(2)"), QString(" "));
             QCOMPARE(text("Text29"), QString());
         }

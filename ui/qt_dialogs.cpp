@@ -70,7 +70,8 @@ QString QtDialogs::qtFilter(const std::string& filter)
 
 std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
 {
-    QFileDialog dialog(m_parent, m_title, QString::fromStdString(settings.initDir), qtFilter(settings.filter));
+    const QString title = settings.dialogTitle.empty() ? m_title : QString::fromStdString(settings.dialogTitle);
+    QFileDialog dialog(m_parent, title, QString::fromStdString(settings.initDir), qtFilter(settings.filter));
     dialog.setObjectName(QString::fromStdString(settings.fullName()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -25,7 +25,8 @@ void showSummary(FRMTEAMTOOL& f)
 
 void actionCompareWithTeamFile_Click(FRMTEAMTOOL& f)
 {
-    if (auto path = openBesideTeamFile(f, "CompareWithTeamFileDialog", kTeamFileFilter);
+    if (auto path =
+            openBesideTeamFile(f, "CompareWithTeamFileDialog", "Compare With an Earlier Team File", kTeamFileFilter);
         path && compareWithTeamFile(f, *path))
         showSummary(f);
 }

@@ -6,6 +6,8 @@
 #include "app/design.h"
 #include "app/frmteamtool.h"
 #include "squad/squad.h"
+#include "teamfile/record_reader.h"
+#include "teamfile/staged_team.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
 #include "textio/trim.h"
@@ -283,9 +285,17 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
         f.msgBox(describeFileError(*binary, kOrdersFileKind));
         return false;
     }
-    const auto orders = readOrdersText(decodeTextFile(std::move(bytes)));
+    std::string text = decodeTextFile(std::move(bytes));
+    const auto orders = readOrdersText(text);
     if (!orders) {
-        f.msgBox(describeOrdersFileError(orders.error(), name));
+        // A team file picked where an orders file belongs: said plainly, as Load Team
+        // says the opposite.
+        auto reader = RecordReader::fromBytes(std::move(text));
+        if (reader && stageTeam(*reader, StagedLists::Skipped))
+            f.msgBox(name + " is a team file, not an orders file: open it with File > Open Team File... (or "
+                            "Load Team), and fill from last week's orders file.");
+        else
+            f.msgBox(describeOrdersFileError(orders.error(), name));
         return false;
     }
     if (!sameTeam(orders->team, f.Text(8).text) &&
@@ -305,7 +315,8 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
 
 void actionFillFromOrders_Click(FRMTEAMTOOL& f)
 {
-    if (auto path = openBesideTeamFile(f, "FillFromOrdersDialog", "Orders Files (*.TXT)|*.TXT"))
+    if (auto path =
+            openBesideTeamFile(f, "FillFromOrdersDialog", "Fill From an Orders File", "Orders Files (*.TXT)|*.TXT"))
         fillFromOrders(f, *path);
 }
 

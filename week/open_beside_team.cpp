@@ -9,11 +9,13 @@
 
 namespace teamtool {
 
-std::optional<std::string> openBesideTeamFile(FRMTEAMTOOL& f, const std::string& name, const std::string& filter)
+std::optional<std::string> openBesideTeamFile(FRMTEAMTOOL& f, const std::string& name, const std::string& title,
+                                              const std::string& filter)
 {
     FileDialog dialog;
     dialog.kind = Kind::FileDialog;
     dialog.name = name;
+    dialog.dialogTitle = title;
     dialog.flags = cdlOFNHideReadOnly;
     dialog.cancelError = true;
     dialog.filter = filter;

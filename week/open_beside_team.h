@@ -13,8 +13,9 @@ namespace teamtool {
 
 class FRMTEAMTOOL;
 
-// Asks for a file through the dialog `name` with `filter` ("Orders Files (*.TXT)|*.TXT");
-// nothing when the user cancels.
-std::optional<std::string> openBesideTeamFile(FRMTEAMTOOL& f, const std::string& name, const std::string& filter);
+// Asks for a file through the dialog `name`, titled by what it picks, with `filter`
+// ("Orders Files (*.TXT)|*.TXT"); nothing when the user cancels.
+std::optional<std::string> openBesideTeamFile(FRMTEAMTOOL& f, const std::string& name, const std::string& title,
+                                              const std::string& filter);
 
 }  // namespace teamtool

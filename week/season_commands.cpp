@@ -289,6 +289,7 @@ void actionOpenTeamFile_Click(FRMTEAMTOOL& f)
     FileDialog dialog;
     dialog.kind = Kind::FileDialog;
     dialog.name = "OpenTeamFileDialog";
+    dialog.dialogTitle = kTeamFileDialogTitle;
     dialog.flags = cdlOFNHideReadOnly;
     dialog.cancelError = true;
     dialog.filter = kTeamFileFilter;
