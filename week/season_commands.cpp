@@ -259,21 +259,25 @@ void ordersWritten(FRMTEAMTOOL& f)
     SeasonState& s = f.season;
     if (!s.keeping() || s.teamFolder.empty())
         return;
+    const auto notKept = [&f](const FileError& error) {
+        f.dialogs().notify("The orders were not kept in the season: " + sentence(error, kOrdersFileKind));
+    };
     const std::filesystem::path folder = pathFromUtf8(s.teamFolder);
     auto files = keptFiles(folder);
-    if (files) {
-        auto kept = keep(folder, *files, f.written.fileName, f.written.bytes, s.now());
-        if (kept) {
-            if (!kept->already)
-                files->push_back(kept->file);
-            s.unreadable.clear();
-            findLastOrders(f, *files);
-            describeFillFromLastWeek(f);
-            return;
-        }
-        files = std::move(kept).error();
+    if (!files) {
+        notKept(files.error());
+        return;
     }
-    f.dialogs().notify("The orders were not kept in the season: " + sentence(files.error(), kOrdersFileKind));
+    const auto kept = keep(folder, *files, f.written.fileName, f.written.bytes, s.now());
+    if (!kept) {
+        notKept(kept.error());
+        return;
+    }
+    if (!kept->already)
+        files->push_back(kept->file);
+    s.unreadable.clear();
+    findLastOrders(f, *files);
+    describeFillFromLastWeek(f);
 }
 
 bool holdsUnwrittenWork(const FRMTEAMTOOL& f)
