@@ -16,14 +16,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace teamtool {
 
 // The orders as the preview shows them, before they are written.
 struct OrdersPreview {
-    std::string fileName;  // RDVvsCD.TXT
-    std::string folder;    // where it would be written
-    std::string text;      // the file's text, one '\n' per line end
+    std::string fileName;               // RDVvsCD.TXT
+    std::string folder;                 // where it would be written
+    std::string text;                   // the file's text, one '\n' per line end
+    std::vector<std::string> warnings;  // what the manager may not have meant
 };
 
 // A long task's progress as the desktop shows it: the task says how far it is, and

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace teamtool {
 
@@ -80,6 +81,11 @@ std::filesystem::path ordersFolder(const FRMTEAMTOOL& f);
 // names, captain, penalty taker, markers and targets, the order choices, the press and
 // the comments. Equal texts, equal orders.
 std::string selectionState(const FRMTEAMTOOL& f);
+
+// What the checks let through but a manager seldom means, in the window's order, each
+// naming its slot as the window shows it ("substitute 5 (FB), Fenwick, is not in the
+// orders: substitute 4 is empty"). None for a clean squad; none of them stops the orders.
+std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f);
 
 // "Create Orders": createOrders, then "Orders Built" or what kept them from being written.
 void Command1_Click(FRMTEAMTOOL& f);

@@ -274,6 +274,44 @@ TEST_F(CreateOrders, PressAndCommentsBoxesNeverEditedWriteTheirStartingText)
     EXPECT_EQ((Lines(lines.end() - 4, lines.end())), (Lines{"Press", "Text35", "Comments to Commish", "Text35"}));
 }
 
+// --- warnings: legal orders a manager seldom means ------------------------------------
+
+TEST_F(CreateOrders, WarningsNameWhatIsLikelyUnmeantAndChangeNoByte)
+{
+    EXPECT_EQ(ordersWarnings(f), Lines{});  // the example is clean
+
+    setSlot(14, "W", "Fenwick");  // after empty substitute 3
+    setSlot(15, "S", "Baker");    // Baker again, with the same NSL
+    f.Check1(3).setValue(1);      // Evans's marker, with no target
+    f.Text34(3).text = " ";
+    f.Text29.text = "ab";  // the team's own abbreviation, in any case
+    auto fresh = createMainWindow(dialogs);
+    f.Text35.text = fresh->Text35.text;
+    f.Text36.text = fresh->Text36.text;
+    EXPECT_EQ(ordersWarnings(f), (Lines{"substitute 4 (W), Fenwick, is not in the orders: substitute 3 is empty",
+                                        "substitute 5 (S), Baker, is not in the orders: substitute 3 is empty",
+                                        "Baker is in two slots: main side 1 (DS) and substitute 5 (S)",
+                                        "the marker of main side 4 (FB), Evans, has no target",
+                                        "the opponent, ab, is your own team's abbreviation",
+                                        "the press still reads \"Text35\"", "the comments still read \"Text35\""}));
+
+    // Nothing is refused, and what is written is what would be written without them.
+    f.Text29.text = "CD";
+    f.Text35.text = "";
+    f.Text36.text = "";
+    f.Check1(3).setValue(0);
+    setSlot(14, "", "");
+    setSlot(15, "", "");
+    f.Text27(12).text = "Baker";
+    f.Text28(12).text = "10";
+    f.Combo1(12).text = "DS";
+    EXPECT_EQ(ordersWarnings(f), Lines{"Baker is in two slots: main side 1 (DS) and substitute 2 (DS)"});
+    EXPECT_EQ(press(), "Orders Built");
+    Lines lines = kExampleLines;
+    lines[21] = "DS Baker";
+    EXPECT_EQ(written(), crlf(lines));
+}
+
 TEST_F(CreateOrders, LineBreaksInPressAndCommentsBecomeCrLfHoweverTheyAreStored)
 {
     f.Text35.text = "We will win\nSaturday";

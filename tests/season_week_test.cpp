@@ -203,7 +203,10 @@ TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
     pickLastWeeksSquad(f);
     f.Command1.click();
     EXPECT_EQ(dialogs.messages.back(), "Orders Built");
-    EXPECT_EQ(dialogs.notes.back().rfind("The orders were not kept in the season: ", 0), 0u) << dialogs.notes.back();
+    // The note says where the orders went, then why they were not kept.
+    const std::string written = "RDVvsCD.TXT written in " + fs::path(folder).make_preferred().string() + "\n";
+    EXPECT_EQ(dialogs.notes.back().rfind(written + "The orders were not kept in the season: ", 0), 0u)
+        << dialogs.notes.back();
     const std::string orders = contents(folder / "RDVvsCD.TXT");
 
     // The same week without a season: the same window, the same bytes.

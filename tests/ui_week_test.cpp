@@ -18,6 +18,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -27,6 +28,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -201,23 +203,43 @@ private slots:
         QCOMPARE(text("Text29"), QString("CD"));
     }
 
+    // With a substitute left out by an empty slot before him: the warning above the
+    // orders, the scroll bar's thumb where the text is, then the note after the write.
     void thePreviewShowsWhatCreateOrdersThenWrites()
     {
         m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
         fillFrom(m_lastWeek);
         QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+        widget<QPushButton>("Command2(14)")->click();
         testing::MessageBoxWatcher messages;
         QString shown;
-        QTimer::singleShot(0, [&shown] {
+        QString warnings;
+        double thumbContrast = 0;
+        QTimer::singleShot(0, [&] {
             QTRY_VERIFY(QApplication::activeModalWidget() &&
                         QApplication::activeModalWidget()->objectName() == "PreviewDialog");
             QWidget* dialog = QApplication::activeModalWidget();
-            shown = dialog->findChild<QPlainTextEdit*>("previewText")->toPlainText();
+            auto* text = dialog->findChild<QPlainTextEdit*>("previewText");
+            shown = text->toPlainText();
+            warnings = dialog->findChild<QLabel*>("previewWarnings")->text();
+            // At the text's top the thumb is at the bar's top, and stands out from the groove.
+            QScrollBar* bar = text->verticalScrollBar();
+            QVERIFY(bar->isVisible() && bar->value() == 0);
+            const QImage image = bar->grab().toImage();
+            const auto at = [&](int y) {
+                return image.pixelColor(image.width() / 2, y * image.height() / bar->height());
+            };
+            thumbContrast = ui::contrastRatio(at(8), at(bar->height() - 8));
             dialog->findChild<QPushButton*>("previewCreateOrders")->click();
         });
         action("actionPreviewOrders")->trigger();
         QTRY_COMPARE(messages.texts, QStringList{"Orders Built"});
         QCOMPARE(shown.replace('\n', "\r\n").toLatin1(), readAll(m_dir.filePath("RDVvsCD.TXT")));
+        const QString warning = "substitute 5 (AS), Iwobi, is not in the orders: substitute 4 is empty";
+        QCOMPARE(warnings, "Before you send them, check:\n\u2022 " + warning);
+        QVERIFY2(thumbContrast >= 3.0, qPrintable(QString::number(thumbContrast)));
+        QTRY_COMPARE(m_window->noteLabel()->text(), "RDVvsCD.TXT written in " + QDir::toNativeSeparators(m_dir.path()) +
+                                                        "\nBefore you send them, check:\n\u2022 " + warning);
     }
 
     void copyAndMailHandTheOrdersOn()
@@ -243,6 +265,7 @@ private slots:
         QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);
         QTest::qWait(50);
         QVERIFY(messages.texts.isEmpty());  // the mail program opening is the confirmation
+        QCOMPARE(m_window->noteLabel()->text(), "RDVvsCD.TXT written in " + QDir::toNativeSeparators(m_dir.path()));
     }
 
     // Last week's team file beside this week's: marks and notes in the grid, the NSL

@@ -3,6 +3,9 @@
 
 #include "ui/contrast.h"
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,6 +64,35 @@ QColor changedBase(const QPalette& palette)
             return tinted;
     }
     return base;
+}
+
+QColor boundaryColour(const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    const QColor base = palette.color(QPalette::Base);
+    for (double ratio = 3.0; ratio <= 21.0; ratio += 0.5) {
+        const QColor edge = mutedText(palette.color(QPalette::WindowText), window, ratio);
+        if (contrastRatio(edge, window) >= 3.0 && contrastRatio(edge, base) >= 3.0)
+            return edge;
+    }
+    return palette.color(QPalette::Text);
+}
+
+void showWhereTheViewIs(QAbstractScrollArea* area)
+{
+    const QPalette palette = area->palette();
+    const QString sheet = QString("QScrollBar { background: %1; border: none; }"
+                                  "QScrollBar:vertical { width: 14px; }"
+                                  "QScrollBar:horizontal { height: 14px; }"
+                                  "QScrollBar::handle { background: %2; border-radius: 4px; margin: 2px; }"
+                                  "QScrollBar::handle:vertical { min-height: 24px; }"
+                                  "QScrollBar::handle:horizontal { min-width: 24px; }"
+                                  "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
+                                  "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+                              .arg(palette.color(QPalette::Window).name(), boundaryColour(palette).name());
+    // On the bars themselves: a style sheet on the area would reach every widget inside.
+    area->verticalScrollBar()->setStyleSheet(sheet);
+    area->horizontalScrollBar()->setStyleSheet(sheet);
 }
 
 }  // namespace teamtool::ui

@@ -9,6 +9,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QAbstractScrollArea;
+
 namespace teamtool::ui {
 
 // The contrast ratio of two colours, 1 to 21.
@@ -25,5 +27,15 @@ QColor markColour(const QPalette& palette);
 // The base colour tinted a little toward the highlight, as far as text on it still
 // reads (4.5:1): the background of a box that changed.
 QColor changedBase(const QPalette& palette);
+
+// The colour of an edge that must be seen against both the window and the base colour
+// (3:1 to each): the ring of an unticked indicator, a scroll bar's thumb. As close to
+// the window colour as reaches that; the text colour when nothing closer does.
+QColor boundaryColour(const QPalette& palette);
+
+// Scroll bars whose thumb stands out from its groove (3:1), so that they show at a
+// glance where in its text or page a view is. Some styles (Fusion among them) draw
+// the thumb as a lighter shade of a darker groove, which reads the wrong way round.
+void showWhereTheViewIs(QAbstractScrollArea* area);
 
 }  // namespace teamtool::ui

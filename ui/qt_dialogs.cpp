@@ -3,6 +3,8 @@
 
 #include "ui/qt_dialogs.h"
 
+#include "ui/contrast.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -113,13 +115,28 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
                              &dialog);
     where->setObjectName("previewFile");
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* text = new QPlainTextEdit(QString::fromStdString(preview.text), &dialog);
+    QLabel* warnings = nullptr;
+    if (!preview.warnings.empty()) {
+        QString lines = "Before you send them, check:";
+        for (const std::string& warning : preview.warnings)
+            lines += "\n\u2022 " + QString::fromStdString(warning);
+        warnings = new QLabel(lines, &dialog);
+        warnings->setObjectName("previewWarnings");
+        warnings->setWordWrap(true);
+        warnings->setTextFormat(Qt::PlainText);
+        warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        warnings->setFrameShape(QFrame::StyledPanel);
+        warnings->setMargin(6);
+    }
+    auto* text = new QPlainTextEdit(&dialog);
     text->setObjectName("previewText");
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setPlainText(QString::fromStdString(preview.text));
     text->setAccessibleName("Orders text");
     text->setMinimumSize(480, 420);
+    showWhereTheViewIs(text);
     auto* buttons = new QDialogButtonBox(&dialog);
     auto* create = buttons->addButton("C&reate Orders", QDialogButtonBox::AcceptRole);
     auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
@@ -128,6 +145,8 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
     copy->setObjectName("previewCopy");
     close->setObjectName("previewClose");
     layout->addWidget(where);
+    if (warnings)
+        layout->addWidget(warnings);
     layout->addWidget(text);
     layout->addWidget(buttons);
     PreviewChoice choice = PreviewChoice::Close;
@@ -156,6 +175,7 @@ bool QtDialogs::showChanges(const std::string& text)
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summary->setAccessibleName("Changes since the earlier team file");
     summary->setMinimumSize(480, 240);
+    showWhereTheViewIs(summary);
     auto* buttons = new QDialogButtonBox(&dialog);
     auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
@@ -287,6 +307,7 @@ void QtDialogs::showManual(const std::string& page)
     browser->setObjectName("manualText");
     browser->setOpenLinks(false);
     browser->setMinimumSize(640, 520);
+    showWhereTheViewIs(browser);
     int shown = -1;
     for (const Page& each : kPages) {
         auto* item = new QListWidgetItem(QString::fromUtf8(each.title), pages);

@@ -16,6 +16,7 @@
 #include "textio/trim.h"
 #include "week/fill.h"
 #include "week/orders_reader.h"
+#include "week/sending.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -254,30 +255,41 @@ void teamFileLoaded(FRMTEAMTOOL& f)
     describeFillFromLastWeek(f);
 }
 
-void ordersWritten(FRMTEAMTOOL& f)
+namespace {
+
+// The orders just written, kept in the season while it is kept; why not, if they
+// could not be.
+std::optional<std::string> keepWrittenOrders(FRMTEAMTOOL& f)
 {
     SeasonState& s = f.season;
     if (!s.keeping() || s.teamFolder.empty())
-        return;
-    const auto notKept = [&f](const FileError& error) {
-        f.dialogs().notify("The orders were not kept in the season: " + sentence(error, kOrdersFileKind));
+        return std::nullopt;
+    const auto notKept = [](const FileError& error) {
+        return "The orders were not kept in the season: " + sentence(error, kOrdersFileKind);
     };
     const std::filesystem::path folder = pathFromUtf8(s.teamFolder);
     auto files = keptFiles(folder);
-    if (!files) {
-        notKept(files.error());
-        return;
-    }
+    if (!files)
+        return notKept(files.error());
     const auto kept = keep(folder, *files, f.written.fileName, f.written.bytes, s.now());
-    if (!kept) {
-        notKept(kept.error());
-        return;
-    }
+    if (!kept)
+        return notKept(kept.error());
     if (!kept->already)
         files->push_back(kept->file);
     s.unreadable.clear();
     findLastOrders(f, *files);
     describeFillFromLastWeek(f);
+    return std::nullopt;
+}
+
+}  // namespace
+
+void ordersWritten(FRMTEAMTOOL& f)
+{
+    std::string note = ordersWrittenNote(f, f.written.fileName);
+    if (auto notKept = keepWrittenOrders(f))
+        note += "\n" + *notKept;
+    f.dialogs().notify(note);
 }
 
 bool holdsUnwrittenWork(const FRMTEAMTOOL& f)

@@ -27,7 +27,8 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
 // After a team file has loaded, whichever way: it heads the recent files, and while
 // the season is kept, it is kept and compared with the team file kept before it.
 void teamFileLoaded(FRMTEAMTOOL& f);
-// After the orders were written (f.written): kept in the season.
+// After the orders were written (f.written): kept in the season, and a note of where
+// they went and of any warnings.
 void ordersWritten(FRMTEAMTOOL& f);
 
 // True when the squad, the order choices, the press or the comments hold anything that

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <system_error>
 
 namespace teamtool {
 
@@ -49,6 +50,28 @@ std::string percentEncoded(std::string_view text)
 
 }  // namespace
 
+std::string warningLines(const std::vector<std::string>& warnings)
+{
+    if (warnings.empty())
+        return {};
+    std::string lines = "Before you send them, check:";
+    for (const std::string& warning : warnings)
+        lines += "\n\u2022 " + warning;
+    return lines;
+}
+
+std::string ordersWrittenNote(const FRMTEAMTOOL& f, const std::string& fileName)
+{
+    std::filesystem::path folder = ordersFolder(f);
+    std::error_code failed;
+    if (const auto current = std::filesystem::current_path(failed); folder == "." && !failed)
+        folder = current;
+    std::string note = fileName + " written in " + utf8FromPath(folder.make_preferred());
+    if (const std::string warnings = warningLines(ordersWarnings(f)); !warnings.empty())
+        note += "\n" + warnings;
+    return note;
+}
+
 std::string ordersTextForReading(const OrdersText& orders)
 {
     std::string text = windows1252ToUtf8(orders.bytes);
@@ -78,6 +101,7 @@ void actionPreviewOrders_Click(FRMTEAMTOOL& f)
     preview.fileName = orders->fileName;
     preview.folder = utf8FromPath(ordersFolder(f));
     preview.text = ordersTextForReading(*orders);
+    preview.warnings = ordersWarnings(f);
     switch (f.dialogs().showPreview(preview)) {
     case PreviewChoice::CreateOrders:
         f.Command1.click();  // exactly as the button: checks, writes, "Orders Built"

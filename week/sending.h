@@ -9,6 +9,7 @@
 #include "orders/orders.h"
 
 #include <string>
+#include <vector>
 
 namespace teamtool {
 
@@ -23,6 +24,14 @@ void actionCopyOrders_Click(FRMTEAMTOOL& f);
 // Orders > E-mail Orders...: the orders written as Create Orders writes them, then a
 // new message in the user's mail program, the orders as its text.
 void actionEmailOrders_Click(FRMTEAMTOOL& f);
+
+// The warnings as the preview and the note show them: a heading, then one per line.
+// Empty when there are none.
+std::string warningLines(const std::vector<std::string>& warnings);
+
+// What follows a write: "RDVvsCD.TXT written in /home/dan/league", then the
+// warnings of what stands in the window.
+std::string ordersWrittenNote(const FRMTEAMTOOL& f, const std::string& fileName);
 
 // The orders' text for a person to read: UTF-8, one '\n' per line end.
 std::string ordersTextForReading(const OrdersText& orders);
