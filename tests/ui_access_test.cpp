@@ -7,25 +7,29 @@
 // of greyed players and chosen dots.
 
 #include "ui/contrast.h"
+#include "ui/indicator_buttons.h"
 #include "ui/program_window.h"
-#include "ui/solid_radio_button.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QListView>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTableView>
 
+#include <algorithm>
 #include <set>
 
 using namespace teamtool;
@@ -235,8 +239,103 @@ private slots:
             const QPoint centre = cap->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, cap).center();
             const QColor painted = image.pixelColor(centre * image.devicePixelRatio());
             QVERIFY2(ui::contrastRatio(painted, cap->dotBackground()) >= 3.0, qPrintable(painted.name()));
+
+            // Unticked, the indicators' edges stand out at 3:1 from the window behind them.
+            cap->setChecked(false);
+            auto* marker = m_w->widget<QCheckBox>("Check1(4)");
+            marker->setStyle(m_fusion.get());
+            marker->setPalette(palette);
+            for (QAbstractButton* button :
+                 {static_cast<QAbstractButton*>(cap), static_cast<QAbstractButton*>(marker)}) {
+                const bool radio = button == cap;
+                option.initFrom(button);
+                const QRect indicator = button->style()->subElementRect(
+                    radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+                const QImage unticked = button->grab().toImage();
+                const qreal ratio = unticked.devicePixelRatio();
+                double strongest = 0;
+                for (int x = indicator.left(); x <= indicator.right(); ++x)
+                    strongest = std::max(
+                        strongest, ui::contrastRatio(unticked.pixelColor(QPoint(x, indicator.center().y()) * ratio),
+                                                     palette.color(QPalette::Window)));
+                QVERIFY2(strongest >= 3.0, qPrintable(button->objectName() + ": " + QString::number(strongest)));
+            }
         }
         QApplication::setPalette(kept);
+    }
+
+    // The focus shows at once: a press box framed as a one-line box is, the grid's
+    // current cell marked as Tab enters it.
+    void theFocusIsShownWhereverItIs()
+    {
+        auto* tabs = m_w->widget<QTabWidget>("SSTab1");
+        tabs->setCurrentIndex(3);
+        auto* press = m_w->widget<QPlainTextEdit>("Text35");
+        press->setStyle(m_fusion.get());
+        const QColor highlight = press->palette().color(QPalette::Highlight);
+        const auto highlighted = [&highlight](const QImage& image) {
+            for (int y = 0; y < image.height(); ++y)
+                if (ui::contrastRatio(image.pixelColor(0, y), highlight) < 1.3 ||
+                    ui::contrastRatio(image.pixelColor(image.width() / 2, y), highlight) < 1.3)
+                    return true;
+            return false;
+        };
+        m_w->widget("Text36")->setFocus();
+        QVERIFY(!highlighted(press->grab().toImage()));
+        press->setFocus();
+        QTRY_VERIFY(press->hasFocus());
+        QVERIFY(highlighted(press->grab().toImage()));
+
+        tabs->setCurrentIndex(1);
+        auto* grid = m_w->widget<QTableView>("MSFlexGrid1");
+        grid->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(grid->hasFocus());
+        QVERIFY(grid->currentIndex().isValid());
+        QVERIFY(grid->selectionModel()->isSelected(grid->currentIndex()));
+    }
+
+    // Where the screen is smaller than the window, the designed form scrolls inside a
+    // window that fits, each of its controls whole and reachable; where it fits, the
+    // window is exactly the designed area and the menu bar.
+    void theWindowFitsTheScreen()
+    {
+        ui::ProgramWindow program;
+        program.window.show();
+        program.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.window));
+        ui::MainWindow& window = program.window;
+        window.formView().openTeamFile(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QTRY_VERIFY(window.formView().control("Command1"));
+        const QSize designed = window.designedSize();
+        const QSize form = window.formView().size();
+        for (const QRect& screen : {QRect(0, 0, 1400, 1000), QRect(0, 0, 700, 500), QRect(0, 0, 640, 360)}) {
+            window.fitInto(screen);
+            window.layout()->activate();
+            QTRY_VERIFY(window.size().width() <= screen.width() && window.size().height() <= screen.height());
+            const bool fits = designed.width() <= screen.width() && designed.height() <= screen.height();
+            QCOMPARE(window.size() == designed, fits);
+            QCOMPARE(window.minimumSize() == window.maximumSize(), fits);
+            QScrollArea* area = window.scrollArea();
+            QCOMPARE(area->widget(), static_cast<QWidget*>(&window.formView()));
+            QCOMPARE(window.formView().size(), form);  // never squeezed
+            for (const char* name : {"Command1", "Text26", "Combo3", "Text33"}) {
+                QWidget* control = window.formView().control(name);
+                QVERIFY(control);
+                QVERIFY(window.formView().rect().contains(
+                    control->geometry().translated(control->parentWidget()->mapTo(&window.formView(), QPoint(0, 0)))));
+                auto* tabs = qobject_cast<QTabWidget*>(window.formView().control("SSTab1"));
+                if (tabs)
+                    for (int page = 0; page < tabs->count(); ++page)
+                        if (tabs->widget(page)->isAncestorOf(control))
+                            tabs->setCurrentIndex(page);
+                // The focus brings it into view whole.
+                window.formView().control("Text1")->setFocus();
+                control->setFocus();
+                QTRY_VERIFY(control->hasFocus());
+                const QRect shown(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+                QVERIFY2(area->viewport()->rect().contains(shown), name);
+            }
+        }
     }
 
     // The passing note shows every word of a long note, inside the window, at any scale.

@@ -6,11 +6,12 @@
 #include "teamfile/comparison.h"
 #include "teamfile/team_records.h"
 #include "ui/contrast.h"
+#include "ui/framed_text_edit.h"
 #include "ui/frozen_columns_table_view.h"
+#include "ui/indicator_buttons.h"
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
 #include "ui/player_list_view.h"
-#include "ui/solid_radio_button.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -92,7 +93,7 @@ public:
     {
         auto& box = static_cast<TextBox&>(control);
         if (box.multiLine) {
-            auto* edit = new QPlainTextEdit(parent);
+            auto* edit = new FramedTextEdit(parent);
             edit->setReadOnly(box.locked);
             edit->setTabChangesFocus(true);  // Tab moves on, as in any form; Ctrl+Tab types one
             QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&host, &box, edit] {
@@ -212,7 +213,7 @@ public:
     QWidget* create(Control& control, QWidget* parent, BindingHost& host) const override
     {
         auto& box = static_cast<CheckBox&>(control);
-        auto* widget = new QCheckBox(parent);
+        auto* widget = new OutlinedCheckBox(parent);
         QObject::connect(widget, &QCheckBox::clicked, widget,
                          [&host, &box](bool checked) { host.act([&] { box.setValue(checked ? 1 : 0); }); });
         return widget;

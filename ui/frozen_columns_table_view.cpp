@@ -5,6 +5,7 @@
 
 #include "ui/plain_text_delegate.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -73,6 +74,17 @@ void FrozenColumnsTableView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void FrozenColumnsTableView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    // Qt makes a cell current on the way in, but marks it only once an arrow key moves
+    // it; and the first cells lie under the frozen columns, which never hold the focus.
+    // So the current cell is selected at once: Tab into the grid shows where you are.
+    if (event->reason() != Qt::MouseFocusReason && currentIndex().isValid() && selectionModel() &&
+        !selectionModel()->isSelected(currentIndex()))
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
 }
 
 void FrozenColumnsTableView::cycleSortOrder(int column)

@@ -30,6 +30,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     // Ctrl+Enter sorts by the current column as a click on its heading does.
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 

@@ -3,24 +3,31 @@
 
 #include "ui/main_window.h"
 
+#include "ui/contrast.h"
 #include "ui/described_menu_item.h"
 #include "ui/form_view.h"
 #include "ui/passing_note.h"
 #include "window/window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
+#include <algorithm>
 #include <map>
 
 namespace teamtool::ui {
@@ -55,15 +62,92 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent)
 {
     setObjectName("TeamTool");
     setWindowTitle(m_view->windowTitle());
-    setCentralWidget(m_view);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the designed area is fixed; the menu adds its height
+    // The designed area keeps its size; the menu adds its height. Where the screen is
+    // smaller than that, the area scrolls inside a window that fits.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName("formScrollArea");
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(false);
+    m_scroll->setWidget(m_view);
+    showWhereTheViewIs(m_scroll);
+    // The control the focus moves to comes into view whole (Qt's scroll area shows a
+    // box's text cursor only), as much of it as the view holds, from its top left.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || !m_view->isAncestorOf(now))
+            return;
+        const QRect at(now->mapTo(m_view, QPoint(0, 0)), now->size().boundedTo(m_scroll->viewport()->size()));
+        // With its focus frame, and a pixel over for the centre's rounding.
+        m_scroll->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + 3, at.height() / 2 + 3);
+    });
+    setCentralWidget(m_scroll);
     setAcceptDrops(true);
     buildMenus();
+    setFixedSize(designedSize());
     connect(m_view, &FormView::refreshed, this, &MainWindow::updateMenus);
     updateMenus();
 }
 
 MainWindow::~MainWindow() = default;
+
+QSize MainWindow::designedSize() const
+{
+    return {m_view->width(), m_view->height() + menuBar()->sizeHint().height()};
+}
+
+void MainWindow::fitInto(const QRect& available)
+{
+    const QSize designed = designedSize();
+    // The window manager's frame, once the window has one.
+    const QSize frame = frameGeometry().size() - size();
+    m_fittedFrame = frame;
+    const QSize room = available.size() - frame;
+    if (designed.width() <= room.width() && designed.height() <= room.height()) {
+        if (minimumSize() != designed || maximumSize() != designed)
+            setFixedSize(designed);
+        return;
+    }
+    setMinimumSize(designed.boundedTo(QSize(320, 240)));
+    setMaximumSize(designed);
+    resize(designed.boundedTo(room));
+    if (isVisible() && !available.contains(frameGeometry())) {
+        // On the screen, as far as it goes: the top left corner first.
+        const QRect shown = frameGeometry();
+        const int x = std::max(available.left(), std::min(shown.left(), available.right() - shown.width() + 1));
+        const int y = std::max(available.top(), std::min(shown.top(), available.bottom() - shown.height() + 1));
+        move(x, y);
+    }
+}
+
+void MainWindow::fitToScreen()
+{
+    if (const QScreen* shownOn = screen())
+        fitInto(shownOn->availableGeometry());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_followsScreen && windowHandle()) {
+        m_followsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
+            fitToScreen();
+            if (now)
+                connect(now, &QScreen::availableGeometryChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
+        });
+        if (QScreen* now = screen())
+            connect(now, &QScreen::availableGeometryChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
+    }
+    fitToScreen();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The frame is known once the window manager has put it round the window, which
+    // moves the window.
+    if (frameGeometry().size() - size() != m_fittedFrame)
+        fitToScreen();
+}
 
 void MainWindow::buildMenus()
 {
