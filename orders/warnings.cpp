@@ -100,9 +100,9 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
         warnings.push_back("the opponent, " + std::string(opponent) + ", is your own team's abbreviation");
 
     if (f.Text35.text == kStartingText)
-        warnings.push_back("the press still reads \"Text35\"");
+        warnings.emplace_back("the press still reads \"Text35\"");
     if (f.Text36.text == kStartingText)
-        warnings.push_back("the comments still read \"Text35\"");
+        warnings.emplace_back("the comments still read \"Text35\"");
     return warnings;
 }
 

@@ -70,7 +70,8 @@ QColor boundaryColour(const QPalette& palette)
 {
     const QColor window = palette.color(QPalette::Window);
     const QColor base = palette.color(QPalette::Base);
-    for (double ratio = 3.0; ratio <= 21.0; ratio += 0.5) {
+    for (int step = 0; step <= 36; ++step) {
+        const double ratio = 3.0 + step * 0.5;
         const QColor edge = mutedText(palette.color(QPalette::WindowText), window, ratio);
         if (contrastRatio(edge, window) >= 3.0 && contrastRatio(edge, base) >= 3.0)
             return edge;
@@ -80,7 +81,7 @@ QColor boundaryColour(const QPalette& palette)
 
 void showWhereTheViewIs(QAbstractScrollArea* area)
 {
-    const QPalette palette = area->palette();
+    const QPalette& palette = area->palette();
     const QString sheet = QString("QScrollBar { background: %1; border: none; }"
                                   "QScrollBar:vertical { width: 14px; }"
                                   "QScrollBar:horizontal { height: 14px; }"
