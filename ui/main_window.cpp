@@ -22,6 +22,7 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -106,9 +107,21 @@ void MainWindow::fitInto(const QRect& available)
             setFixedSize(designed);
         return;
     }
+    // Room for a scroll bar beside or below the form where it scrolls that way, so
+    // that one way of scrolling does not bring the other.
+    QSize wanted = designed;
+    const int barWidth = m_scroll->verticalScrollBar()->sizeHint().width();
+    const int barHeight = m_scroll->horizontalScrollBar()->sizeHint().height();
+    if (wanted.height() > room.height())
+        wanted.rwidth() += barWidth;
+    if (wanted.width() > room.width()) {
+        wanted.rheight() += barHeight;
+        if (wanted.height() > room.height() && designed.height() <= room.height())
+            wanted.rwidth() += barWidth;
+    }
     setMinimumSize(designed.boundedTo(QSize(320, 240)));
-    setMaximumSize(designed);
-    resize(designed.boundedTo(room));
+    setMaximumSize(wanted);
+    resize(wanted.boundedTo(room));
     if (isVisible() && !available.contains(frameGeometry())) {
         // On the screen, as far as it goes: the top left corner first.
         const QRect shown = frameGeometry();
