@@ -53,4 +53,29 @@ std::vector<int> sortedGridRows(const Grid& grid, int column, bool descending, c
     return rows;
 }
 
+std::string sortOrderWords(const Grid& grid, int column, bool descending)
+{
+    bool numbers = false;
+    for (int row = grid.fixedRows; row < grid.rows(); ++row) {
+        const std::string_view cell = grid.textMatrix(row, column);
+        double number = 0;
+        if (cell.empty())
+            continue;
+        if (!tryParseNumber(cell, number))
+            return descending ? "Z to A" : "A to Z";
+        numbers = true;
+    }
+    if (!numbers)
+        return descending ? "Z to A" : "A to Z";
+    return descending ? "highest first" : "lowest first";
+}
+
+std::string sortNote(const Grid& grid, int column, bool descending)
+{
+    if (column < 0 || column >= grid.cols())
+        return "In the team file's order";
+    const std::string heading(grid.fixedRows > 0 ? grid.textMatrix(0, column) : std::string_view());
+    return "Sorted by " + heading + ", " + sortOrderWords(grid, column, descending);
+}
+
 }  // namespace teamtool

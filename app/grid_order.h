@@ -9,6 +9,7 @@
 #include "app/controls.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,5 +23,13 @@ using TextRanking = std::function<std::vector<int>(const std::vector<std::string
 // before texts in alphabetical order, and empty cells last whichever way the order
 // goes. Rows whose cells are equal keep the file's order.
 std::vector<int> sortedGridRows(const Grid& grid, int column, bool descending, const TextRanking& rankTexts);
+
+// The order as words: "highest first" or "lowest first" for a column of numbers,
+// "Z to A" or "A to Z" for one of texts.
+std::string sortOrderWords(const Grid& grid, int column, bool descending);
+
+// What a sort is told as: "Sorted by NSL, highest first"; column -1 for the file's
+// order, "In the team file's order".
+std::string sortNote(const Grid& grid, int column, bool descending);
 
 }  // namespace teamtool

@@ -3,6 +3,7 @@
 
 #include "ui/control_bindings.h"
 
+#include "app/grid_order.h"
 #include "teamfile/comparison.h"
 #include "teamfile/team_records.h"
 #include "ui/contrast.h"
@@ -13,6 +14,7 @@
 #include "ui/model_combo_box.h"
 #include "ui/player_list_view.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -86,6 +88,25 @@ void showNote(QLineEdit* line, const QString& note)
     line->setPalette(palette);
 }
 
+// A box that is empty or holds only blanks (a slot's name holds one by design) is
+// read out as blank ("Slot 3 name, blank"), not as the blank it holds; its text stays.
+void nameBlankness(QLineEdit* line)
+{
+    QVariant base = line->property("teamtoolAccessibleName");
+    if (!base.isValid()) {
+        // The name the box was given, or the one its label lends it.
+        const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(line);
+        base = line->accessibleName().isEmpty() && face ? face->text(QAccessible::Name) : line->accessibleName();
+        line->setProperty("teamtoolAccessibleName", base);
+    }
+    const QString name = base.toString();
+    if (name.isEmpty())
+        return;
+    const QString said = line->text().trimmed().isEmpty() ? name + ", blank" : name;
+    if (line->accessibleName() != said)
+        line->setAccessibleName(said);
+}
+
 // A one-line box is a QLineEdit, a multi-line one (Press, Comments) a QPlainTextEdit.
 class TextBoxBinding : public ControlBinding {
 public:
@@ -123,6 +144,7 @@ public:
                     line->setCursorPosition(0);  // a long value shows from its start
             }
             showNote(line, qt(teamBoxNote(form, control)));
+            nameBlankness(line);
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             if (edit->toPlainText() != text)
                 edit->setPlainText(text);
@@ -245,12 +267,13 @@ public:
 
     void show(const Control& control, QWidget* widget, const FRMTEAMTOOL&) const override
     {
-        auto* button = static_cast<QRadioButton*>(widget);
+        auto* button = static_cast<SolidRadioButton*>(widget);
         const bool on = static_cast<const OptionButton&>(control).value();
         if (button->isChecked() != on) {
             QSignalBlocker blocker(button);
             button->setChecked(on);
         }
+        button->updateGroupTabStop();
     }
 };
 
@@ -292,6 +315,10 @@ public:
         });
         view->setModel(model);
         QObject::connect(view, &FrozenColumnsTableView::fileOrderRequested, model, &GridModel::unsort);
+        QObject::connect(view, &FrozenColumnsTableView::sortChanged, view,
+                         [&host, &grid](int column, Qt::SortOrder order) {
+                             host.tell(sortNote(grid, column, order == Qt::DescendingOrder));
+                         });
         view->setFrozenColumns(grid.fixedCols);
         view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);

@@ -31,6 +31,8 @@ public:
     // own change and are no user action.
     virtual bool refreshing() const = 0;
     virtual const FRMTEAMTOOL& form() const = 0;
+    // A passing note, as the handlers give one.
+    virtual void tell(const std::string& note) = 0;
 
 protected:
     ~BindingHost() = default;

@@ -6,7 +6,9 @@
 #include "ui/control_bindings.h"
 #include "window/window.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -50,6 +52,34 @@ FormView::FormView(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form
     }
     buildWidgets(false);
     refresh();
+    // Qt's tab widget changes the page by these keys only while the focus is on it or a
+    // child that passes them on; the grid and the lists keep them.
+    const auto pageKey = [this](const QKeySequence& keys, int step) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { stepPage(step); });
+    };
+    pageKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+}
+
+void FormView::stepPage(int step)
+{
+    if (!m_tabs || !m_tabs->isVisible() || m_tabs->count() == 0)
+        return;
+    const int count = m_tabs->count();
+    m_tabs->tabBar()->setFocus(Qt::TabFocusReason);  // first, so no hidden control keeps it
+    m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
+}
+
+void FormView::keepFocusShown()
+{
+    if (!m_tabs || !m_tabs->isVisibleTo(this))
+        return;
+    const QWidget* focused = window()->focusWidget();
+    if (!focused || !focused->isVisibleTo(window()))
+        m_tabs->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
 bool FormView::onTabbedPages(const Control& control) const
@@ -205,6 +235,7 @@ void FormView::refresh()
         showControl(bound);
     if (outer) {
         m_refreshing = false;
+        keepFocusShown();
         Q_EMIT refreshed();
     }
 }
@@ -235,6 +266,7 @@ void FormView::showEvent(QShowEvent* event)
     window()->setAttribute(Qt::WA_KeyboardFocusChange);
     // The design lists the controls in focus order: the first that can take the focus
     // ("Select File") has it when the window opens.
+    keepFocusShown();  // a team loaded before the window showed: the page tabs
     for (const Bound& bound : m_bound) {
         if (focusWidget())
             break;  // shown again: the focus stays where the user left it

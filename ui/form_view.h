@@ -73,11 +73,18 @@ private:
     QWidget* containerWidget(const Control& control, int& yOffset) const;
     void place(QWidget* widget, const Control& control, int yOffset);
     void showControl(Bound& bound);
+    // The focus on a control that shows: the page tabs, once they show, when the focus
+    // is on nothing or on something hidden (the file selection a load has just hidden).
+    void keepFocusShown();
+    // Ctrl+Tab and Ctrl+Shift+Tab from anywhere: the next or the previous page, the
+    // focus on the page tabs.
+    void stepPage(int step);
 
     // BindingHost
     void act(const std::function<void()>& action) override;
     bool refreshing() const override { return m_refreshing; }
     const FRMTEAMTOOL& form() const final { return m_form; }
+    void tell(const std::string& note) override { m_form.dialogs().notify(note); }
 
     FRMTEAMTOOL& m_form;
     std::vector<Bound> m_bound;

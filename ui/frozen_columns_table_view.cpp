@@ -107,6 +107,7 @@ void FrozenColumnsTableView::cycleSortOrder(int column)
         model()->sort(m_sortColumn, m_sortOrder);
     else
         Q_EMIT fileOrderRequested();
+    Q_EMIT sortChanged(m_sortColumn, m_sortOrder);
 }
 
 void FrozenColumnsTableView::setFrozenColumns(int count)

@@ -21,6 +21,8 @@ public:
 Q_SIGNALS:
     // A third click on the sorted column's heading: back to the file's order.
     void fileOrderRequested();
+    // After each heading click or Ctrl+Enter: the column sorted by, -1 for the file's order.
+    void sortChanged(int column, Qt::SortOrder order);
 
 public:
     void setColumnWidthPixels(int column, int width);

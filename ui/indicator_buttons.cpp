@@ -5,10 +5,14 @@
 
 #include "ui/contrast.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <ranges>
 
 namespace teamtool::ui {
 
@@ -21,7 +25,97 @@ QPen edgePen(const QColor& colour, const QRect& indicator)
     return QPen(colour, std::max(1.5, indicator.width() / 10.0));
 }
 
+// What assistive technology is told of an option button: a radio button, checked or
+// not, whose action clicks it. (Qt reports a button that is not auto-exclusive as a
+// check box, and its action toggles it without the click the window model hears.)
+class RadioAccessible : public QAccessibleWidget {
+public:
+    explicit RadioAccessible(SolidRadioButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return button()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            button()->click();
+    }
+
+private:
+    SolidRadioButton* button() const { return static_cast<SolidRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* radioAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(SolidRadioButton::staticMetaObject.className()))
+        if (auto* button = qobject_cast<SolidRadioButton*>(object))
+            return new RadioAccessible(button);
+    return nullptr;
+}
+
 }  // namespace
+
+SolidRadioButton::SolidRadioButton(QWidget* parent) : QRadioButton(parent)
+{
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(radioAccessible), true);
+    Q_UNUSED(accessibleFactoryInstalled);
+}
+
+QList<SolidRadioButton*> SolidRadioButton::group() const
+{
+    QList<SolidRadioButton*> buttons;
+    for (auto* button : parentWidget()->findChildren<SolidRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (!button->isHidden())
+            buttons.append(button);
+    std::ranges::stable_sort(buttons, [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    return buttons;
+}
+
+void SolidRadioButton::updateGroupTabStop() const
+{
+    const QList<SolidRadioButton*> buttons = group();
+    const auto chosen = std::ranges::find_if(buttons, [](const SolidRadioButton* b) { return b->isChecked(); });
+    const SolidRadioButton* stop = chosen != buttons.end() ? *chosen : (buttons.isEmpty() ? nullptr : buttons.front());
+    for (SolidRadioButton* button : buttons)
+        if (button)
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void SolidRadioButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    if ((!back && !forward) || event->modifiers() != Qt::NoModifier) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    // The next button of the group, round from the last to the first, chosen as a click
+    // chooses it.
+    const QList<SolidRadioButton*> buttons = group();
+    const qsizetype at = buttons.indexOf(this);
+    if (at >= 0 && buttons.size() > 1) {
+        const qsizetype size = buttons.size();
+        SolidRadioButton* next = buttons[(at + (forward ? 1 : size - 1)) % size];
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
+    }
+    event->accept();
+}
 
 QColor SolidRadioButton::dotColour() const
 {

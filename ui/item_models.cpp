@@ -125,12 +125,17 @@ void GridModel::sort(int column, Qt::SortOrder order)
         }
         return ranks;
     };
-    reorder(sortedGridRows(m_grid, column, order == Qt::DescendingOrder, rankTexts));
+    m_sortColumn = column;
+    m_descending = order == Qt::DescendingOrder;
+    reorder(sortedGridRows(m_grid, column, m_descending, rankTexts));
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 void GridModel::unsort()
 {
+    m_sortColumn = -1;
     reorder({});
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 void GridModel::reorder(std::vector<int> order)
@@ -167,11 +172,16 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return QStringLiteral(
             "Click, or press Ctrl+Enter in this column, to sort by it; again to reverse; a third time for "
             "the file's order");
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= m_shownCols ||
-        section >= m_grid.cols() || m_grid.fixedRows == 0 || m_grid.rows() == 0)
+    const bool named = role == Qt::DisplayRole || role == Qt::AccessibleTextRole;
+    if (!named || orientation != Qt::Horizontal || section < 0 || section >= m_shownCols || section >= m_grid.cols() ||
+        m_grid.fixedRows == 0 || m_grid.rows() == 0)
         return {};
     const std::string_view text = m_grid.textMatrix(0, section);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString heading = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // A screen reader hears the order a heading sorts by: "NSL, sorted highest first".
+    if (role == Qt::AccessibleTextRole && section == m_sortColumn)
+        heading += ", sorted " + QString::fromStdString(sortOrderWords(m_grid, section, m_descending));
+    return heading;
 }
 
 void GridModel::sync()

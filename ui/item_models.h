@@ -62,6 +62,8 @@ private:
     void reorder(std::vector<int> order);
 
     const Grid& m_grid;
+    int m_sortColumn = -1;  // -1: the file's order
+    bool m_descending = false;
     ItemNotes m_notes;
     mutable QColor m_muted;  // the greyed rows' colour, for the palette of m_mutedFor
     mutable qint64 m_mutedFor = 0;

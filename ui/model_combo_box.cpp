@@ -15,16 +15,24 @@ namespace teamtool::ui {
 
 namespace {
 
-// What assistive technology is told of a ModelComboBox: its value is the text it shows,
-// listed or not (a lone blank reads as empty), where Qt's own reads the current entry.
-class ModelComboAccessible : public QAccessibleWidget {
+// What assistive technology is told of a ModelComboBox: its value and its text are
+// the text it shows, listed or not (a lone blank reads as empty), where Qt's own reads
+// the current entry. Screen readers read a drop-down's shown text through its text.
+class ModelComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ModelComboAccessible(ModelComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return combo()->shownText().trimmed();
+            return shown();
         return QAccessibleWidget::text(kind);
     }
 
@@ -36,8 +44,31 @@ public:
             combo()->showPopup();
     }
 
+    // QAccessibleTextInterface: the shown text, read-only, nothing selected.
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset < 0 ? -1 : endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
 private:
     ModelComboBox* combo() const { return static_cast<ModelComboBox*>(widget()); }
+    QString shown() const { return combo()->shownText().trimmed(); }
 };
 
 QAccessibleInterface* modelComboAccessible(const QString& className, QObject* object)
@@ -62,14 +93,18 @@ void ModelComboBox::setShownText(const QString& text)
 {
     if (text == m_text)
         return;
+    const QString before = m_text.trimmed();
     m_text = text;
     // Qt's current entry follows the text, so that what the box reports to screen
     // readers and opens its list on is what it shows; none for an unlisted text.
     const QSignalBlocker blocker(this);
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     update();
+    // Told as a new value and as new text, so that a reader hears the change.
     QAccessibleValueChangeEvent changed(this, text.trimmed());
     QAccessible::updateAccessibility(&changed);
+    QAccessibleTextUpdateEvent retyped(this, 0, before, text.trimmed());
+    QAccessible::updateAccessibility(&retyped);
 }
 
 void ModelComboBox::showPopup()

@@ -4,16 +4,45 @@
 #include "ui/passing_note.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 
 #include <algorithm>
 
 namespace teamtool::ui {
 
+namespace {
+
+// What assistive technology is told of the note: a notification, its text its name.
+// Screen readers speak a notification as it comes to show, which Qt's AT-SPI bridge
+// passes on where it drops Qt's alert event.
+class NoteAccessible : public QAccessibleWidget {
+public:
+    explicit NoteAccessible(QLabel* note) : QAccessibleWidget(note, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name || kind == QAccessible::Value)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* noteAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(PassingNote::staticMetaObject.className()))
+        if (auto* note = qobject_cast<PassingNote*>(object))
+            return new NoteAccessible(note);
+    return nullptr;
+}
+
+}  // namespace
+
 PassingNote::PassingNote(QWidget* window) : QLabel(window)
 {
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(noteAccessible), true);
+    Q_UNUSED(accessibleFactoryInstalled);
     setObjectName("PassingNote");
-    setAccessibleName(QStringLiteral("Note"));
     setWordWrap(true);
     setAlignment(Qt::AlignCenter);
     setMargin(6);
@@ -33,6 +62,8 @@ PassingNote::PassingNote(QWidget* window) : QLabel(window)
 
 void PassingNote::pass(const QString& text)
 {
+    // Shown anew for every note, so that each one comes to show and is spoken.
+    hide();
     setText(text);
     place();
     show();

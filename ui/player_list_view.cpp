@@ -5,6 +5,8 @@
 
 #include "ui/plain_text_delegate.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QKeyEvent>
 
 namespace teamtool::ui {
@@ -27,6 +29,37 @@ void PlayerListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void PlayerListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (hasFocus())
+        QListView::currentChanged(current, previous);
+    else                                                       // past QListView, whose own tells a reader of the row
+        QAbstractItemView::currentChanged(current, previous);  // NOLINT(bugprone-parent-virtual-call)
+}
+
+void PlayerListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (hasFocus())
+        QListView::selectionChanged(selected, deselected);
+    else
+        QAbstractItemView::selectionChanged(selected, deselected);  // NOLINT(bugprone-parent-virtual-call)
+}
+
+void PlayerListView::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    if (!QAccessible::isActive() || !currentIndex().isValid())
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    QAccessibleInterface* row = table ? table->cellAt(currentIndex().row(), 0) : nullptr;
+    if (!row)
+        return;
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(list->indexOfChild(row));
+    QAccessible::updateAccessibility(&focused);
 }
 
 }  // namespace teamtool::ui

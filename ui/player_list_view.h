@@ -18,6 +18,12 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Only the list the user is in tells screen readers of its row; the four that
+    // follow it stay silent, so a reader says the row of the list it is in.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    // Coming into a list, a reader hears its current row.
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 }  // namespace teamtool::ui

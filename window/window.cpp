@@ -10,6 +10,7 @@
 #include "teamfile/select_and_load.h"
 #include "teamfile/staged_team.h"
 #include "textio/files.h"
+#include "textio/trim.h"
 #include "week/compare.h"
 #include "week/fill.h"
 #include "week/help.h"
@@ -77,6 +78,22 @@ void list(FRMTEAMTOOL& f, EventArgs&)
     H(f, listNumber);
 }
 
+// A pick (a double-click, or Enter), then a passing note of where the player went, so
+// that it is heard as well as seen: "Okafor picked: main side 3 (CB)".
+template <int listNumber>
+void pick(FRMTEAMTOOL& f, EventArgs&)
+{
+    std::array<std::string, kLastSubstituteSlot + 1> before;
+    for (int i = kGoalkeeperSlot; i <= kLastSubstituteSlot; ++i)
+        before[static_cast<std::size_t>(i)] = f.Text27(i).text;
+    List_DblClick(f, listNumber);
+    for (int i = kGoalkeeperSlot; i <= kLastSubstituteSlot; ++i)
+        if (f.Text27(i).text != before[static_cast<std::size_t>(i)] && !isSlotEmpty(f, i)) {
+            f.dialogs().notify(std::string(trimSpaces(f.Text27(i).text)) + " picked: " + slotName(f, i));
+            return;
+        }
+}
+
 // clang-format off
 constexpr std::array kEventTable = {
     // File selection
@@ -88,11 +105,11 @@ constexpr std::array kEventTable = {
     EventBinding{"List3",    Event::Click,    list<List_Click, 3>,           "the NSL list"},
     EventBinding{"List4",    Event::Click,    list<List_Click, 4>,           "the SP list"},
     EventBinding{"List5",    Event::Click,    list<List_Click, 5>,           "the MAX SP list"},
-    EventBinding{"List1",    Event::DblClick, list<List_DblClick, 1>,        "the Pos list"},
-    EventBinding{"List2",    Event::DblClick, list<List_DblClick, 2>,        "the Name list"},
-    EventBinding{"List3",    Event::DblClick, list<List_DblClick, 3>,        "the NSL list"},
-    EventBinding{"List4",    Event::DblClick, list<List_DblClick, 4>,        "the SP list"},
-    EventBinding{"List5",    Event::DblClick, list<List_DblClick, 5>,        "the MAX SP list"},
+    EventBinding{"List1",    Event::DblClick, pick<1>,                       "the Pos list"},
+    EventBinding{"List2",    Event::DblClick, pick<2>,                       "the Name list"},
+    EventBinding{"List3",    Event::DblClick, pick<3>,                       "the NSL list"},
+    EventBinding{"List4",    Event::DblClick, pick<4>,                       "the SP list"},
+    EventBinding{"List5",    Event::DblClick, pick<5>,                       "the MAX SP list"},
     EventBinding{"List1",    Event::Scroll,   list<List_Scroll, 1>,          "the Pos list"},
     EventBinding{"List2",    Event::Scroll,   list<List_Scroll, 2>,          "the Name list"},
     EventBinding{"List3",    Event::Scroll,   list<List_Scroll, 3>,          "the NSL list"},

@@ -1,0 +1,225 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader hears, through Qt's accessibility on the real widgets: the
+// events a key sends and the roles, values and states it reads.
+
+#include "ui/program_window.h"
+#include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAccessibleTableInterface>
+#include <QLabel>
+#include <QListView>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <vector>
+
+using namespace teamtool;
+
+namespace {
+
+struct Heard {
+    QAccessible::Event type;
+    QObject* object;
+    int child;
+    QString value;  // what a value or text change carries
+};
+
+std::vector<Heard>& heard()
+{
+    static std::vector<Heard> events;
+    return events;
+}
+
+void listen(QAccessibleEvent* event)
+{
+    QString value;
+    if (event->type() == QAccessible::ValueChanged)
+        value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    heard().push_back({event->type(), event->object(), event->child(), value});
+}
+
+std::vector<Heard> heardOf(QAccessible::Event type)
+{
+    std::vector<Heard> found;
+    for (const Heard& each : heard())
+        if (each.type == type)
+            found.push_back(each);
+    return found;
+}
+
+QAccessibleInterface* face(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+}  // namespace
+
+class ScreenReader : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ui::ProgramWindow> m_program;
+
+    template <class T = QWidget>
+    T* widget(const char* name) const
+    {
+        auto* found = m_program->window.findChild<T*>(name);
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+
+    void press(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = widget(name);
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        heard().clear();
+        QTest::keyClick(target, key, modifiers);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QAccessible::installUpdateHandler(listen);
+        // As when a screen reader is there: Qt's widgets send their events only then.
+        QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        if (!platform)
+            QSKIP("this platform has no accessibility");
+        platform->setActive(true);
+    }
+
+    void init()
+    {
+        m_program = std::make_unique<ui::ProgramWindow>();
+        m_program->window.show();
+        m_program->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_program->window));
+        m_program->window.formView().openTeamFile(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QTRY_VERIFY(m_program->window.findChild<QWidget*>("List2"));
+        widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    // Down in the Name list: one focus event, for its own new row; the other four
+    // lists follow without a word. Tabbing into a list says its current row.
+    void onlyTheListYouAreInSpeaks()
+    {
+        press("List2", Qt::Key_Down);
+        const auto focus = heardOf(QAccessible::Focus);
+        QCOMPARE(focus.size(), std::size_t{1});
+        QCOMPARE(focus[0].object, static_cast<QObject*>(widget("List2")));
+        QCOMPARE(face(widget("List2"))->child(focus[0].child)->text(QAccessible::Name), QString("Bellamy"));
+        QVERIFY(heardOf(QAccessible::SelectionAdd).size() <= 1);
+
+        widget("Command2(0)")->setFocus();
+        heard().clear();
+        widget("List3")->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(widget("List3")->hasFocus());
+        bool rowSaid = false;
+        for (const Heard& each : heardOf(QAccessible::Focus))
+            if (each.object == widget("List3") && each.child >= 0)
+                rowSaid = face(widget("List3"))->child(each.child)->text(QAccessible::Name) == "19.3";
+        QVERIFY(rowSaid);
+    }
+
+    // Cap and Pen are radio buttons, each column one group whichever way a button is
+    // set: the bus's own action chooses one and unchooses the rest.
+    void capAndPenAreExclusiveRadioButtons()
+    {
+        for (const char* name : {"Option1(3)", "Option1(5)", "Option2(4)"}) {
+            QAccessibleInterface* button = face(widget(name));
+            QCOMPARE(button->role(), QAccessible::RadioButton);
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QVERIFY(face(widget("Option1(5)"))->state().checked);
+        QVERIFY(!face(widget("Option1(3)"))->state().checked);
+        QVERIFY(m_program->form->Option1(5).value() && !m_program->form->Option1(3).value());
+        QVERIFY(m_program->form->Option2(4).value());
+
+        // One Tab stop per column, the arrows choosing within it.
+        QCOMPARE(widget("Option1(5)")->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        QCOMPARE(widget("Option1(3)")->focusPolicy() & Qt::TabFocus, 0);
+        press("Option1(5)", Qt::Key_Down);
+        QVERIFY(m_program->form->Option1(6).value() && !m_program->form->Option1(5).value());
+        QVERIFY(widget("Option1(6)")->hasFocus());
+    }
+
+    // At start with a team loaded, the focus is on the page tabs, which say which page
+    // shows; Ctrl+Tab changes the page from anywhere, the grid included.
+    void theFocusIsOnAShownControlAndCtrlTabWorksEverywhere()
+    {
+        ui::ProgramWindow program;
+        program.window.formView().openTeamFileBeforeShown(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        program.window.show();
+        program.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.window));
+        auto* tabs = program.window.findChild<QTabWidget*>("SSTab1");
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabs->tabBar()));
+
+        QTRY_VERIFY(program.window.findChild<QTableView*>("MSFlexGrid1"));
+        tabs->setCurrentIndex(1);
+        auto* grid = program.window.findChild<QTableView*>("MSFlexGrid1");
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+    }
+
+    // A drop-down's text is what it shows, and a change by the keyboard is told with
+    // the new text.
+    void aDropDownSaysWhatItShowsAndWhenItChanges()
+    {
+        QAccessibleInterface* combo = face(widget("Combo2"));
+        QCOMPARE(combo->textInterface()->text(0, -1), QString());  // " " reads as empty
+        press("Combo2", Qt::Key_Down);
+        QCOMPARE(m_program->form->Combo2.text, std::string("BC"));  // the first entry
+        QCOMPARE(combo->text(QAccessible::Value), QString("BC"));
+        QCOMPARE(combo->textInterface()->text(0, -1), QString("BC"));
+        const auto changed = heardOf(QAccessible::ValueChanged);
+        QVERIFY(!changed.empty() && changed.back().value == "BC");
+        QVERIFY(!heardOf(QAccessible::TextUpdated).empty());
+    }
+
+    // A sort is heard: the heading says its order, and a passing note says it; every
+    // note is a notification that comes to show. A pick is said the same way.
+    void sortsPicksAndNotesAreSaid()
+    {
+        widget<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        auto* grid = widget<QTableView>("MSFlexGrid1");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 2));  // NSL
+        heard().clear();
+        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+        auto* note = m_program->window.noteLabel();
+        QCOMPARE(note->text(), QString("Sorted by NSL, highest first"));
+        QCOMPARE(grid->model()->headerData(2, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+                 QString("NSL, sorted highest first"));
+        QCOMPARE(face(note)->role(), QAccessible::Notification);
+        QCOMPARE(face(note)->text(QAccessible::Name), note->text());
+        int shown = 0;
+        for (const Heard& each : heardOf(QAccessible::ObjectShow))
+            shown += each.object == note ? 1 : 0;
+        QCOMPARE(shown, 2);  // one for each note
+
+        widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
+        press("List2", Qt::Key_Return);
+        QCOMPARE(note->text(), QString("Ashworth picked: the goalkeeper"));
+    }
+};
+
+QTEST_MAIN(ScreenReader)
+#include "ui_reader_test.moc"
