@@ -194,7 +194,24 @@ std::vector<const Control*> FRMTEAMTOOL::focusOrder(int page) const
             order.push_back(placed[k].control);
         start = end;
     }
-    return order;
+    // The option buttons of one frame are one group to the keyboard (one Tab stop, the
+    // arrows within it): they follow one another where the first of them stands.
+    std::vector<const Control*> grouped;
+    grouped.reserve(order.size());
+    std::vector<std::string_view> groups;
+    for (const Control* control : order) {
+        if (control->kind != Kind::OptionButton) {
+            grouped.push_back(control);
+            continue;
+        }
+        if (std::ranges::find(groups, control->container) != groups.end())
+            continue;
+        groups.push_back(control->container);
+        for (const Control* member : order)
+            if (member->kind == Kind::OptionButton && member->container == control->container)
+                grouped.push_back(member);
+    }
+    return grouped;
 }
 
 const Control* FRMTEAMTOOL::find(std::string_view name, int index) const

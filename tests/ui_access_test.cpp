@@ -133,24 +133,23 @@ private slots:
     {
         m_w->widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
         QStringList order;
-        QWidget* start = m_w->widget("List1");
+        QWidget* start = m_w->widget("List2");
         QWidget* at = start;
         do {
             if (at->isVisible() && at->focusPolicy() & Qt::TabFocus && !at->objectName().isEmpty())
                 order << at->objectName();
             at = at->nextInFocusChain();
         } while (at != start && order.size() < 200);
-        QStringList expected = {"List1",       "List2",     "List3",     "List4",    "List5",
-                                "Command2(0)", "Combo1(0)", "Text27(0)", "Text28(0)"};
-        // The Cap and the Pen column are one stop each: the chosen button, here the first.
-        for (int slot = 1; slot <= 10; ++slot) {
+        // The five lists are one stop, the Name list (Left and Right go across).
+        QStringList expected = {"List2", "Command2(0)", "Combo1(0)", "Text27(0)", "Text28(0)"};
+        // The Cap and the Pen column are one stop each, where the columns begin: the
+        // chosen button, here the first.
+        expected << "Option1(1)"
+                 << "Option2(1)";
+        for (int slot = 1; slot <= 10; ++slot)
             expected << QString("Command2(%1)").arg(slot) << QString("Combo1(%1)").arg(slot)
-                     << QString("Text27(%1)").arg(slot) << QString("Text28(%1)").arg(slot);
-            if (slot == 1)
-                expected << "Option1(1)"
-                         << "Option2(1)";
-            expected << QString("Check1(%1)").arg(slot - 1);
-        }
+                     << QString("Text27(%1)").arg(slot) << QString("Text28(%1)").arg(slot)
+                     << QString("Check1(%1)").arg(slot - 1);
         expected << "Text30";
         for (int slot = 11; slot <= 15; ++slot)
             expected << QString("Command2(%1)").arg(slot) << QString("Combo1(%1)").arg(slot)

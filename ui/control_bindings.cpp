@@ -12,6 +12,7 @@
 #include "ui/indicator_buttons.h"
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
+#include "ui/page_tabs_accessible.h"
 #include "ui/player_list_view.h"
 
 #include <QAccessible>
@@ -189,6 +190,8 @@ public:
         int number = 1;  // which of List1 to List5
         while (number < 5 && &host.form().list(number) != &list)
             ++number;
+        // The five lists are one Tab stop, the Name list; Left and Right go across.
+        view->setFocusPolicy(number == 2 ? Qt::StrongFocus : Qt::ClickFocus);
         model->setNotes({
             [&host, number](int item, int) { return listItemNote(host.form(), number, item); },
             [&host, number](int item, int) { return listItemMark(host.form(), number, item); },
@@ -285,6 +288,7 @@ public:
         auto* widget = new QTabWidget(parent);
         for (const std::string& caption : tabs.tabCaptions)
             widget->addTab(new QWidget(widget), qt(caption));
+        describePageTabs(widget->tabBar());
         QObject::connect(widget, &QTabWidget::currentChanged, widget, [&host, &tabs](int page) {
             if (!host.refreshing())
                 tabs.tab = page;

@@ -44,9 +44,14 @@ public:
             combo()->showPopup();
     }
 
-    // QAccessibleTextInterface: the shown text, read-only, nothing selected.
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
+    // QAccessibleTextInterface: the shown text, read-only and selected whole, as in a
+    // drop-down's own box; a reader speaks new text that comes selected.
+    void selection(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+    }
+    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
@@ -93,18 +98,20 @@ void ModelComboBox::setShownText(const QString& text)
 {
     if (text == m_text)
         return;
-    const QString before = m_text.trimmed();
     m_text = text;
     // Qt's current entry follows the text, so that what the box reports to screen
     // readers and opens its list on is what it shows; none for an unlisted text.
     const QSignalBlocker blocker(this);
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     update();
-    // Told as a new value and as new text, so that a reader hears the change.
+    // Told as a new value and as new text (not as text removed, which a reader would
+    // announce as a deletion), so that a reader hears the change.
     QAccessibleValueChangeEvent changed(this, text.trimmed());
     QAccessible::updateAccessibility(&changed);
-    QAccessibleTextUpdateEvent retyped(this, 0, before, text.trimmed());
-    QAccessible::updateAccessibility(&retyped);
+    if (!text.trimmed().isEmpty()) {
+        QAccessibleTextInsertEvent inserted(this, 0, text.trimmed());
+        QAccessible::updateAccessibility(&inserted);
+    }
 }
 
 void ModelComboBox::showPopup()

@@ -8,6 +8,10 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <ranges>
 
 namespace teamtool::ui {
 
@@ -23,6 +27,17 @@ PlayerListView::PlayerListView(QWidget* parent) : QListView(parent)
 
 void PlayerListView::keyPressEvent(QKeyEvent* event)
 {
+    // Left and Right go to the list beside, on the same player: the five lists read as
+    // the columns of one table, and are one Tab stop.
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && event->modifiers() == Qt::NoModifier) {
+        QList<PlayerListView*> lists = parentWidget()->findChildren<PlayerListView*>(Qt::FindDirectChildrenOnly);
+        std::ranges::stable_sort(lists, [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+        const qsizetype at = lists.indexOf(this) + (event->key() == Qt::Key_Right ? 1 : -1);
+        if (at >= 0 && at < lists.size())
+            lists[at]->setFocus(Qt::OtherFocusReason);
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         Q_EMIT pickRequested();
         event->accept();
@@ -50,7 +65,14 @@ void PlayerListView::selectionChanged(const QItemSelection& selected, const QIte
 void PlayerListView::focusInEvent(QFocusEvent* event)
 {
     QListView::focusInEvent(event);
-    if (!QAccessible::isActive() || !currentIndex().isValid())
+    // After Qt's own event for the list, which would otherwise come last.
+    if (QAccessible::isActive())
+        QTimer::singleShot(0, this, &PlayerListView::tellCurrentRow);
+}
+
+void PlayerListView::tellCurrentRow()
+{
+    if (!hasFocus() || !currentIndex().isValid())
         return;
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
     QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;

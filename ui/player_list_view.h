@@ -17,6 +17,7 @@ Q_SIGNALS:
     void pickRequested();
 
 protected:
+    // Enter picks; Left and Right go to the list beside.
     void keyPressEvent(QKeyEvent* event) override;
     // Only the list the user is in tells screen readers of its row; the four that
     // follow it stay silent, so a reader says the row of the list it is in.
@@ -24,6 +25,9 @@ protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     // Coming into a list, a reader hears its current row.
     void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void tellCurrentRow();
 };
 
 }  // namespace teamtool::ui

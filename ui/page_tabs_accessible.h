@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What a screen reader is told of a tab bar: a page tab list whose tabs say which one
+// is selected, and are told again when another is. (Qt's own reports no tab selected.)
+
+class QTabBar;
+
+namespace teamtool::ui {
+
+// Gives `tabs` this description, and tells readers of each change of page.
+void describePageTabs(QTabBar* tabs);
+
+}  // namespace teamtool::ui
