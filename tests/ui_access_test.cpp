@@ -324,7 +324,8 @@ private slots:
             QCOMPARE(window.minimumSize() == window.maximumSize(), fits);
             QScrollArea* area = window.scrollArea();
             QCOMPARE(area->widget(), static_cast<QWidget*>(&window.formView()));
-            QCOMPARE(window.formView().size(), form);  // never squeezed
+            QCOMPARE(area->focusPolicy(), Qt::NoFocus);  // not a Tab stop of its own
+            QCOMPARE(window.formView().size(), form);    // never squeezed
             for (const char* name : {"Command1", "Text26", "Combo3", "Text33"}) {
                 QWidget* control = window.formView().control(name);
                 QVERIFY(control);

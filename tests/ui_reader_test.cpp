@@ -10,8 +10,11 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAccessibleTableInterface>
+#include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,6 +23,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace teamtool;
@@ -126,11 +130,10 @@ private slots:
         QTest::keyClick(widget("List2"), Qt::Key_Right);
         QTRY_VERIFY(widget("List3")->hasFocus());
         const auto rowSaid = [this] {
-            for (const Heard& each : heardOf(QAccessible::Focus))
-                if (each.object == widget("List3") && each.child >= 0 &&
-                    face(widget("List3"))->child(each.child)->text(QAccessible::Name) == "19.3")  // Bellamy
-                    return true;
-            return false;
+            return std::ranges::any_of(heardOf(QAccessible::Focus), [this](const Heard& each) {
+                return each.object == widget("List3") && each.child >= 0 &&
+                       face(widget("List3"))->child(each.child)->text(QAccessible::Name) == "19.3";  // Bellamy
+            });
         };
         QTRY_VERIFY(rowSaid());
     }
@@ -229,6 +232,18 @@ private slots:
         widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
         press("List2", Qt::Key_Return);
         QCOMPARE(note->text(), QString("Ashworth picked: the goalkeeper"));
+    }
+
+    // Inside an open menu a command's key is its letter alone, then its shortcut.
+    void menuCommandsSayTheKeysThatChooseThem()
+    {
+        auto* create = m_program->window.findChild<QAction*>("actionCreateOrders");
+        m_program->window.findChild<QMenu*>("menuOrders")->popup(QPoint(0, 0));
+        QAccessibleActionInterface* action = face(create)->actionInterface();
+        QCOMPARE(action->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+                 (QStringList{"R", QKeySequence("Ctrl+S").toString(QKeySequence::NativeText)}));
+        QCOMPARE(face(create)->text(QAccessible::Description), QString());
+        m_program->window.findChild<QMenu*>("menuOrders")->hide();
     }
 };
 

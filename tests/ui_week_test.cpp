@@ -448,7 +448,7 @@ private slots:
         });
         action("actionTeamFileFormat")->trigger();
         QCOMPARE(pages, (QStringList{"Team File Format", "Orders File Format", "Messages", "Suggest Squad",
-                                     "Since Last Week", "The Season", "The Keyboard"}));
+                                     "Since Last Week", "The Season", "The Keyboard", "Screen Readers"}));
         QVERIFY(messages.contains("Fill From Orders"));
     }
 

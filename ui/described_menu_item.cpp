@@ -40,9 +40,10 @@ public:
             return {};
         switch (t) {
         case QAccessible::Name:
-            return QString(m_action->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            return name();
         case QAccessible::Description:
-            return m_action->toolTip();
+            // Qt gives the name as the tooltip of an action that has none of its own.
+            return m_action->toolTip() == name() ? QString() : m_action->toolTip();
         case QAccessible::Accelerator:
             return m_action->shortcut().toString(QKeySequence::NativeText);
         default:
@@ -98,12 +99,20 @@ public:
     }
     QStringList keyBindingsForAction(const QString& actionName) const override
     {
-        if (!isValid() || actionName != pressAction() || m_action->shortcut().isEmpty())
+        if (!isValid() || actionName != pressAction())
             return {};
-        return {m_action->shortcut().toString(QKeySequence::NativeText)};
+        QStringList keys;
+        // Inside the open menu the underlined letter alone chooses the command.
+        if (const QKeySequence mnemonic = QKeySequence::mnemonic(m_action->text()); !mnemonic.isEmpty())
+            keys << QKeySequence(mnemonic[0].key()).toString(QKeySequence::NativeText);
+        if (!m_action->shortcut().isEmpty())
+            keys << m_action->shortcut().toString(QKeySequence::NativeText);
+        return keys;
     }
 
 private:
+    QString name() const { return QString(m_action->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))); }
+
     QPointer<QMenu> m_menu;
     QPointer<QAction> m_action;
 };

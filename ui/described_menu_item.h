@@ -3,10 +3,11 @@
 
 #pragma once
 
-// What a screen reader hears of a menu command whose effect changes with the window
-// (Fill From Last Week's Orders names the kept file it will use): its name, keys and
-// state as Qt's own menu items give them, and its tooltip as its description, which
-// Qt's menu items leave out.
+// What a screen reader hears of a menu command: its name and state as Qt's own menu
+// items give them; its keys as they work inside the open menu (the underlined letter
+// alone, where Qt says Alt and the letter), then its shortcut; and its tooltip as its
+// description, which Qt's menu items leave out (Fill From Last Week's Orders names
+// the kept file it will use).
 
 class QAction;
 

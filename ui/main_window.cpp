@@ -69,6 +69,7 @@ MainWindow::MainWindow(FRMTEAMTOOL& form, QWidget* parent)
     m_scroll->setObjectName("formScrollArea");
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(false);
+    m_scroll->setFocusPolicy(Qt::NoFocus);  // no Tab stop of its own: the focus goes to the controls
     m_scroll->setWidget(m_view);
     showWhereTheViewIs(m_scroll);
     // The control the focus moves to comes into view whole (Qt's scroll area shows a
@@ -186,8 +187,7 @@ void MainWindow::buildMenus()
         action->setObjectName(QString::fromStdString(command->name));
         action->setShortcut(shortcutOf(command->shortcut));
         action->setCheckable(command->checkable);
-        if (!command->description.empty())
-            describeToScreenReaders(action);
+        describeToScreenReaders(action);
         if (command->closesWindow) {
             action->setMenuRole(QAction::QuitRole);
             connect(action, &QAction::triggered, this, &QWidget::close);
@@ -229,6 +229,7 @@ void MainWindow::updateRecentFiles()
         auto* action = m_recentMenu->addAction(QString("&%1 %2").arg(k + 1).arg(caption));
         action->setObjectName(QString("actionOpenRecent%1").arg(k + 1));
         action->setToolTip(path);
+        describeToScreenReaders(action);
         connect(action, &QAction::triggered, this,
                 [this, k] { m_view->perform([this, k] { openRecent(m_form, k); }); });
     }

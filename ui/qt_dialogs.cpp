@@ -297,7 +297,8 @@ void QtDialogs::showManual(const std::string& page)
                                   {"suggest-squad", "Suggest Squad"},
                                   {"since-last-week", "Since Last Week"},
                                   {"season", "The Season"},
-                                  {"keyboard", "The Keyboard"}};
+                                  {"keyboard", "The Keyboard"},
+                                  {"accessibility", "Screen Readers"}};
     QDialog dialog(m_parent);
     dialog.setObjectName("ManualDialog");
     dialog.setWindowTitle(m_title + " Manual");
