@@ -30,6 +30,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 using namespace teamtool;
@@ -279,19 +280,27 @@ private slots:
         tabs->setCurrentIndex(3);
         auto* press = m_w->widget<QPlainTextEdit>("Text35");
         press->setStyle(m_fusion.get());
-        const QColor highlight = press->palette().color(QPalette::Highlight);
-        const auto highlighted = [&highlight](const QImage& image) {
-            for (int y = 0; y < image.height(); ++y)
-                if (ui::contrastRatio(image.pixelColor(0, y), highlight) < 1.3 ||
-                    ui::contrastRatio(image.pixelColor(image.width() / 2, y), highlight) < 1.3)
-                    return true;
-            return false;
-        };
-        m_w->widget("Text36")->setFocus();
-        QVERIFY(!highlighted(press->grab().toImage()));
-        press->setFocus();
-        QTRY_VERIFY(press->hasFocus());
-        QVERIFY(highlighted(press->grab().toImage()));
+        QPalette dark = m_fusion->standardPalette();
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(225, 225, 225));
+        for (const QPalette& palette : {m_fusion->standardPalette(), dark}) {
+            press->setPalette(palette);
+            const QColor highlight = palette.color(QPalette::Highlight);
+            // The left and top edges drawn in the highlight's hue, as a focused line edit's are.
+            const auto highlighted = [&highlight](const QImage& image) {
+                const auto inHue = [&highlight](const QColor& c) {
+                    return c.hsvSaturationF() > 0.3f && std::abs(c.hsvHue() - highlight.hsvHue()) < 20;
+                };
+                return inHue(image.pixelColor(0, image.height() / 2)) && inHue(image.pixelColor(image.width() / 2, 0));
+            };
+            m_w->widget("Text36")->setFocus();
+            QTRY_VERIFY(!press->hasFocus());
+            QVERIFY(!highlighted(press->grab().toImage()));
+            press->setFocus();
+            QTRY_VERIFY(press->hasFocus());
+            QVERIFY(highlighted(press->grab().toImage()));
+        }
 
         tabs->setCurrentIndex(1);
         auto* grid = m_w->widget<QTableView>("MSFlexGrid1");
