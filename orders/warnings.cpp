@@ -9,7 +9,6 @@
 #include "textio/trim.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,13 +19,6 @@ namespace {
 
 // The text the press and comments boxes start with.
 constexpr std::string_view kStartingText = "Text35";
-
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
 
 std::string nameIn(const FRMTEAMTOOL& f, int slot)
 {
@@ -96,7 +88,7 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
         }
 
     if (const std::string_view opponent = trimSpaces(f.Text29.text);
-        !opponent.empty() && sameLetters(opponent, trimSpaces(f.Text(8).text)))
+        !opponent.empty() && sameCode(opponent, f.Text(8).text))
         warnings.push_back("the opponent, " + std::string(opponent) + ", is your own team's abbreviation");
 
     if (f.Text35.text == kStartingText)

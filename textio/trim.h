@@ -6,6 +6,7 @@
 // Trimming as the whole program uses it: leading and trailing spaces (code 32) only;
 // tabs and other white space stay. A text that is empty after trimming is blank.
 
+#include <cstddef>
 #include <string_view>
 
 namespace teamtool {
@@ -22,6 +23,21 @@ constexpr std::string_view trimSpaces(std::string_view text)
 constexpr bool isBlank(std::string_view text)
 {
     return trimSpaces(text).empty();
+}
+
+// The same texts once trimmed, letters compared in either case (ASCII): codes such as a
+// team's abbreviation.
+constexpr bool sameCode(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    a = trimSpaces(a);
+    b = trimSpaces(b);
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
 }
 
 }  // namespace teamtool

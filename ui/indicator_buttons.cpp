@@ -3,6 +3,7 @@
 
 #include "ui/indicator_buttons.h"
 
+#include "ui/accessible_factory.h"
 #include "ui/contrast.h"
 
 #include <QAccessible>
@@ -18,11 +19,17 @@ namespace teamtool::ui {
 
 namespace {
 
-// A pen as wide as the style's own outline at this size, and no thinner than 1.5
-// pixels, so the edge is seen whole.
-QPen edgePen(const QColor& colour, const QRect& indicator)
+// Readies painter to draw an indicator's edge in colour, with a pen as wide as the
+// style's own outline at this size and no thinner than 1.5 pixels, so the edge is seen
+// whole. The rectangle the edge runs along.
+QRectF readyEdge(QPainter& painter, const QColor& colour, const QRect& indicator)
 {
-    return QPen(colour, std::max(1.5, indicator.width() / 10.0));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen edge(colour, std::max(1.5, indicator.width() / 10.0));
+    painter.setPen(edge);
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = edge.widthF() / 2;
+    return QRectF(indicator).adjusted(inset, inset, -inset, -inset);
 }
 
 // What assistive technology is told of an option button: a radio button, checked or
@@ -59,20 +66,11 @@ private:
     SolidRadioButton* button() const { return static_cast<SolidRadioButton*>(widget()); }
 };
 
-QAccessibleInterface* radioAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(SolidRadioButton::staticMetaObject.className()))
-        if (auto* button = qobject_cast<SolidRadioButton*>(object))
-            return new RadioAccessible(button);
-    return nullptr;
-}
-
 }  // namespace
 
 SolidRadioButton::SolidRadioButton(QWidget* parent) : QRadioButton(parent)
 {
-    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(radioAccessible), true);
-    Q_UNUSED(accessibleFactoryInstalled);
+    describeWith<SolidRadioButton, RadioAccessible>();
 }
 
 QList<SolidRadioButton*> SolidRadioButton::group() const
@@ -139,12 +137,7 @@ void SolidRadioButton::paintEvent(QPaintEvent* event)
     initStyleOption(&option);
     const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPen edge = edgePen(edgeColour(), indicator);
-    const qreal inset = edge.widthF() / 2;
-    painter.setPen(edge);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QRectF(indicator).adjusted(inset, inset, -inset, -inset));
+    painter.drawEllipse(readyEdge(painter, edgeColour(), indicator));
     if (!isChecked())
         return;
     const qreal diameter = indicator.width() * 0.45;
@@ -165,12 +158,7 @@ void OutlinedCheckBox::paintEvent(QPaintEvent* event)
     initStyleOption(&option);
     const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPen edge = edgePen(edgeColour(), indicator);
-    const qreal inset = edge.widthF() / 2;
-    painter.setPen(edge);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(indicator).adjusted(inset, inset, -inset, -inset), 2, 2);
+    painter.drawRoundedRect(readyEdge(painter, edgeColour(), indicator), 2, 2);
 }
 
 }  // namespace teamtool::ui

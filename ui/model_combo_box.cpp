@@ -3,6 +3,8 @@
 
 #include "ui/model_combo_box.h"
 
+#include "ui/accessible_factory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -76,20 +78,11 @@ private:
     QString shown() const { return combo()->shownText().trimmed(); }
 };
 
-QAccessibleInterface* modelComboAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(ModelComboBox::staticMetaObject.className()))
-        if (auto* combo = qobject_cast<ModelComboBox*>(object))
-            return new ModelComboAccessible(combo);
-    return nullptr;
-}
-
 }  // namespace
 
 ModelComboBox::ModelComboBox(QWidget* parent) : QComboBox(parent)
 {
-    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(modelComboAccessible), true);
-    Q_UNUSED(accessibleFactoryInstalled);
+    describeWith<ModelComboBox, ModelComboAccessible>();
     setEditable(false);
     setFocusPolicy(Qt::StrongFocus);
 }

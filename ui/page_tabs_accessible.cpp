@@ -3,6 +3,8 @@
 
 #include "ui/page_tabs_accessible.h"
 
+#include "ui/accessible_factory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -135,14 +137,6 @@ private:
     mutable std::vector<QAccessible::Id> m_tabs;
 };
 
-QAccessibleInterface* pageTabsAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QTabBar"))
-        if (auto* tabs = qobject_cast<QTabBar*>(object))
-            return new PageTabs(tabs);
-    return nullptr;
-}
-
 // Tells a reader that the tab left and the tab come to are no longer, and now, selected.
 void tellSelected(QTabBar* tabs, int index)
 {
@@ -181,8 +175,7 @@ protected:
 
 void describePageTabs(QTabBar* tabs)
 {
-    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(pageTabsAccessible), true);
-    Q_UNUSED(accessibleFactoryInstalled);
+    describeWith<QTabBar, PageTabs>();
     tabs->installEventFilter(new FocusedTabTeller(tabs));
     auto previous = std::make_shared<int>(tabs->currentIndex());
     QObject::connect(tabs, &QTabBar::currentChanged, tabs, [tabs, previous](int index) {

@@ -3,6 +3,8 @@
 
 #include "ui/passing_note.h"
 
+#include "ui/accessible_factory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -28,20 +30,11 @@ public:
     }
 };
 
-QAccessibleInterface* noteAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(PassingNote::staticMetaObject.className()))
-        if (auto* note = qobject_cast<PassingNote*>(object))
-            return new NoteAccessible(note);
-    return nullptr;
-}
-
 }  // namespace
 
 PassingNote::PassingNote(QWidget* window) : QLabel(window)
 {
-    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(noteAccessible), true);
-    Q_UNUSED(accessibleFactoryInstalled);
+    describeWith<PassingNote, NoteAccessible>();
     setObjectName("PassingNote");
     setWordWrap(true);
     setAlignment(Qt::AlignCenter);

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -257,15 +256,6 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     return filled;
 }
 
-bool sameTeam(std::string_view a, std::string_view b)
-{
-    a = trimSpaces(a);
-    b = trimSpaces(b);
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 }  // namespace
 
 bool fillFromOrders(FRMTEAMTOOL& f, const std::string& path)
@@ -298,7 +288,7 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
             f.msgBox(describeOrdersFileError(orders.error(), name));
         return false;
     }
-    if (!sameTeam(orders->team, f.Text(8).text) &&
+    if (!sameCode(orders->team, f.Text(8).text) &&
         !f.dialogs().ask(name + " holds the orders of team " + std::string(trimSpaces(orders->team)) + ", not " +
                          std::string(trimSpaces(f.Text(8).text)) + ". Fill from it anyway?"))
         return false;
