@@ -305,7 +305,8 @@ struct MenuCommand : Control {
         AfterLoad,
         AfterComparison,
         WhileKeeping,
-        WithKeptOrders
+        WithKeptOrders,
+        WithKeptTeamFile
     } when = When::Always;
     bool checkable = false;  // a switch, on while `checked`
     bool checked = false;

@@ -59,6 +59,15 @@ public:
     // of the chosen file, or nothing when the user cancelled.
     virtual std::optional<std::string> showOpen(const FileDialog& settings) = 0;
 
+    // The same for any number of files at once: their paths, none when cancelled.
+    virtual std::vector<std::string> showOpenFiles(const FileDialog& /*settings*/) { return {}; }
+    // Asks where to save a file, starting at settings' folder and file name: the full
+    // path, or nothing when the user cancelled. Replacing a file is asked there.
+    virtual std::optional<std::string> showSave(const FileDialog& /*settings*/) { return std::nullopt; }
+
+    // Shows the season's window (File > Season...) over f.seasonView, or raises it.
+    virtual void showSeason() {}
+
     // Asks question with Yes and No buttons; true for Yes.
     virtual bool ask(const std::string& /*question*/) { return false; }
 

@@ -151,6 +151,8 @@ bool FRMTEAMTOOL::applies(const MenuCommand& command) const
         return season.keeping();
     case MenuCommand::When::WithKeptOrders:
         return loaded && season.keeping() && !season.lastOrders.empty();
+    case MenuCommand::When::WithKeptTeamFile:
+        return loaded && season.keeping() && season.keptTeamFiles > 0;
     }
     return false;
 }
@@ -370,6 +372,10 @@ void FRMTEAMTOOL::restoreDesignTimeState()
     comparison.revision = revision + 1;
     selectionAtLoad.clear();
     written = {};
+    shownGridRows.clear();
+    const unsigned shown = seasonView.revision;
+    seasonView = SeasonView();
+    seasonView.revision = shown + 1;
 }
 
 ListBox& FRMTEAMTOOL::list(int number)

@@ -11,6 +11,7 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/season_state.h"
+#include "app/season_view.h"
 #include "textio/fingerprint.h"
 
 #include <array>
@@ -128,6 +129,10 @@ public:
     WrittenOrders written;
     // The season and the files loaded before.
     SeasonState season;
+    // The loaded team's kept weeks, as File > Season... read them last.
+    SeasonView seasonView;
+    // The grid's rows (from 1) in the order the view shows them; empty: the file's order.
+    std::vector<int> shownGridRows;
 
     // Every control back in its design-time state, as the program starts, but wired to
     // its handlers as before; Form_Load has not run again. The season stays.

@@ -34,6 +34,10 @@ public:
     std::vector<double> progressSeen;                    // how far each report said, 0 to 1
     double cancelAt = 2;                                 // the user cancels once this far: never
     std::vector<std::string> openedFolders;              // each folder shown in the file manager
+    std::vector<std::string> openManyAnswer;             // the files picked where many may be
+    std::optional<std::string> saveAnswer;               // where a file is saved: cancelled
+    std::vector<FileDialog> saveSettings;                // how each save dialog was set up
+    int seasonShown = 0;                                 // how often the season's window was shown
 
     void msgBox(const std::string& text) override { messages.push_back(text); }
 
@@ -46,6 +50,20 @@ public:
         openAnswers.pop_front();
         return chosen;
     }
+
+    std::vector<std::string> showOpenFiles(const FileDialog& settings) override
+    {
+        openSettings.push_back(settings);
+        return openManyAnswer;
+    }
+
+    std::optional<std::string> showSave(const FileDialog& settings) override
+    {
+        saveSettings.push_back(settings);
+        return saveAnswer;
+    }
+
+    void showSeason() override { ++seasonShown; }
 
     bool ask(const std::string& question) override
     {

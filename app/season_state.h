@@ -33,6 +33,8 @@ struct SeasonState {
     std::string teamFolder;
     std::string lastOrders;
     KeptTime lastOrdersTime;
+    // How many team files are kept there.
+    std::size_t keptTeamFiles = 0;
     // The kept files of its folder found unreadable (neither a team file nor an orders
     // file), by name: left out, never changed.
     std::vector<std::string> unreadable;

@@ -19,7 +19,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 JOBS=$(nproc)
-PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libgtest-dev libbenchmark-dev)
+PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev)
 
 deps() {
     local missing=()

@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <ctime>
 #include <system_error>
 
@@ -72,9 +73,10 @@ FileError folderError(const std::filesystem::path& folder, const std::error_code
 
 }  // namespace
 
-KeptTime localTimeNow()
+namespace {
+
+KeptTime localTimeAt(std::time_t now)
 {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &now);
@@ -82,6 +84,20 @@ KeptTime localTimeNow()
     localtime_r(&now, &local);
 #endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+}  // namespace
+
+KeptTime localTimeNow()
+{
+    return localTimeAt(std::time(nullptr));
+}
+
+KeptTime localTimeOf(std::filesystem::file_time_type time)
+{
+    const auto system = std::chrono::file_clock::to_sys(time);
+    return localTimeAt(std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system)));
 }
 
 std::string stampOf(const KeptTime& time)

@@ -37,6 +37,8 @@ struct KeptTime {
 
 // Now, in local time.
 KeptTime localTimeNow();
+// A file's time (its last change), in local time.
+KeptTime localTimeOf(std::filesystem::file_time_type time);
 
 // "2026-12-07 23-15-02": how a kept file's name starts, so that names sort as times do.
 std::string stampOf(const KeptTime& time);

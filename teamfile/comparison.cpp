@@ -22,12 +22,6 @@ namespace teamtool {
 
 namespace {
 
-constexpr int kNameColumn = gridColumnOf(kNameField);
-constexpr int kNslColumn = gridColumnOf(kNslField);
-constexpr int kSpColumn = gridColumnOf(kSpField);
-constexpr int kMaxSpColumn = gridColumnOf(kMaxSpField);
-constexpr int kWiColumn = gridColumnOf(kWiField);
-constexpr int kWsColumn = gridColumnOf(kWsField);
 
 bool showsNumberMark(int col)
 {

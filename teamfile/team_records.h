@@ -71,6 +71,22 @@ constexpr int gridColumnOf(int field)
     return kPlayerFields[static_cast<std::size_t>(field - 1)].gridColumn;
 }
 
+inline constexpr int kNameColumn = gridColumnOf(kNameField);
+inline constexpr int kNslColumn = gridColumnOf(kNslField);
+inline constexpr int kSpColumn = gridColumnOf(kSpField);
+inline constexpr int kMaxSpColumn = gridColumnOf(kMaxSpField);
+inline constexpr int kWiColumn = gridColumnOf(kWiField);
+inline constexpr int kWsColumn = gridColumnOf(kWsField);
+
+// The heading of grid column `column`: "NSL".
+constexpr std::string_view headingOfColumn(int column)
+{
+    for (const PlayerFieldLayout& field : kPlayerFields)
+        if (field.gridColumn == column)
+            return field.heading;
+    return {};
+}
+
 // The player field (from 1) shown in each grid column.
 constexpr std::array<int, kPlayerFieldCount> fieldOfGridColumn()
 {

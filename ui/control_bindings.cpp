@@ -14,6 +14,7 @@
 #include "ui/model_combo_box.h"
 #include "ui/page_tabs_accessible.h"
 #include "ui/player_list_view.h"
+#include "week/season_window.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -320,9 +321,21 @@ public:
         view->setModel(model);
         QObject::connect(view, &FrozenColumnsTableView::fileOrderRequested, model, &GridModel::unsort);
         QObject::connect(view, &FrozenColumnsTableView::sortChanged, view,
-                         [&host, &grid](int column, Qt::SortOrder order) {
+                         [&host, &grid, model](int column, Qt::SortOrder order) {
                              host.tell(sortNote(grid, column, order == Qt::DescendingOrder));
+                             std::vector<int> rows;
+                             for (int row = 0; column >= 0 && row < model->rowCount(); ++row)
+                                 rows.push_back(model->gridRow(row));
+                             host.showGridRows(std::move(rows));
                          });
+        QObject::connect(view, &FrozenColumnsTableView::copyRequested, view, [&host, &grid, view, model] {
+            auto [rows, columns] = view->selectedRowsAndColumns();
+            if (rows.empty())
+                return;
+            for (int& row : rows)
+                row = model->gridRow(row);
+            host.copy(copiedCells(grid, rows, columns));
+        });
         view->setFrozenColumns(grid.fixedCols);
         view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);

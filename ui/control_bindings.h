@@ -11,6 +11,8 @@
 #include "app/frmteamtool.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -33,6 +35,10 @@ public:
     virtual const FRMTEAMTOOL& form() const = 0;
     // A passing note, as the handlers give one.
     virtual void tell(const std::string& note) = 0;
+    // Puts text on the clipboard, and says so.
+    virtual void copy(const std::string& text) = 0;
+    // The grid's rows (from 1) in the order the view now shows them; none: the file's.
+    virtual void showGridRows(std::vector<int> rows) = 0;
 
 protected:
     ~BindingHost() = default;

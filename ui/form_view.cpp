@@ -193,6 +193,12 @@ void FormView::place(QWidget* widget, const Control& control, int yOffset)
     widget->setGeometry(pixels(g.left), std::max(0, pixels(g.top) - yOffset), pixels(g.width), pixels(g.height));
 }
 
+void FormView::copy(const std::string& text)
+{
+    m_form.dialogs().copyText(text);
+    tell("Copied");
+}
+
 void FormView::act(const std::function<void()>& action)
 {
     buildTabbedPages();

@@ -85,6 +85,8 @@ private:
     bool refreshing() const override { return m_refreshing; }
     const FRMTEAMTOOL& form() const final { return m_form; }
     void tell(const std::string& note) override { m_form.dialogs().notify(note); }
+    void copy(const std::string& text) override;
+    void showGridRows(std::vector<int> rows) override { m_form.shownGridRows = std::move(rows); }
 
     FRMTEAMTOOL& m_form;
     std::vector<Bound> m_bound;

@@ -10,13 +10,15 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace teamtool::ui {
 
 FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(parent), m_frozen(new QTableView(this))
 {
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->verticalHeader()->hide();
         view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -73,7 +75,30 @@ void FrozenColumnsTableView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Copy)) {
+        Q_EMIT copyRequested();
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+std::pair<std::vector<int>, std::vector<int>> FrozenColumnsTableView::selectedRowsAndColumns() const
+{
+    std::vector<int> rows;
+    std::vector<int> columns;
+    if (selectionModel())
+        for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+            rows.push_back(index.row());
+            columns.push_back(horizontalHeader()->visualIndex(index.column()));
+        }
+    for (auto* list : {&rows, &columns}) {
+        std::sort(list->begin(), list->end());
+        list->erase(std::unique(list->begin(), list->end()), list->end());
+    }
+    for (int& column : columns)
+        column = horizontalHeader()->logicalIndex(column);
+    return {rows, columns};
 }
 
 void FrozenColumnsTableView::focusInEvent(QFocusEvent* event)

@@ -5,11 +5,15 @@
 
 #include <QTableView>
 
+#include <utility>
+#include <vector>
+
 namespace teamtool::ui {
 
 // A read-only table whose first columns stay put when the rest scrolls sideways: a
 // second view over the same model lies over those columns. A click on a heading, or
-// Ctrl+Enter on a cell, sorts by that column; Tab leaves the table.
+// Ctrl+Enter on a cell, sorts by that column; Tab leaves the table. Cells are selected
+// as in a spreadsheet, for copying.
 class FrozenColumnsTableView : public QTableView {
     Q_OBJECT
 public:
@@ -23,10 +27,17 @@ Q_SIGNALS:
     void fileOrderRequested();
     // After each heading click or Ctrl+Enter: the column sorted by, -1 for the file's order.
     void sortChanged(int column, Qt::SortOrder order);
+    // Ctrl+C (the platform's Copy key): the selected cells are to be copied.
+    void copyRequested();
 
 public:
     void setColumnWidthPixels(int column, int width);
     QTableView* frozenView() const { return m_frozen; }
+    // The column the rows are sorted by (-1: none) and the order.
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    // The view rows and the columns that hold a selected cell, each in the order shown.
+    std::pair<std::vector<int>, std::vector<int>> selectedRowsAndColumns() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -184,6 +184,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return heading;
 }
 
+void GridModel::reload()
+{
+    m_shownRevision = m_grid.revision() + 1;
+    sync();
+}
+
 void GridModel::sync()
 {
     if (const unsigned notes = m_notes.revision ? m_notes.revision() : 0; notes != m_shownNotes) {

@@ -57,6 +57,8 @@ public:
 
     // Shows the grid as it now stands, if it changed since last time.
     void sync();
+    // Shows it as it now stands in any case: the grid was replaced by another.
+    void reload();
 
 private:
     void reorder(std::vector<int> order);

@@ -13,6 +13,15 @@ ProgramWindow::ProgramWindow(std::unique_ptr<SeasonSettings> seasonSettings)
 {
     dialogs.setParent(&window, window.windowTitle());
     dialogs.setNoteSink([this](const QString& note) { window.showNote(note); });
+    dialogs.setSeasonSink([this] {
+        if (!season)
+            season = std::make_unique<SeasonWindow>(
+                *form, [this](const std::function<void()>& action) { window.formView().perform(action); }, &window);
+        season->showSeason();
+        season->show();
+        season->raise();
+        season->activateWindow();
+    });
     // Whatever the user does may change what is remembered.
     QObject::connect(&window.formView(), &FormView::refreshed, &window, [this] {
         if (settings)

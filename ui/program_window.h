@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/season_settings.h"
+#include "ui/season_window.h"
 
 #include <memory>
 
@@ -31,6 +32,8 @@ struct ProgramWindow {
     std::unique_ptr<FRMTEAMTOOL> form;
     MainWindow window;
     std::unique_ptr<SeasonSettings> settings;
+    // File > Season...'s window, made when first asked for.
+    std::unique_ptr<SeasonWindow> season;
 };
 
 }  // namespace teamtool::ui

@@ -52,7 +52,7 @@ void QtDialogs::setParent(QWidget* parent, QString title)
 
 void QtDialogs::msgBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, m_title, QString::fromStdString(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, m_title, QString::fromStdString(text), QMessageBox::Ok, dialogParent());
     box.setObjectName("MsgBox");
     box.exec();
 }
@@ -70,10 +70,54 @@ QString QtDialogs::qtFilter(const std::string& filter)
     return filters.join(";;");
 }
 
+QWidget* QtDialogs::dialogParent() const
+{
+    // A window of the program's own over the main one, the season's, takes its dialogs.
+    QWidget* active = QApplication::activeWindow();
+    if (active && m_parent && active != m_parent->window() && m_parent->isAncestorOf(active))
+        return active;
+    return m_parent;
+}
+
+std::vector<std::string> QtDialogs::showOpenFiles(const FileDialog& settings)
+{
+    QFileDialog dialog(dialogParent(), QString::fromStdString(settings.dialogTitle),
+                       QString::fromStdString(settings.initDir), qtFilter(settings.filter));
+    dialog.setObjectName("OpenFilesDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+#ifndef Q_OS_WIN
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    std::vector<std::string> paths;
+    if (dialog.exec() == QDialog::Accepted)
+        for (const QString& path : dialog.selectedFiles())
+            paths.push_back(QDir::toNativeSeparators(path).toStdString());
+    return paths;
+}
+
+std::optional<std::string> QtDialogs::showSave(const FileDialog& settings)
+{
+    QFileDialog dialog(dialogParent(), QString::fromStdString(settings.dialogTitle),
+                       QString::fromStdString(settings.initDir), qtFilter(settings.filter));
+    dialog.setObjectName("SaveDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix("csv");
+#ifndef Q_OS_WIN
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    if (!settings.fileName.empty())
+        dialog.selectFile(QString::fromStdString(settings.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+}
+
 std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
 {
     const QString title = settings.dialogTitle.empty() ? m_title : QString::fromStdString(settings.dialogTitle);
-    QFileDialog dialog(m_parent, title, QString::fromStdString(settings.initDir), qtFilter(settings.filter));
+    QFileDialog dialog(dialogParent(), title, QString::fromStdString(settings.initDir), qtFilter(settings.filter));
     dialog.setObjectName(QString::fromStdString(settings.fullName()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -97,7 +141,7 @@ std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
 bool QtDialogs::ask(const std::string& question)
 {
     QMessageBox box(QMessageBox::Question, m_title, QString::fromStdString(question),
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
+                    QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setObjectName("AskBox");
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -28,6 +28,13 @@ public:
 
     void msgBox(const std::string& text) override;
     std::optional<std::string> showOpen(const FileDialog& settings) override;
+    std::vector<std::string> showOpenFiles(const FileDialog& settings) override;
+    std::optional<std::string> showSave(const FileDialog& settings) override;
+    void showSeason() override
+    {
+        if (m_seasonSink)
+            m_seasonSink();
+    }
     bool ask(const std::string& question) override;
     PreviewChoice showPreview(const OrdersPreview& preview) override;
     bool showChanges(const std::string& text) override;
@@ -45,14 +52,19 @@ public:
 
     // Where notes go: a label's text, shown for a few seconds. None: notes are dropped.
     void setNoteSink(std::function<void(const QString&)> sink) { m_noteSink = std::move(sink); }
+    // What shows the season's window.
+    void setSeasonSink(std::function<void()> sink) { m_seasonSink = std::move(sink); }
 
     // "Text Files (*.txt)|*.txt" as Qt writes a filter: "Text Files (*.txt)".
     static QString qtFilter(const std::string& filter);
 
 private:
+    QWidget* dialogParent() const;
+
     QWidget* m_parent = nullptr;
     QString m_title;
     std::function<void(const QString&)> m_noteSink;
+    std::function<void()> m_seasonSink;
     int m_progressDelay = 500;
 };
 

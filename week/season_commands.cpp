@@ -25,12 +25,12 @@
 
 namespace teamtool {
 
-namespace {
-
 std::filesystem::path teamFolderOf(const FRMTEAMTOOL& f)
 {
     return pathFromUtf8(f.season.folder) / pathFromUtf8(teamFolderName(f.Text(8).text, f.Text(1).text));
 }
+
+namespace {
 
 // A sentence of a file error, ending in a full stop.
 std::string sentence(const FileError& error, const FileKind& kind)
@@ -148,6 +148,7 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare)
     s.teamFolder = utf8FromPath(folder);
     s.lastOrders.clear();
     s.unreadable.clear();
+    s.keptTeamFiles = 0;
     auto files = keptFiles(folder);
     if (!files) {
         notifyOf(f, {"This week's team file was not kept in the season: " + sentence(files.error(), kTeamFileKind)});
@@ -176,6 +177,7 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare)
     }
 
     findLastOrders(f, *files);
+    s.keptTeamFiles = countTeamFiles(*files);
     std::string compared;
     if (compare)
         if (const KeptFile* earlier = compareWithKeptBefore(f, *files, position))
@@ -218,6 +220,13 @@ void openAnew(FRMTEAMTOOL& f, const std::string& path)
 }
 
 }  // namespace
+
+std::size_t countTeamFiles(const std::vector<KeptFile>& files)
+{
+    return static_cast<std::size_t>(std::count_if(files.begin(), files.end(), [](const KeptFile& file) {
+        return !isOrdersFileName(file.ownName());
+    }));
+}
 
 bool isOrdersFileName(std::string_view name)
 {

@@ -10,7 +10,10 @@
 // fails, the load or the orders go through as they would without it, and a passing
 // note says why the week was not kept.
 
+#include "season/season.h"
+
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,5 +54,10 @@ void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f);
 
 // True for the name of an orders file as Create Orders names it: "RDVvsCD.TXT".
 bool isOrdersFileName(std::string_view name);
+// How many of a season folder's kept files are team files.
+std::size_t countTeamFiles(const std::vector<KeptFile>& files);
+
+// The season folder of the loaded team.
+std::filesystem::path teamFolderOf(const FRMTEAMTOOL& f);
 
 }  // namespace teamtool

@@ -15,6 +15,7 @@
 #include "week/fill.h"
 #include "week/help.h"
 #include "week/season_commands.h"
+#include "week/season_window.h"
 #include "week/sending.h"
 
 #include <array>
@@ -133,6 +134,8 @@ constexpr std::array kEventTable = {
     EventBinding{"actionFillFromLastWeek", Event::Click, plain<actionFillFromLastWeek_Click>, "File > Fill From Last Week's Orders"},
     EventBinding{"actionCompareWithTeamFile", Event::Click, plain<actionCompareWithTeamFile_Click>, "File > Compare With Team File..."},
     EventBinding{"actionShowChanges",    Event::Click, plain<actionShowChanges_Click>,    "File > Changes Since Last Week..."},
+    EventBinding{"actionSeason",         Event::Click, plain<actionSeason_Click>,         "File > Season..."},
+    EventBinding{"actionExportPlayerStats", Event::Click, plain<actionExportPlayerStats_Click>, "File > Export Player Stats..."},
     EventBinding{"actionKeepSeason",     Event::Click, plain<actionKeepSeason_Click>,     "File > Keep Season"},
     EventBinding{"actionOpenSeasonFolder", Event::Click, plain<actionOpenSeasonFolder_Click>, "File > Open Season Folder"},
     EventBinding{"actionSuggestSquad",   Event::Click, plain<actionSuggestSquad_Click>,   "Orders > Suggest Squad"},

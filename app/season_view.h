@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The season as its window shows it: every kept team file of the loaded team that
+// reads, as it was read, oldest first. What the window shows of it (tables, lines,
+// copies) is made from this by week/season_window.h.
+
+#include "app/controls.h"
+#include "season/season.h"
+
+#include <string>
+#include <vector>
+
+namespace teamtool {
+
+struct SeasonWeek {
+    std::string name;                    // the kept file's name
+    std::string path;                    // UTF-8
+    KeptTime time;                       // when it was kept
+    std::vector<std::string> teamTexts;  // the team's fields, in file order
+    int players = 0;
+    TextList cells;  // players rows of grid texts, each row in grid column order
+};
+
+struct SeasonView {
+    std::vector<SeasonWeek> weeks;
+    // The kept files that hold neither a team file nor orders, by name: left out.
+    std::vector<std::string> unreadable;
+    // Goes up with every reading, so that a window knows when to show it anew.
+    unsigned revision = 0;
+};
+
+}  // namespace teamtool

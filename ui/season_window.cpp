@@ -1,0 +1,402 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/season_window.h"
+
+#include "teamfile/team_records.h"
+#include "ui/frozen_columns_table_view.h"
+#include "ui/item_models.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#ifdef TEAMTOOL_HAVE_CHARTS
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QValueAxis>
+#endif
+
+#include <algorithm>
+#include <cmath>
+
+namespace teamtool::ui {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Eight line colours that read on a light and on a dark window alike: of middle
+// lightness, apart in hue.
+QColor lineColour(std::size_t k, const QPalette& palette)
+{
+    static constexpr int kHues[] = {210, 25, 120, 330, 50, 275, 175, 0};
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    return QColor::fromHsl(kHues[k % std::size(kHues)], 200, dark ? 160 : 100);
+}
+
+}  // namespace
+
+// The chart of a season table's lines, or where Qt Charts is not built in, only what it
+// would show, in words.
+#ifdef TEAMTOOL_HAVE_CHARTS
+class SeasonChart : public QChartView {
+public:
+    explicit SeasonChart(QWidget* parent) : QChartView(parent)
+    {
+        setRenderHint(QPainter::Antialiasing);
+        setMinimumHeight(180);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    void draw(const SeasonTable& table, const SeasonView& view, const std::vector<int>& rows)
+    {
+        auto* chart = new QChart();
+        chart->legend()->setAlignment(Qt::AlignRight);
+        chart->setMargins(QMargins(4, 4, 4, 4));
+        const QPalette& colours = palette();
+        chart->setBackgroundBrush(colours.color(QPalette::Base));
+        chart->legend()->setLabelColor(colours.color(QPalette::Text));
+        auto* dates = new QDateTimeAxis();
+        dates->setFormat("d MMM");
+        auto* values = new QValueAxis();
+        for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(dates), static_cast<QAbstractAxis*>(values)}) {
+            axis->setLabelsColor(colours.color(QPalette::Text));
+            axis->setGridLineColor(colours.color(QPalette::Mid));
+            axis->setLinePenColor(colours.color(QPalette::Mid));
+        }
+        chart->addAxis(dates, Qt::AlignBottom);
+        chart->addAxis(values, Qt::AlignLeft);
+        double low = 0;
+        double high = 0;
+        bool any = false;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            auto* series = new QLineSeries();
+            series->setName(qs(table.grid.textMatrix(rows[k], 0)));
+            series->setPointsVisible(true);
+            series->setColor(lineColour(k, colours));
+            const auto figures = rowValues(table, rows[k]);
+            for (std::size_t w = 0; w < figures.size(); ++w) {
+                if (!figures[w])
+                    continue;
+                const KeptTime& t = view.weeks[w].time;
+                const QDateTime when(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+                series->append(static_cast<qreal>(when.toMSecsSinceEpoch()), *figures[w]);
+                low = any ? std::min(low, *figures[w]) : *figures[w];
+                high = any ? std::max(high, *figures[w]) : *figures[w];
+                any = true;
+            }
+            chart->addSeries(series);
+            series->attachAxis(dates);
+            series->attachAxis(values);
+            const int row = rows[k];
+            QObject::connect(series, &QLineSeries::hovered, this,
+                             [this, &table, row, series](const QPointF& point, bool state) {
+                                 if (!state) {
+                                     QToolTip::hideText();
+                                     return;
+                                 }
+                                 // The week whose point lies nearest.
+                                 int nearest = -1;
+                                 double distance = 0;
+                                 const auto points = series->points();
+                                 for (const QPointF& p : points) {
+                                     const double d = std::abs(p.x() - point.x());
+                                     if (nearest < 0 || d < distance) {
+                                         distance = d;
+                                         nearest = static_cast<int>(&p - points.data());
+                                     }
+                                 }
+                                 if (nearest < 0)
+                                     return;
+                                 const int week = weekOfPoint(table, row, nearest);
+                                 QToolTip::showText(QCursor::pos(), qs(pointNote(table, row, week)), this);
+                             });
+        }
+        if (!view.weeks.empty()) {
+            const KeptTime& first = view.weeks.front().time;
+            const KeptTime& last = view.weeks.back().time;
+            QDateTime from(QDate(first.year, first.month, first.day), QTime(0, 0));
+            QDateTime to(QDate(last.year, last.month, last.day), QTime(23, 59));
+            dates->setRange(from, to);
+            dates->setTickCount(std::clamp(static_cast<int>(view.weeks.size()), 2, 8));
+        }
+        if (any) {
+            const double room = high > low ? (high - low) * 0.05 : std::max(std::abs(high) * 0.05, 1.0);
+            values->setRange(low - room, high + room);
+            values->applyNiceNumbers();
+        }
+        QChart* old = this->chart();
+        setChart(chart);
+        delete old;
+    }
+
+private:
+    // The week of a row's nth point: its nth week that has a figure.
+    static int weekOfPoint(const SeasonTable& table, int row, int point)
+    {
+        const auto figures = rowValues(table, row);
+        for (std::size_t w = 0; w < figures.size(); ++w)
+            if (figures[w] && point-- == 0)
+                return static_cast<int>(w);
+        return 0;
+    }
+};
+#else
+class SeasonChart : public QLabel {
+public:
+    explicit SeasonChart(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
+
+    void draw(const SeasonTable& table, const SeasonView& view, const std::vector<int>& rows)
+    {
+        setText(qs(chartDescription(table, view, rows)));
+    }
+};
+#endif
+
+SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::function<void()>&)> perform,
+                           QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_form(form), m_perform(std::move(perform))
+{
+    setObjectName("SeasonWindow");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(900, 640);
+
+    auto* players = new QWidget(this);
+    auto* figureRow = new QHBoxLayout();
+    auto* figureLabel = new QLabel("&Figure:", players);
+    m_figure = new QComboBox(players);
+    m_figure->setObjectName("SeasonFigure");
+    figureLabel->setBuddy(m_figure);
+    figureRow->addWidget(figureLabel);
+    figureRow->addWidget(m_figure);
+    figureRow->addStretch();
+    auto* above = new QWidget(players);
+    above->setLayout(figureRow);
+    figureRow->setContentsMargins(0, 0, 0, 0);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName("SeasonPages");
+    m_pages->addTab(buildPage(m_players, "SeasonPlayers", "SeasonTable", "SeasonChart", above), "&Players");
+    m_pages->addTab(buildPage(m_team, "SeasonTeam", "SeasonTeamTable", "SeasonTeamChart", nullptr), "T&eam");
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(m_pages);
+    m_unreadable = new QLabel(central);
+    m_unreadable->setObjectName("SeasonUnreadable");
+    m_unreadable->setWordWrap(true);
+    m_unreadable->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(m_unreadable);
+    setCentralWidget(central);
+
+    connect(m_figure, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0 || static_cast<std::size_t>(index) >= m_figures.size())
+            return;
+        showTable(m_players, playerTable(m_form, m_figures[static_cast<std::size_t>(index)].column));
+    });
+
+    QMenu* file = menuBar()->addMenu("&File");
+    QAction* add = file->addAction("&Add Team Files...");
+    add->setObjectName("actionAddToSeason");
+    connect(add, &QAction::triggered, this, &SeasonWindow::addTeamFiles);
+    QAction* exporting = file->addAction("&Export...");
+    exporting->setObjectName("actionExportSeason");
+    connect(exporting, &QAction::triggered, this, &SeasonWindow::exportShown);
+    QAction* remove = file->addAction("&Remove Week...");
+    remove->setObjectName("actionRemoveWeek");
+    remove->setToolTip("Removes the week of the current cell's column from the season");
+    connect(remove, &QAction::triggered, this, [this] {
+        const QModelIndex current = shownPage().view->currentIndex();
+        removeWeekAt(current.isValid() ? current.column() : -1);
+    });
+    file->addSeparator();
+    QAction* close = file->addAction("&Close");
+    close->setObjectName("actionCloseSeason");
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    QAction* copy = edit->addAction("&Copy");
+    copy->setObjectName("actionCopySeason");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, [this] { copySelection(shownPage()); });
+}
+
+SeasonWindow::~SeasonWindow() = default;
+
+QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
+                                 QWidget* above)
+{
+    auto* widget = new QWidget(this);
+    widget->setObjectName(name);
+    auto* layout = new QVBoxLayout(widget);
+    if (above) {
+        above->setParent(widget);
+        layout->addWidget(above);
+    }
+    auto* split = new QSplitter(Qt::Vertical, widget);
+    page.chart = new SeasonChart(split);
+    page.chart->setObjectName(chartName);
+    page.view = new FrozenColumnsTableView(split);
+    page.view->setObjectName(tableName);
+    page.model = new GridModel(page.table.grid, page.view);
+    page.model->setNotes({
+        [&page](int row, int) { return page.table.rowNotes[static_cast<std::size_t>(row - 1)]; },
+        {},
+        [&page](int row) { return page.table.gone(row); },
+        [this] { return m_shown; },
+    });
+    page.view->setModel(page.model);
+    page.view->setFrozenColumns(1);
+    page.view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    page.view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(page.view->horizontalHeader(), &QWidget::customContextMenuRequested, this, [this, &page](QPoint at) {
+        const int column = page.view->horizontalHeader()->logicalIndexAt(at);
+        if (column < 1 || column > page.table.weeks)
+            return;
+        QMenu menu(this);
+        menu.addAction("&Remove Week...", this, [this, column] { removeWeekAt(column); });
+        menu.exec(page.view->horizontalHeader()->mapToGlobal(at));
+    });
+    connect(page.view, &FrozenColumnsTableView::fileOrderRequested, page.model, &GridModel::unsort);
+    connect(page.view, &FrozenColumnsTableView::copyRequested, this, [this, &page] { copySelection(page); });
+    connect(page.view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, &page] { drawChart(page); });
+    split->addWidget(page.chart);
+    split->addWidget(page.view);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split);
+    return widget;
+}
+
+void SeasonWindow::showSeason()
+{
+    const SeasonView& view = m_form.seasonView;
+    setWindowTitle(qs(std::string(m_form.Text(8).text) + " " + std::string(m_form.Text(1).text) + ": the season"));
+    m_figures = seasonFigures(view);
+    const int chosen = m_figure->currentIndex();
+    const std::string before = chosen >= 0 ? m_figure->currentText().toStdString() : std::string("NSL");
+    {
+        const QSignalBlocker quiet(m_figure);
+        m_figure->clear();
+        for (const SeasonFigure& figure : m_figures)
+            m_figure->addItem(qs(figure.heading));
+        const int again = m_figure->findText(qs(before));
+        m_figure->setCurrentIndex(std::max(again, 0));
+    }
+    const int index = m_figure->currentIndex();
+    showTable(m_players,
+              playerTable(m_form, index >= 0 ? m_figures[static_cast<std::size_t>(index)].column : kNslColumn));
+    showTable(m_team, teamTable(view));
+    std::string names;
+    for (const std::string& name : view.unreadable)
+        names += (names.empty() ? "" : ", ") + name;
+    m_unreadable->setText(names.empty() ? QString()
+                                        : qs("Left out, as they cannot be read as this team's team files: " + names));
+    m_unreadable->setVisible(!names.empty());
+}
+
+void SeasonWindow::showTable(Page& page, SeasonTable table)
+{
+    const QModelIndex current = page.view->currentIndex();
+    page.table = std::move(table);
+    ++m_shown;
+    page.model->reload();
+    if (page.view->sortColumn() >= 0)
+        page.model->sort(page.view->sortColumn(), page.view->sortOrder());
+    page.view->resizeColumnsToContents();
+    page.view->setColumnWidthPixels(0, page.view->columnWidth(0));
+    if (current.isValid())
+        page.view->setCurrentIndex(page.model->index(std::min(current.row(), page.model->rowCount() - 1),
+                                                     std::min(current.column(), page.model->columnCount() - 1)));
+    drawChart(page);
+}
+
+void SeasonWindow::drawChart(Page& page)
+{
+    std::vector<int> selected;
+    for (const QModelIndex& index : page.view->selectionModel()->selectedRows(0))
+        selected.push_back(page.model->gridRow(index.row()));
+    if (selected.empty()) {
+        // Whole rows or single cells: the rows that hold a selected cell.
+        for (const int row : page.view->selectedRowsAndColumns().first)
+            selected.push_back(page.model->gridRow(row));
+        if (selected.size() == 1)
+            selected.clear();  // one cell is where the cursor is, no choice of lines
+    }
+    const std::vector<int> rows = chartedRows(page.table, selected);
+    page.chart->draw(page.table, m_form.seasonView, rows);
+    const std::string description = chartDescription(page.table, m_form.seasonView, rows);
+    page.chart->setAccessibleName(qs(description.substr(0, description.find(';'))));
+    page.chart->setAccessibleDescription(qs(description));
+}
+
+SeasonWindow::Page& SeasonWindow::shownPage()
+{
+    return m_pages->currentIndex() == 1 ? m_team : m_players;
+}
+
+std::vector<int> SeasonWindow::shownRows(const Page& page) const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < page.model->rowCount(); ++row)
+        rows.push_back(page.model->gridRow(row));
+    return rows;
+}
+
+void SeasonWindow::copySelection(Page& page)
+{
+    auto [rows, columns] = page.view->selectedRowsAndColumns();
+    if (rows.empty())
+        return;
+    for (int& row : rows)
+        row = page.model->gridRow(row);
+    m_form.dialogs().copyText(copiedCells(page.table.grid, rows, columns));
+    m_form.dialogs().notify("Copied");
+}
+
+void SeasonWindow::exportShown()
+{
+    Page& page = shownPage();
+    const std::string what = &page == &m_team ? "team" : page.table.figure;
+    m_perform([&] {
+        exportTable(m_form, page.table.grid, shownRows(page),
+                    std::string(m_form.Text(8).text) + " season " + what + ".csv");
+    });
+}
+
+void SeasonWindow::removeWeekAt(int column)
+{
+    if (column < 1 || column > shownPage().table.weeks) {
+        m_form.dialogs().notify("Choose a cell in a week's column first");
+        return;
+    }
+    bool removed = false;
+    m_perform([&] { removed = removeWeek(m_form, static_cast<std::size_t>(column - 1)); });
+    if (removed)
+        showSeason();
+}
+
+void SeasonWindow::addTeamFiles()
+{
+    m_perform([this] { actionAddToSeason_Click(m_form); });
+    showSeason();
+}
+
+}  // namespace teamtool::ui

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// File > Season...: the window of the loaded team's kept weeks. Two pages, the players'
+// figure and the team's numbers, each a chart of lines over a table that holds the same
+// figures; the table's cells copied, the table exported, team files added and a week
+// removed. What it shows is made by the week layer from the window model.
+
+#include "app/frmteamtool.h"
+#include "week/season_window.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <vector>
+
+class QAbstractSeries;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+
+namespace teamtool::ui {
+
+class FrozenColumnsTableView;
+class GridModel;
+class SeasonChart;
+
+class SeasonWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // perform: runs a change of the window model and shows the main window anew.
+    SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::function<void()>&)> perform,
+                 QWidget* parent = nullptr);
+    ~SeasonWindow() override;
+
+    // Shows form.seasonView as it now stands.
+    void showSeason();
+
+private:
+    struct Page {
+        SeasonTable table;
+        FrozenColumnsTableView* view = nullptr;
+        GridModel* model = nullptr;
+        SeasonChart* chart = nullptr;
+    };
+
+    QWidget* buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
+                       QWidget* above);
+    void showTable(Page& page, SeasonTable table);
+    void drawChart(Page& page);
+    Page& shownPage();
+    std::vector<int> shownRows(const Page& page) const;
+    void copySelection(Page& page);
+    void exportShown();
+    void removeWeekAt(int column);
+    void addTeamFiles();
+
+    FRMTEAMTOOL& m_form;
+    std::function<void(const std::function<void()>&)> m_perform;
+    QTabWidget* m_pages = nullptr;
+    QComboBox* m_figure = nullptr;
+    QLabel* m_unreadable = nullptr;
+    std::vector<SeasonFigure> m_figures;
+    Page m_players;
+    Page m_team;
+    unsigned m_shown = 0;
+};
+
+}  // namespace teamtool::ui

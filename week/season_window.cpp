@@ -1,0 +1,553 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "week/season_window.h"
+
+#include "app/frmteamtool.h"
+#include "teamfile/read_error.h"
+#include "teamfile/record_reader.h"
+#include "teamfile/staged_team.h"
+#include "teamfile/team_records.h"
+#include "textio/numbers.h"
+#include "week/season_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <unordered_map>
+#include <utility>
+
+namespace teamtool {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string dayMonth(const KeptTime& time)
+{
+    return std::to_string(time.day) + " " +
+           std::string(kMonths[static_cast<std::size_t>(std::clamp(time.month, 1, 12) - 1)]);
+}
+
+std::string twoDigits(int value)
+{
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+bool sameDay(const KeptTime& a, const KeptTime& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+bool spansYears(const SeasonView& view)
+{
+    return !view.weeks.empty() && view.weeks.front().time.year != view.weeks.back().time.year;
+}
+
+bool isNumber(std::string_view text)
+{
+    double value = 0;
+    return tryParseNumber(text, value);
+}
+
+int decimalsOf(std::string_view text)
+{
+    const auto point = text.find('.');
+    return point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+// later - earlier, signed, with the decimals the texts have: "+0.5", "-2", "0.0".
+std::string changeText(std::string_view earlier, std::string_view later)
+{
+    double was = 0;
+    double now = 0;
+    if (!tryParseNumber(earlier, was) || !tryParseNumber(later, now))
+        return {};
+    const int decimals = std::min(std::max(decimalsOf(earlier), decimalsOf(later)), 6);
+    double change = now - was;
+    const double unit = std::pow(10.0, decimals);
+    if (std::round(std::abs(change) * unit) == 0)
+        change = 0;
+    std::array<char, 400> digits{};
+    const auto written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), change, std::chars_format::fixed, decimals);
+    if (written.ec != std::errc())
+        return {};
+    return (change > 0 ? "+" : "") + std::string(digits.data(), written.ptr);
+}
+
+std::string_view cellOf(const SeasonWeek& week, int player, int column)
+{
+    return week.cells[static_cast<std::size_t>(player * kPlayerFieldCount + column)];
+}
+
+// A player as the weeks know him: his name and which of that name he is, in file order.
+using PlayerKey = std::pair<std::string, int>;
+
+// Each week's players by key.
+std::vector<std::map<PlayerKey, int>> playersByKey(const SeasonView& view)
+{
+    std::vector<std::map<PlayerKey, int>> weeks;
+    weeks.reserve(view.weeks.size());
+    for (const SeasonWeek& week : view.weeks) {
+        std::map<PlayerKey, int> players;
+        std::unordered_map<std::string_view, int> seen;
+        for (int p = 0; p < week.players; ++p) {
+            const std::string_view name = cellOf(week, p, kNameColumn);
+            players.emplace(PlayerKey(std::string(name), seen[name]++), p);
+        }
+        weeks.push_back(std::move(players));
+    }
+    return weeks;
+}
+
+void setHeadings(SeasonTable& table, const SeasonView& view, std::string_view first, int rows)
+{
+    const int weeks = static_cast<int>(view.weeks.size());
+    table.weeks = weeks;
+    table.grid.setCols(weeks + 2);
+    table.grid.setRows(rows + 1);
+    table.grid.setTextMatrix(0, 0, first);
+    for (int w = 0; w < weeks; ++w)
+        table.grid.setTextMatrix(0, w + 1, weekHeading(view, static_cast<std::size_t>(w)));
+    table.grid.setTextMatrix(0, weeks + 1, "Change");
+}
+
+// The Change column: the last figure minus the first, of the weeks that have one.
+void fillChanges(SeasonTable& table)
+{
+    Grid& grid = table.grid;
+    for (int row = 1; row < grid.rows(); ++row) {
+        int first = 0;
+        int last = 0;
+        for (int w = 1; w <= table.weeks; ++w)
+            if (!grid.textMatrix(row, w).empty()) {
+                first = first == 0 ? w : first;
+                last = w;
+            }
+        if (first != 0 && last != first)
+            grid.setTextMatrix(row, table.weeks + 1,
+                               changeText(grid.textMatrix(row, first), grid.textMatrix(row, last)));
+    }
+}
+
+double valueOf(std::string_view text)
+{
+    double value = 0;
+    return tryParseNumber(text, value) ? value : 0;
+}
+
+std::string joinedNames(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (k > 0)
+            text += k + 1 == names.size() ? " and " : ", ";
+        text += names[k];
+    }
+    return text;
+}
+
+std::string csvField(std::string_view text)
+{
+    const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quoted)
+        return std::string(text);
+    std::string field = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            field += '"';
+        field += c;
+    }
+    return field + "\"";
+}
+
+// Reads one team file: its staged team, or the sentence why it is none.
+Result<StagedTeam, std::string> readTeam(const std::string& path, const std::string& name)
+{
+    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
+    if (!bytes)
+        return describeReadError(readErrorOf(bytes.error()), name);
+    auto reader = RecordReader::fromBytes(std::move(bytes).value());
+    auto staged = reader ? stageTeam(*reader, StagedLists::Skipped) : ReadResult<StagedTeam>(reader.error());
+    if (!staged)
+        return describeReadError(staged.error(), name);
+    return std::move(staged).value();
+}
+
+// The team texts of staged as abbreviation and name, the way the season's folder names it.
+std::string folderOfTeam(const StagedTeam& team)
+{
+    return teamFolderName(team.teamTexts[1], team.teamTexts[0]);
+}
+
+std::string listOf(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : "\n") + ("  " + item);
+    return text;
+}
+
+}  // namespace
+
+void readSeasonView(FRMTEAMTOOL& f)
+{
+    SeasonView view;
+    view.revision = f.seasonView.revision + 1;
+    const std::filesystem::path folder = teamFolderOf(f);
+    const std::string team = teamFolderName(f.Text(8).text, f.Text(1).text);
+    auto files = keptFiles(folder);
+    if (files) {
+        for (const KeptFile& file : *files) {
+            if (isOrdersFileName(file.ownName()))
+                continue;
+            auto staged = readTeam(utf8FromPath(file.path), file.name);
+            if (!staged || folderOfTeam(*staged) != team) {
+                view.unreadable.push_back(file.name);
+                continue;
+            }
+            SeasonWeek week;
+            week.name = file.name;
+            week.path = utf8FromPath(file.path);
+            week.time = file.time;
+            week.teamTexts.assign(staged->teamTexts.begin(), staged->teamTexts.end());
+            week.players = staged->players;
+            week.cells = std::move(staged->gridCells);
+            view.weeks.push_back(std::move(week));
+        }
+        f.season.keptTeamFiles = countTeamFiles(*files);
+    }
+    f.seasonView = std::move(view);
+}
+
+std::vector<SeasonFigure> seasonFigures(const SeasonView& view)
+{
+    std::vector<int> columns = {kNslColumn, kSpColumn, kMaxSpColumn};
+    for (int column = 0; column < kPlayerFieldCount; ++column)
+        if (std::find(columns.begin(), columns.end(), column) == columns.end())
+            columns.push_back(column);
+    std::vector<SeasonFigure> figures;
+    for (const int column : columns) {
+        bool numbers = true;
+        bool any = false;
+        for (const SeasonWeek& week : view.weeks)
+            for (int p = 0; p < week.players && numbers; ++p) {
+                const std::string_view text = cellOf(week, p, column);
+                any = any || !text.empty();
+                numbers = text.empty() || isNumber(text);
+            }
+        if (numbers && any)
+            figures.push_back({column, std::string(headingOfColumn(column))});
+    }
+    return figures;
+}
+
+std::string weekHeading(const SeasonView& view, std::size_t week)
+{
+    const KeptTime& time = view.weeks.at(week).time;
+    std::string heading = dayMonth(time);
+    if (spansYears(view))
+        heading += " " + std::to_string(time.year);
+    for (std::size_t other = 0; other < view.weeks.size(); ++other)
+        if (other != week && sameDay(view.weeks[other].time, time)) {
+            heading += " " + twoDigits(time.hour) + ":" + twoDigits(time.minute);
+            break;
+        }
+    return heading;
+}
+
+SeasonTable playerTable(const FRMTEAMTOOL& f, int column)
+{
+    const SeasonView& view = f.seasonView;
+    const auto byKey = playersByKey(view);
+    const Grid& grid = f.MSFlexGrid1;
+
+    // The loaded team's players, then the gone ones, newest gone first.
+    std::vector<PlayerKey> keys;
+    std::map<PlayerKey, bool> loaded;
+    std::unordered_map<std::string_view, int> seen;
+    for (int row = 1; row <= f.loadedPlayers; ++row) {
+        const std::string_view name = grid.textMatrix(row, kNameColumn);
+        keys.emplace_back(std::string(name), seen[name]++);
+        loaded.emplace(keys.back(), true);
+    }
+    std::vector<std::string> notes(keys.size());
+    for (std::size_t w = view.weeks.size(); w-- > 0;) {
+        const SeasonWeek& week = view.weeks[w];
+        std::unordered_map<std::string_view, int> named;
+        for (int p = 0; p < week.players; ++p) {
+            const std::string_view name = cellOf(week, p, kNameColumn);
+            PlayerKey key(std::string(name), named[name]++);
+            if (!loaded.emplace(key, false).second)
+                continue;
+            keys.push_back(std::move(key));
+            notes.push_back(w + 1 < view.weeks.size() ? "Gone since " + weekHeading(view, w + 1)
+                                                      : "Not in the team file loaded now");
+        }
+    }
+
+    SeasonTable table;
+    table.figure = headingOfColumn(column);
+    setHeadings(table, view, "Name", static_cast<int>(keys.size()));
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const int row = static_cast<int>(k) + 1;
+        table.grid.setTextMatrix(row, 0, keys[k].first);
+        for (std::size_t w = 0; w < view.weeks.size(); ++w) {
+            const auto at = byKey[w].find(keys[k]);
+            if (at != byKey[w].end())
+                table.grid.setTextMatrix(row, static_cast<int>(w) + 1, cellOf(view.weeks[w], at->second, column));
+        }
+    }
+    table.rowNotes = std::move(notes);
+    fillChanges(table);
+    return table;
+}
+
+SeasonTable teamTable(const SeasonView& view)
+{
+    std::vector<std::size_t> fields;
+    for (std::size_t n = 0; n < kTeamFields.size(); ++n) {
+        const bool numbers =
+            !view.weeks.empty() && std::all_of(view.weeks.begin(), view.weeks.end(), [n](const auto& w) {
+                return n < w.teamTexts.size() && isNumber(w.teamTexts[n]);
+            });
+        if (numbers)
+            fields.push_back(n);
+    }
+    SeasonTable table;
+    setHeadings(table, view, "Field", static_cast<int>(fields.size()));
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        const int row = static_cast<int>(k) + 1;
+        table.grid.setTextMatrix(row, 0, kTeamFields[fields[k]].caption);
+        for (std::size_t w = 0; w < view.weeks.size(); ++w)
+            table.grid.setTextMatrix(row, static_cast<int>(w) + 1, view.weeks[w].teamTexts[fields[k]]);
+    }
+    table.rowNotes.assign(fields.size(), {});
+    fillChanges(table);
+    return table;
+}
+
+std::vector<int> chartedRows(const SeasonTable& table, std::vector<int> selected)
+{
+    constexpr std::size_t kMostLines = 8;
+    constexpr std::size_t kFirstLines = 5;
+    if (!selected.empty()) {
+        if (selected.size() > kMostLines)
+            selected.resize(kMostLines);
+        return selected;
+    }
+    const int last = table.weeks;
+    std::vector<int> rows;
+    for (int row = 1; row <= table.rows(); ++row)
+        if (last > 0 && isNumber(table.grid.textMatrix(row, last)))
+            rows.push_back(row);
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        return valueOf(table.grid.textMatrix(a, last)) > valueOf(table.grid.textMatrix(b, last));
+    });
+    if (rows.size() > kFirstLines)
+        rows.resize(kFirstLines);
+    return rows;
+}
+
+std::vector<std::optional<double>> rowValues(const SeasonTable& table, int row)
+{
+    std::vector<std::optional<double>> values;
+    values.reserve(static_cast<std::size_t>(table.weeks));
+    for (int w = 1; w <= table.weeks; ++w) {
+        double value = 0;
+        if (tryParseNumber(table.grid.textMatrix(row, w), value))
+            values.emplace_back(value);
+        else
+            values.emplace_back();
+    }
+    return values;
+}
+
+std::string pointNote(const SeasonTable& table, int row, int week)
+{
+    const Grid& grid = table.grid;
+    std::string note = std::string(grid.textMatrix(row, 0)) + ", " + std::string(grid.textMatrix(0, week + 1)) + ": ";
+    if (!table.figure.empty())
+        note += table.figure + " ";
+    return note + std::string(grid.textMatrix(row, week + 1));
+}
+
+std::string chartDescription(const SeasonTable& table, const SeasonView& view, const std::vector<int>& rows)
+{
+    std::vector<std::string> names;
+    names.reserve(rows.size());
+    for (const int row : rows)
+        names.emplace_back(table.grid.textMatrix(row, 0));
+    std::string text = table.figure.empty() ? joinedNames(names) : table.figure + " of " + joinedNames(names);
+    if (names.empty())
+        text = table.figure.empty() ? "No lines" : "No " + table.figure;
+    if (!view.weeks.empty()) {
+        const KeptTime& first = view.weeks.front().time;
+        const KeptTime& last = view.weeks.back().time;
+        text += ", " + dayMonth(first);
+        if (first.year != last.year)
+            text += " " + std::to_string(first.year);
+        if (view.weeks.size() > 1)
+            text += " to " + dayMonth(last);
+        text += " " + std::to_string(last.year);
+    }
+    return text + "; the table below holds the figures";
+}
+
+std::string copiedCells(const Grid& grid, const std::vector<int>& rows, const std::vector<int>& cols)
+{
+    std::string text;
+    const auto line = [&](int row) {
+        for (std::size_t k = 0; k < cols.size(); ++k)
+            text.append(k > 0 ? "\t" : "").append(grid.textMatrix(row, cols[k]));
+        text += '\n';
+    };
+    line(0);
+    for (const int row : rows)
+        line(row);
+    return text;
+}
+
+std::string csvOf(const Grid& grid, const std::vector<int>& rows)
+{
+    std::string text = "\xEF\xBB\xBF";
+    const auto line = [&](int row) {
+        for (int col = 0; col < grid.cols(); ++col)
+            text.append(col > 0 ? "," : "").append(csvField(grid.textMatrix(row, col)));
+        text += "\r\n";
+    };
+    line(0);
+    for (const int row : rows)
+        line(row);
+    return text;
+}
+
+void exportTable(FRMTEAMTOOL& f, const Grid& grid, const std::vector<int>& rows, const std::string& suggestedName)
+{
+    FileDialog settings;
+    settings.dialogTitle = "Export";
+    settings.fileName = suggestedName;
+    settings.initDir = f.Text31.text.empty() ? std::string() : utf8FromPath(pathFromUtf8(f.Text31.text).parent_path());
+    settings.filter = "CSV Files (*.csv)|*.csv";
+    const auto path = f.dialogs().showSave(settings);
+    if (!path)
+        return;
+    const std::filesystem::path file = pathFromUtf8(*path);
+    auto written = replaceFile(file.parent_path(), utf8FromPath(file.filename()), csvOf(grid, rows));
+    if (!written) {
+        f.msgBox("Not exported: " + describeFileError(written.error(), kTeamFileKind));
+        return;
+    }
+    f.dialogs().notify(fileNameOf(*path) + " written in " + utf8FromPath(file.parent_path()));
+}
+
+void actionSeason_Click(FRMTEAMTOOL& f)
+{
+    readSeasonView(f);
+    f.dialogs().showSeason();
+}
+
+void actionExportPlayerStats_Click(FRMTEAMTOOL& f)
+{
+    std::vector<int> rows = f.shownGridRows;
+    if (rows.empty())
+        for (int row = 1; row <= f.loadedPlayers; ++row)
+            rows.push_back(row);
+    exportTable(f, f.MSFlexGrid1, rows, std::string(f.Text(8).text) + " player stats.csv");
+}
+
+void actionAddToSeason_Click(FRMTEAMTOOL& f)
+{
+    FileDialog settings;
+    settings.dialogTitle = "Add Team Files";
+    settings.initDir = f.Text31.text.empty() ? std::string() : utf8FromPath(pathFromUtf8(f.Text31.text).parent_path());
+    settings.filter = f.CommonDialog1.filter;
+    const auto paths = f.dialogs().showOpenFiles(settings);
+    if (!paths.empty())
+        addTeamFiles(f, paths);
+}
+
+void addTeamFiles(FRMTEAMTOOL& f, const std::vector<std::string>& paths)
+{
+    const std::filesystem::path folder = teamFolderOf(f);
+    const std::string team = teamFolderName(f.Text(8).text, f.Text(1).text);
+    std::vector<std::string> added;
+    std::vector<std::string> skipped;
+    std::vector<std::string> refused;
+    auto files = keptFiles(folder);
+    if (!files) {
+        f.msgBox("Nothing was added to the season: " + describeFileError(files.error(), kTeamFileKind));
+        return;
+    }
+    for (const std::string& path : paths) {
+        const std::string name = fileNameOf(path);
+        auto bytes = readWholeFile(path, kMaxTeamFileBytes);
+        if (!bytes) {
+            refused.push_back(name + ": " + describeReadError(readErrorOf(bytes.error()), name));
+            continue;
+        }
+        auto reader = RecordReader::fromBytes(*bytes);
+        auto staged = reader ? stageTeam(*reader, StagedLists::Skipped) : ReadResult<StagedTeam>(reader.error());
+        if (!staged) {
+            refused.push_back(name + ": " + describeReadError(staged.error(), name));
+            continue;
+        }
+        if (folderOfTeam(*staged) != team) {
+            refused.push_back(name + ": the team file of another team, " + folderOfTeam(*staged));
+            continue;
+        }
+        std::error_code error;
+        const auto changed = std::filesystem::last_write_time(pathFromUtf8(path), error);
+        const KeptTime time = error ? f.season.now() : localTimeOf(changed);
+        auto kept = keep(folder, *files, name, *bytes, time);
+        if (!kept) {
+            refused.push_back(name + ": " + describeFileError(kept.error(), kTeamFileKind));
+        } else if (kept->already) {
+            skipped.push_back(name + ": the season holds it already, kept on " + dayOf(kept->file.time));
+        } else {
+            added.push_back(name + ", as the week of " + dayOf(time));
+            files->push_back(kept->file);
+            std::sort(files->begin(), files->end(),
+                      [](const KeptFile& a, const KeptFile& b) { return a.name < b.name; });
+        }
+    }
+    std::string message;
+    const auto part = [&message](std::string_view heading, const std::vector<std::string>& items) {
+        if (!items.empty())
+            message += (message.empty() ? "" : "\n\n") + std::string(heading) + "\n" + listOf(items);
+    };
+    part("Added to the season:", added);
+    part("Skipped:", skipped);
+    part("Not added:", refused);
+    readSeasonView(f);
+    f.msgBox(message);
+}
+
+bool removeWeek(FRMTEAMTOOL& f, std::size_t week)
+{
+    if (week >= f.seasonView.weeks.size())
+        return false;
+    const SeasonWeek chosen = f.seasonView.weeks[week];
+    if (!f.dialogs().ask("Remove the week of " + dayOf(chosen.time) + " from the season? Its kept team file, " +
+                         chosen.name + ", is deleted."))
+        return false;
+    std::error_code error;
+    std::filesystem::remove(pathFromUtf8(chosen.path), error);
+    if (error) {
+        f.msgBox("The week of " + dayOf(chosen.time) + " was not removed: " + chosen.name + " cannot be deleted (" +
+                 error.message() + ").");
+        return false;
+    }
+    readSeasonView(f);
+    f.dialogs().notify("The week of " + dayOf(chosen.time) + " was removed from the season");
+    return true;
+}
+
+}  // namespace teamtool
