@@ -7,6 +7,7 @@
 
 #include "bench/team_file_gen.h"
 #include "season/season.h"
+#include "week/season_window.h"
 #include "window/window.h"
 
 #include <benchmark/benchmark.h>
@@ -105,6 +106,43 @@ void BM_LoadWeek(benchmark::State& state)
     fs::remove_all(folder);
 }
 BENCHMARK(BM_LoadWeek)->ArgName("kept")->Arg(-1)->Arg(2)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// Add Team Files with 100 team files of 40 players, into a season that holds none of
+// them. Target: a second.
+void BM_AddTeamFiles(benchmark::State& state)
+{
+    const fs::path folder = fs::temp_directory_path() / ("teamtool-add-bench-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "picked");
+    std::vector<std::string> picked;
+    for (std::uint32_t k = 0; k < 100; ++k) {
+        picked.push_back((folder / "picked" / ("week" + std::to_string(k) + ".txt")).string());
+        write(picked.back(), bench::makeTeamFile(40, 500 + k));
+    }
+    bench::BenchDialogs dialogs;
+    for ([[maybe_unused]] auto _ : state) {
+        state.PauseTiming();
+        fs::remove_all(folder / "data");
+        const std::string week = (folder / "RDV.txt").string();
+        bench::writeTeamFile(week, 40, 1);
+        auto form = createMainWindow(dialogs);
+        form->season.folder = (folder / "data").string();
+        openTeamFile(*form, week);
+        dialogs.messages.clear();
+        state.ResumeTiming();
+
+        addTeamFiles(*form, picked);
+
+        state.PauseTiming();
+        if (form->seasonView.weeks.size() != 101)
+            state.SkipWithError(
+                ("not every file was added: " + (dialogs.messages.empty() ? std::string() : dialogs.messages.back()))
+                    .c_str());
+        state.ResumeTiming();
+    }
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_AddTeamFiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace teamtool

@@ -8,16 +8,20 @@
 #include "app/dialogs.h"
 #include "bench/team_file_gen.h"
 #include "orders/orders.h"
+#include "season/season.h"
 #include "teamfile/comparison.h"
 #include "textio/trim.h"
 #include "ui/form_view.h"
 #include "ui/item_models.h"
+#include "ui/season_window.h"
 #include "week/fill.h"
+#include "week/season_window.h"
 #include "window/window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -410,6 +414,70 @@ void BM_SortGrid(benchmark::State& state)
     w.widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
 }
 BENCHMARK(BM_SortGrid)->Arg(2)->Arg(1)->ArgName("column")->Unit(benchmark::kMillisecond);
+
+// A season of 52 kept weeks of 40 players, the newest loaded.
+struct SeasonOf52 {
+    teamtool::bench::BenchDialogs dialogs;
+    std::unique_ptr<FRMTEAMTOOL> form = teamtool::createMainWindow(dialogs);
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "teamtool-season-window-bench";
+
+    SeasonOf52()
+    {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        form->season.folder = (folder / "data").string();
+        form->season.clock = [] { return teamtool::KeptTime{2026, 12, 28, 20, 0, 0}; };
+        const std::string week = (folder / "RDV.txt").string();
+        std::ofstream(week, std::ios::binary) << teamtool::bench::makeTeamFile(40, 52);
+        teamtool::openTeamFile(*form, week);
+        const std::filesystem::path team = form->season.teamFolder;
+        for (int k = 0; k < 51; ++k) {
+            const teamtool::KeptTime when{2026, 1 + k * 12 / 52, 1 + k % 28, 20, 0, 0};
+            std::ofstream(team / (teamtool::stampOf(when) + " RDV.txt"), std::ios::binary)
+                << teamtool::bench::makeTeamFile(40, static_cast<std::uint32_t>(k + 1));
+        }
+    }
+    ~SeasonOf52() { std::filesystem::remove_all(folder); }
+};
+
+// File > Season...: the kept weeks read, the window made and shown until painted.
+// Target: 100 ms.
+void BM_SeasonWindow(benchmark::State& state)
+{
+    SeasonOf52 season;
+    for ([[maybe_unused]] auto _ : state) {
+        teamtool::readSeasonView(*season.form);
+        teamtool::ui::SeasonWindow window(*season.form, [](const std::function<void()>& action) { action(); });
+        window.showSeason();
+        window.show();
+        QApplication::processEvents();
+        window.repaint();
+        state.PauseTiming();
+        if (season.form->seasonView.weeks.size() != 52)
+            state.SkipWithError("the season was not read whole");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SeasonWindow)->Unit(benchmark::kMillisecond);
+
+// Another figure chosen in the season's window, until repainted. Target: 16 ms.
+void BM_SeasonFigure(benchmark::State& state)
+{
+    SeasonOf52 season;
+    teamtool::readSeasonView(*season.form);
+    teamtool::ui::SeasonWindow window(*season.form, [](const std::function<void()>& action) { action(); });
+    window.showSeason();
+    window.show();
+    QApplication::processEvents();
+    auto* figure = window.findChild<QComboBox*>("SeasonFigure");
+    int next = 0;
+    for ([[maybe_unused]] auto _ : state) {
+        next = (next + 1) % figure->count();
+        figure->setCurrentIndex(next);
+        window.repaint();
+    }
+}
+BENCHMARK(BM_SeasonFigure)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -9,6 +9,12 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
+#include <QTableView>
+#ifdef TEAMTOOL_HAVE_CHARTS
+#include <QChartView>
+#include <QLineSeries>
+#endif
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -101,6 +107,75 @@ private Q_SLOTS:
         QTRY_VERIFY(program->form->SSTab1.visible);
         QCOMPARE(QString::fromStdString(program->form->Text31.text), QDir::toNativeSeparators(teamFile));
         QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
+    }
+
+    // File > Season... over two kept weeks: the window, its figure, and the chart's
+    // lines the table's numbers, in light and in dark.
+    void theSeasonWindowChartsWhatItsTableHolds()
+    {
+        // A season of its own, with the settings of a first run.
+        QFile::remove(m_dir.filePath("settings.ini"));
+        QDir(m_dir.filePath("data")).removeRecursively();
+        QFile example(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray week = example.readAll();
+        const QString team = m_dir.filePath("data/RDV Redvale Rovers");
+        QVERIFY(QDir().mkpath(team));
+        QByteArray earlier = week;
+        earlier.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,18.1");
+        QFile kept(team + "/2026-11-30 20-00-00 RDV.txt");
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(earlier) == earlier.size());
+        kept.close();
+        const QString teamFile = m_dir.filePath("RDV.txt");
+        QFile::remove(teamFile);
+        QVERIFY(QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", teamFile));
+
+        auto program = start();
+        QVERIFY(!action(*program, "actionSeason")->isEnabled());
+        testing::answerFileDialogWith(teamFile);
+        action(*program, "actionOpenTeamFile")->trigger();
+        QTRY_VERIFY(program->form->SSTab1.visible);
+        QVERIFY(action(*program, "actionSeason")->isEnabled());
+        action(*program, "actionSeason")->trigger();
+        QVERIFY(program->season && program->season->isVisible());
+        QCOMPARE(program->season->objectName(), "SeasonWindow");
+        QVERIFY(!program->season->isModal());
+        auto* figure = program->season->findChild<QComboBox*>("SeasonFigure");
+        QVERIFY(figure && figure->itemText(0) == "NSL" && figure->itemText(1) == "SP");
+        auto* table = program->season->findChild<QTableView*>("SeasonTable");
+        QVERIFY(table && program->season->findChild<QWidget*>("SeasonTeam"));
+        const QAbstractItemModel* cells = table->model();
+        QCOMPARE(cells->headerData(1, Qt::Horizontal).toString(), "30 Nov");
+        QCOMPARE(cells->index(0, 0).data().toString(), "Ashworth");
+        QCOMPARE(cells->index(0, 1).data().toString(), "18.1");
+        QCOMPARE(cells->index(0, 3).data().toString(), "+1.2");
+        auto* chart = program->season->findChild<QWidget*>("SeasonChart");
+        QVERIFY(chart && chart->accessibleDescription().endsWith("; the table below holds the figures"));
+
+        // One line for the one player selected, its points the table's figures.
+        table->selectionModel()->select(cells->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        table->selectionModel()->select(cells->index(1, 0), QItemSelectionModel::Select);
+        QVERIFY(chart->accessibleName().startsWith("NSL of Ashworth and "));
+#ifdef TEAMTOOL_HAVE_CHARTS
+        const auto lines = static_cast<QChartView*>(chart)->chart()->series();
+        QCOMPARE(lines.size(), 2);
+        const auto points = static_cast<QLineSeries*>(lines.front())->points();
+        QCOMPARE(points.size(), 2);
+        QCOMPARE(points[0].y(), 18.1);
+        QCOMPARE(points[1].y(), 19.3);
+
+        // In a dark palette the lines are light enough to read on the chart's base.
+        QPalette dark = program->season->palette();
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::Text, Qt::white);
+        chart->setPalette(dark);
+        figure->setCurrentIndex(1);
+        figure->setCurrentIndex(0);
+        for (auto* line : static_cast<QChartView*>(chart)->chart()->series())
+            QVERIFY(static_cast<QLineSeries*>(line)->color().lightness() > 128);
+#endif
+        QCOMPARE(program->form->Text(8).text, "RDV");  // the main window as it was
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,10 +21,10 @@
 #include <QVBoxLayout>
 
 #ifdef TEAMTOOL_HAVE_CHARTS
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -41,6 +42,11 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+}  // namespace
+
+// The chart of a season table's lines, or where Qt Charts is not built in, only what it
+// would show, in words.
+#ifdef TEAMTOOL_HAVE_CHARTS
 // Eight line colours that read on a light and on a dark window alike: of middle
 // lightness, apart in hue.
 QColor lineColour(std::size_t k, const QPalette& palette)
@@ -50,11 +56,6 @@ QColor lineColour(std::size_t k, const QPalette& palette)
     return QColor::fromHsl(kHues[k % std::size(kHues)], 200, dark ? 160 : 100);
 }
 
-}  // namespace
-
-// The chart of a season table's lines, or where Qt Charts is not built in, only what it
-// would show, in words.
-#ifdef TEAMTOOL_HAVE_CHARTS
 class SeasonChart : public QChartView {
 public:
     explicit SeasonChart(QWidget* parent) : QChartView(parent)
@@ -72,8 +73,9 @@ public:
         const QPalette& colours = palette();
         chart->setBackgroundBrush(colours.color(QPalette::Base));
         chart->legend()->setLabelColor(colours.color(QPalette::Text));
-        auto* dates = new QDateTimeAxis();
-        dates->setFormat("d MMM");
+        // The kept weeks' own days on the axis, each where its points are.
+        auto* dates = new QCategoryAxis();
+        dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         auto* values = new QValueAxis();
         for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(dates), static_cast<QAbstractAxis*>(values)}) {
             axis->setLabelsColor(colours.color(QPalette::Text));
@@ -94,9 +96,7 @@ public:
             for (std::size_t w = 0; w < figures.size(); ++w) {
                 if (!figures[w])
                     continue;
-                const KeptTime& t = view.weeks[w].time;
-                const QDateTime when(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-                series->append(static_cast<qreal>(when.toMSecsSinceEpoch()), *figures[w]);
+                series->append(timeOf(view.weeks[w].time), *figures[w]);
                 low = any ? std::min(low, *figures[w]) : *figures[w];
                 high = any ? std::max(high, *figures[w]) : *figures[w];
                 any = true;
@@ -128,14 +128,16 @@ public:
                                  QToolTip::showText(QCursor::pos(), qs(pointNote(table, row, week)), this);
                              });
         }
-        if (!view.weeks.empty()) {
-            const KeptTime& first = view.weeks.front().time;
-            const KeptTime& last = view.weeks.back().time;
-            QDateTime from(QDate(first.year, first.month, first.day), QTime(0, 0));
-            QDateTime to(QDate(last.year, last.month, last.day), QTime(23, 59));
-            dates->setRange(from, to);
-            dates->setTickCount(std::clamp(static_cast<int>(view.weeks.size()), 2, 8));
+        qreal first = 0;
+        qreal last = 0;
+        for (std::size_t w = 0; w < view.weeks.size(); ++w) {
+            const qreal x = timeOf(view.weeks[w].time);
+            dates->append(qs(table.grid.textMatrix(0, static_cast<int>(w) + 1)), x);
+            first = w == 0 ? x : first;
+            last = x;
         }
+        const qreal margin = last > first ? (last - first) * 0.03 : 86'400'000.0;
+        dates->setRange(first - margin, last + margin);
         if (any) {
             const double room = high > low ? (high - low) * 0.05 : std::max(std::abs(high) * 0.05, 1.0);
             values->setRange(low - room, high + room);
@@ -147,6 +149,12 @@ public:
     }
 
 private:
+    static qreal timeOf(const KeptTime& t)
+    {
+        const QDateTime when(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+        return static_cast<qreal>(when.toMSecsSinceEpoch());
+    }
+
     // The week of a row's nth point: its nth week that has a figure.
     static int weekOfPoint(const SeasonTable& table, int row, int point)
     {
@@ -237,7 +245,11 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     connect(copy, &QAction::triggered, this, [this] { copySelection(shownPage()); });
 }
 
-SeasonWindow::~SeasonWindow() = default;
+SeasonWindow::~SeasonWindow()
+{
+    // The views and charts show the pages' tables: they go first.
+    delete takeCentralWidget();
+}
 
 QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
                                  QWidget* above)
@@ -320,8 +332,23 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
     page.model->reload();
     if (page.view->sortColumn() >= 0)
         page.model->sort(page.view->sortColumn(), page.view->sortOrder());
-    page.view->resizeColumnsToContents();
-    page.view->setColumnWidthPixels(0, page.view->columnWidth(0));
+    // Widths without asking every cell: a week's column as wide as its heading or its
+    // longest figure in digits, the names' as the longest name.
+    const QFontMetrics metrics(page.view->font());
+    const Grid& grid = page.table.grid;
+    const int padding = 2 * metrics.averageCharWidth() + 6;
+    int names = metrics.horizontalAdvance(qs(grid.textMatrix(0, 0)));
+    for (int row = 1; row < grid.rows(); ++row)
+        names = std::max(names, metrics.horizontalAdvance(qs(grid.textMatrix(row, 0))));
+    page.view->setColumnWidthPixels(0, names + padding);
+    for (int column = 1; column < grid.cols(); ++column) {
+        std::size_t longest = 4;
+        for (int row = 1; row < grid.rows(); ++row)
+            longest = std::max(longest, grid.textMatrix(row, column).size());
+        const int figure = metrics.horizontalAdvance(QString(static_cast<qsizetype>(longest), QChar('0')));
+        page.view->setColumnWidthPixels(
+            column, std::max(figure, metrics.horizontalAdvance(qs(grid.textMatrix(0, column)))) + padding);
+    }
     if (current.isValid())
         page.view->setCurrentIndex(page.model->index(std::min(current.row(), page.model->rowCount() - 1),
                                                      std::min(current.column(), page.model->columnCount() - 1)));

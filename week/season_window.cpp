@@ -106,34 +106,36 @@ std::vector<std::map<PlayerKey, int>> playersByKey(const SeasonView& view)
     return weeks;
 }
 
-void setHeadings(SeasonTable& table, const SeasonView& view, std::string_view first, int rows)
+// Makes the table from its rows' cells (each row: its name, then one cell per week),
+// the headings and the Change column added.
+void makeTable(SeasonTable& table, const SeasonView& view, std::string_view first,
+               std::vector<std::vector<std::string>> rows)
 {
     const int weeks = static_cast<int>(view.weeks.size());
     table.weeks = weeks;
     table.grid.setCols(weeks + 2);
-    table.grid.setRows(rows + 1);
+    table.grid.setRows(1);
     table.grid.setTextMatrix(0, 0, first);
     for (int w = 0; w < weeks; ++w)
         table.grid.setTextMatrix(0, w + 1, weekHeading(view, static_cast<std::size_t>(w)));
     table.grid.setTextMatrix(0, weeks + 1, "Change");
-}
-
-// The Change column: the last figure minus the first, of the weeks that have one.
-void fillChanges(SeasonTable& table)
-{
-    Grid& grid = table.grid;
-    for (int row = 1; row < grid.rows(); ++row) {
-        int first = 0;
-        int last = 0;
-        for (int w = 1; w <= table.weeks; ++w)
-            if (!grid.textMatrix(row, w).empty()) {
-                first = first == 0 ? w : first;
-                last = w;
+    TextList cells;
+    for (auto& row : rows) {
+        // The last figure minus the first, of the weeks that have one.
+        std::size_t firstWeek = 0;
+        std::size_t lastWeek = 0;
+        for (std::size_t w = 1; w < row.size(); ++w)
+            if (!row[w].empty()) {
+                firstWeek = firstWeek == 0 ? w : firstWeek;
+                lastWeek = w;
             }
-        if (first != 0 && last != first)
-            grid.setTextMatrix(row, table.weeks + 1,
-                               changeText(grid.textMatrix(row, first), grid.textMatrix(row, last)));
+        for (const std::string& cell : row)
+            cells.push_back(cell);
+        cells.push_back(firstWeek != 0 && lastWeek != firstWeek ? changeText(row[firstWeek], row[lastWeek])
+                                                                : std::string());
     }
+    if (!rows.empty())
+        table.grid.assignRows(1, std::move(cells));
 }
 
 double valueOf(std::string_view text)
@@ -295,18 +297,18 @@ SeasonTable playerTable(const FRMTEAMTOOL& f, int column)
 
     SeasonTable table;
     table.figure = headingOfColumn(column);
-    setHeadings(table, view, "Name", static_cast<int>(keys.size()));
+    std::vector<std::vector<std::string>> rows(keys.size());
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        const int row = static_cast<int>(k) + 1;
-        table.grid.setTextMatrix(row, 0, keys[k].first);
+        auto& cells = rows[k];
+        cells.reserve(view.weeks.size() + 1);
+        cells.push_back(keys[k].first);
         for (std::size_t w = 0; w < view.weeks.size(); ++w) {
             const auto at = byKey[w].find(keys[k]);
-            if (at != byKey[w].end())
-                table.grid.setTextMatrix(row, static_cast<int>(w) + 1, cellOf(view.weeks[w], at->second, column));
+            cells.emplace_back(at == byKey[w].end() ? std::string_view() : cellOf(view.weeks[w], at->second, column));
         }
     }
+    makeTable(table, view, "Name", std::move(rows));
     table.rowNotes = std::move(notes);
-    fillChanges(table);
     return table;
 }
 
@@ -321,16 +323,16 @@ SeasonTable teamTable(const SeasonView& view)
         if (numbers)
             fields.push_back(n);
     }
-    SeasonTable table;
-    setHeadings(table, view, "Field", static_cast<int>(fields.size()));
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        const int row = static_cast<int>(k) + 1;
-        table.grid.setTextMatrix(row, 0, kTeamFields[fields[k]].caption);
-        for (std::size_t w = 0; w < view.weeks.size(); ++w)
-            table.grid.setTextMatrix(row, static_cast<int>(w) + 1, view.weeks[w].teamTexts[fields[k]]);
+    std::vector<std::vector<std::string>> rows;
+    for (const std::size_t field : fields) {
+        std::vector<std::string> cells{std::string(kTeamFields[field].caption)};
+        for (const SeasonWeek& week : view.weeks)
+            cells.push_back(week.teamTexts[field]);
+        rows.push_back(std::move(cells));
     }
+    SeasonTable table;
+    makeTable(table, view, "Field", std::move(rows));
     table.rowNotes.assign(fields.size(), {});
-    fillChanges(table);
     return table;
 }
 
