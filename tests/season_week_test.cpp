@@ -21,13 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-const std::string kExample = contents(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+const std::string kExample = fileBytes(TEAMTOOL_EXAMPLES_DIR "/team.txt");
 
 // Week n of the example team: its goalkeeper's NSL tells the weeks apart.
 std::string week(int n)
@@ -110,7 +104,7 @@ TEST_F(Season, EachTeamFileAndEachOrdersFileIsKeptOnceAsItWas)
     write("copy.txt", week(1));
     loadAt(kWeek2, (folder / "copy.txt").string());
     ASSERT_EQ(keptNames(), std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt"});
-    EXPECT_EQ(contents(team / "2026-11-30 20-00-00 RDV.txt"), week(1));
+    EXPECT_EQ(fileBytes(team / "2026-11-30 20-00-00 RDV.txt"), week(1));
     EXPECT_TRUE(dialogs.notes.empty());  // an empty season says nothing
     EXPECT_FALSE(enabled("actionFillFromLastWeek"));
 
@@ -118,12 +112,12 @@ TEST_F(Season, EachTeamFileAndEachOrdersFileIsKeptOnceAsItWas)
     now = {2026, 11, 30, 20, 15, 0};
     f.Command1.click();
     f.Command1.click();
-    const std::string orders = contents(folder / "RDVvsCD.TXT");
+    const std::string orders = fileBytes(folder / "RDVvsCD.TXT");
     ASSERT_FALSE(orders.empty());
     EXPECT_EQ(dialogs.messages.back(), "Orders Built");
     EXPECT_EQ(keptNames(),
               (std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt", "2026-11-30 20-15-00 RDVvsCD.TXT"}));
-    EXPECT_EQ(contents(team / "2026-11-30 20-15-00 RDVvsCD.TXT"), orders);
+    EXPECT_EQ(fileBytes(team / "2026-11-30 20-15-00 RDVvsCD.TXT"), orders);
     EXPECT_TRUE(enabled("actionFillFromLastWeek"));
     EXPECT_EQ(f.findMenuCommand("actionFillFromLastWeek")->description,
               "Fills the squad and orders from 2026-11-30 20-15-00 RDVvsCD.TXT, kept on Mon 30 Nov 2026");
@@ -132,7 +126,7 @@ TEST_F(Season, EachTeamFileAndEachOrdersFileIsKeptOnceAsItWas)
     f.Text35.text = "A new press statement";
     now = {2026, 11, 30, 20, 30, 0};
     f.findMenuCommand("actionEmailOrders")->click();
-    EXPECT_EQ(contents(team / "2026-11-30 20-30-00 RDVvsCD.TXT"), contents(folder / "RDVvsCD.TXT"));
+    EXPECT_EQ(fileBytes(team / "2026-11-30 20-30-00 RDVvsCD.TXT"), fileBytes(folder / "RDVvsCD.TXT"));
 }
 
 TEST_F(Season, EachWeekIsComparedWithTheTeamFileKeptBeforeIt)
@@ -207,7 +201,7 @@ TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
     const std::string written = "RDVvsCD.TXT written in " + fs::path(folder).make_preferred().string() + "\n";
     EXPECT_EQ(dialogs.notes.back().rfind(written + "The orders were not kept in the season: ", 0), 0u)
         << dialogs.notes.back();
-    const std::string orders = contents(folder / "RDVvsCD.TXT");
+    const std::string orders = fileBytes(folder / "RDVvsCD.TXT");
 
     // The same week without a season: the same window, the same bytes.
     fs::remove(folder / "RDVvsCD.TXT");
@@ -217,8 +211,8 @@ TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
     pickLastWeeksSquad(*plain);
     plain->Command1.click();
     EXPECT_EQ(windowState(f), windowState(*plain));
-    EXPECT_EQ(contents(folder / "RDVvsCD.TXT"), orders);
-    EXPECT_EQ(contents(data), "a file where the season's folder belongs");
+    EXPECT_EQ(fileBytes(folder / "RDVvsCD.TXT"), orders);
+    EXPECT_EQ(fileBytes(data), "a file where the season's folder belongs");
 }
 
 TEST_F(Season, AKeptFileThatCannotBeReadIsLeftAloneAndNamed)
@@ -230,7 +224,7 @@ TEST_F(Season, AKeptFileThatCannotBeReadIsLeftAloneAndNamed)
     EXPECT_EQ(dialogs.notes.back(),
               "Compared with the team file kept on Mon 30 Nov 2026: File > Changes Since Last Week... "
               "Left out of the season, as it cannot be read: 2026-12-01 08-00-00 RDV.txt.");
-    EXPECT_EQ(contents(damaged), "\"an unterminated quote");
+    EXPECT_EQ(fileBytes(damaged), "\"an unterminated quote");
 }
 
 TEST_F(Season, KeepSeasonOffKeepsAndReadsNothing)

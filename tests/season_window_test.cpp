@@ -20,12 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 using Players = std::vector<std::array<std::string, 31>>;
 
 std::string weekFile(const Players& players, std::string name = "\"Rovers of Dale\"")
@@ -165,14 +159,14 @@ TEST_F(SeasonWindowTest, CopiesAndExportsAreExact)
     dialogs.saveAnswer = (folder / "season.csv").string();
     exportTable(f, t.grid, {1, 6}, "RDV season NSL.csv");
     EXPECT_EQ(dialogs.saveSettings.back().fileName, "RDV season NSL.csv");
-    EXPECT_EQ(contents(folder / "season.csv"), "\xEF\xBB\xBFName,30 Nov,7 Dec,14 Dec,Change\r\n"
-                                               "Doyle,18.5,19,19.8,+1.3\r\nMarsh,12,,,\r\n");
+    EXPECT_EQ(fileBytes(folder / "season.csv"), "\xEF\xBB\xBFName,30 Nov,7 Dec,14 Dec,Change\r\n"
+                                                "Doyle,18.5,19,19.8,+1.3\r\nMarsh,12,,,\r\n");
 
     // The main window's grid, in the order it is shown.
     f.shownGridRows = {3, 1};
     dialogs.saveAnswer = (folder / "stats.csv").string();
     f.findMenuCommand("actionExportPlayerStats")->click();
-    const std::string stats = contents(folder / "stats.csv");
+    const std::string stats = fileBytes(folder / "stats.csv");
     EXPECT_EQ(stats.substr(0, 20), "\xEF\xBB\xBFPos,Name,NSL,SP,M");
     EXPECT_NE(stats.find("\r\nW,Quinn,13.2,"), std::string::npos);
     EXPECT_LT(stats.find("Quinn"), stats.find("Doyle"));

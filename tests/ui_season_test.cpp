@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QTableView>
 #ifdef TEAMTOOL_HAVE_CHARTS
@@ -176,6 +177,14 @@ private Q_SLOTS:
             QVERIFY(static_cast<QLineSeries*>(line)->color().lightness() > 128);
 #endif
         QCOMPARE(program->form->Text(8).text, "RDV");  // the main window as it was
+
+        // Ctrl+C in the Player Stats grid: the selected cells with their headings.
+        auto* grid = program->window.findChild<QTableView*>("MSFlexGrid1");
+        QVERIFY(grid);
+        grid->selectionModel()->select(grid->model()->index(0, 1), QItemSelectionModel::ClearAndSelect);
+        grid->selectionModel()->select(grid->model()->index(0, 2), QItemSelectionModel::Select);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().remove('\r'), "Name\tNSL\nAshworth\t19.3\n");
     }
 };
 

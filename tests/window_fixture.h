@@ -13,12 +13,20 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include <unistd.h>
 
 namespace teamtool::testing {
+
+// A file's bytes, as they are.
+inline std::string fileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 class StartedWindow : public ::testing::Test {
 protected:

@@ -70,6 +70,26 @@ QString QtDialogs::qtFilter(const std::string& filter)
     return filters.join(";;");
 }
 
+namespace {
+
+// A file dialog of the program's own where Windows has none: Qt's, whose filter matches
+// names in any letter case.
+void setUpFileDialog(QFileDialog& dialog, const FileDialog& settings, const char* name, QFileDialog::AcceptMode accept,
+                     QFileDialog::FileMode mode)
+{
+    dialog.setWindowTitle(QString::fromStdString(settings.dialogTitle));
+    dialog.setDirectory(QString::fromStdString(settings.initDir));
+    dialog.setNameFilter(QtDialogs::qtFilter(settings.filter));
+    dialog.setObjectName(name);
+    dialog.setAcceptMode(accept);
+    dialog.setFileMode(mode);
+#ifndef Q_OS_WIN
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+}
+
+}  // namespace
+
 QWidget* QtDialogs::dialogParent() const
 {
     // A window of the program's own over the main one, the season's, takes its dialogs.
@@ -81,14 +101,8 @@ QWidget* QtDialogs::dialogParent() const
 
 std::vector<std::string> QtDialogs::showOpenFiles(const FileDialog& settings)
 {
-    QFileDialog dialog(dialogParent(), QString::fromStdString(settings.dialogTitle),
-                       QString::fromStdString(settings.initDir), qtFilter(settings.filter));
-    dialog.setObjectName("OpenFilesDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
-#ifndef Q_OS_WIN
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-#endif
+    QFileDialog dialog(dialogParent());
+    setUpFileDialog(dialog, settings, "OpenFilesDialog", QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
     std::vector<std::string> paths;
     if (dialog.exec() == QDialog::Accepted)
         for (const QString& path : dialog.selectedFiles())
@@ -98,15 +112,9 @@ std::vector<std::string> QtDialogs::showOpenFiles(const FileDialog& settings)
 
 std::optional<std::string> QtDialogs::showSave(const FileDialog& settings)
 {
-    QFileDialog dialog(dialogParent(), QString::fromStdString(settings.dialogTitle),
-                       QString::fromStdString(settings.initDir), qtFilter(settings.filter));
-    dialog.setObjectName("SaveDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    QFileDialog dialog(dialogParent());
+    setUpFileDialog(dialog, settings, "SaveDialog", QFileDialog::AcceptSave, QFileDialog::AnyFile);
     dialog.setDefaultSuffix("csv");
-#ifndef Q_OS_WIN
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-#endif
     if (!settings.fileName.empty())
         dialog.selectFile(QString::fromStdString(settings.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

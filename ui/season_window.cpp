@@ -187,7 +187,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
 
     auto* players = new QWidget(this);
     auto* figureRow = new QHBoxLayout();
-    auto* figureLabel = new QLabel("&Figure:", players);
+    auto* figureLabel = new QLabel("Fi&gure:", players);
     m_figure = new QComboBox(players);
     m_figure->setObjectName("SeasonFigure");
     figureLabel->setBuddy(m_figure);
@@ -201,7 +201,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("SeasonPages");
     m_pages->addTab(buildPage(m_players, "SeasonPlayers", "SeasonTable", "SeasonChart", above), "&Players");
-    m_pages->addTab(buildPage(m_team, "SeasonTeam", "SeasonTeamTable", "SeasonTeamChart", nullptr), "T&eam");
+    m_pages->addTab(buildPage(m_team, "SeasonTeam", "SeasonTeamTable", "SeasonTeamChart", nullptr), "&Team");
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_pages);
@@ -329,6 +329,8 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
     const QModelIndex current = page.view->currentIndex();
     page.table = std::move(table);
     ++m_shown;
+    page.view->setAccessibleName(page.table.figure.empty() ? QStringLiteral("The team's numbers week by week")
+                                                           : qs(page.table.figure + " week by week"));
     page.model->reload();
     if (page.view->sortColumn() >= 0)
         page.model->sort(page.view->sortColumn(), page.view->sortOrder());
@@ -355,7 +357,7 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
     drawChart(page);
 }
 
-void SeasonWindow::drawChart(Page& page)
+void SeasonWindow::drawChart(Page& page) const
 {
     std::vector<int> selected;
     for (const QModelIndex& index : page.view->selectionModel()->selectedRows(0))

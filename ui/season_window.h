@@ -49,7 +49,7 @@ private:
     QWidget* buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
                        QWidget* above);
     void showTable(Page& page, SeasonTable table);
-    void drawChart(Page& page);
+    void drawChart(Page& page) const;
     Page& shownPage();
     std::vector<int> shownRows(const Page& page) const;
     void copySelection(Page& page);
