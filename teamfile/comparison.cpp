@@ -22,7 +22,6 @@ namespace teamtool {
 
 namespace {
 
-
 bool showsNumberMark(int col)
 {
     return col == kNslColumn || col == kSpColumn || col == kMaxSpColumn;

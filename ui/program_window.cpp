@@ -26,6 +26,8 @@ ProgramWindow::ProgramWindow(std::unique_ptr<SeasonSettings> seasonSettings)
     QObject::connect(&window.formView(), &FormView::refreshed, &window, [this] {
         if (settings)
             settings->store(*form);
+        if (season)
+            season->followLoads();
     });
 }
 

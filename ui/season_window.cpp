@@ -6,6 +6,7 @@
 #include "teamfile/team_records.h"
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
+#include "ui/model_combo_box.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -188,7 +189,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     auto* players = new QWidget(this);
     auto* figureRow = new QHBoxLayout();
     auto* figureLabel = new QLabel("Fi&gure:", players);
-    m_figure = new QComboBox(players);
+    m_figure = new ModelComboBox(players);
     m_figure->setObjectName("SeasonFigure");
     figureLabel->setBuddy(m_figure);
     figureRow->addWidget(figureLabel);
@@ -212,6 +213,9 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     layout->addWidget(m_unreadable);
     setCentralWidget(central);
 
+    // A pick shows the figure; the box tells a screen reader of it.
+    connect(m_figure, &QComboBox::activated, this,
+            [this](int index) { m_figure->setShownText(m_figure->itemText(index)); });
     connect(m_figure, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0 || static_cast<std::size_t>(index) >= m_figures.size())
             return;
@@ -297,8 +301,22 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
     return widget;
 }
 
+void SeasonWindow::followLoads()
+{
+    if (!isVisible() || m_form.loads == m_loads)
+        return;
+    const MenuCommand* season = m_form.findMenuCommand("actionSeason");
+    if (!season || !m_form.applies(*season)) {
+        close();
+        return;
+    }
+    readSeasonView(m_form);
+    showSeason();
+}
+
 void SeasonWindow::showSeason()
 {
+    m_loads = m_form.loads;
     const SeasonView& view = m_form.seasonView;
     setWindowTitle(qs(std::string(m_form.Text(8).text) + " " + std::string(m_form.Text(1).text) + ": the season"));
     m_figures = seasonFigures(view);
@@ -310,7 +328,7 @@ void SeasonWindow::showSeason()
         for (const SeasonFigure& figure : m_figures)
             m_figure->addItem(qs(figure.heading));
         const int again = m_figure->findText(qs(before));
-        m_figure->setCurrentIndex(std::max(again, 0));
+        m_figure->setShownText(m_figure->itemText(std::max(again, 0)));
     }
     const int index = m_figure->currentIndex();
     showTable(m_players,

@@ -17,7 +17,6 @@
 #include <vector>
 
 class QAbstractSeries;
-class QComboBox;
 class QLabel;
 class QTabWidget;
 
@@ -25,6 +24,7 @@ namespace teamtool::ui {
 
 class FrozenColumnsTableView;
 class GridModel;
+class ModelComboBox;
 class SeasonChart;
 
 class SeasonWindow : public QMainWindow {
@@ -37,6 +37,9 @@ public:
 
     // Shows form.seasonView as it now stands.
     void showSeason();
+    // After the main window changed: another team file loaded is read and shown, or,
+    // when its season holds no team file, the window closes.
+    void followLoads();
 
 private:
     struct Page {
@@ -60,12 +63,13 @@ private:
     FRMTEAMTOOL& m_form;
     std::function<void(const std::function<void()>&)> m_perform;
     QTabWidget* m_pages = nullptr;
-    QComboBox* m_figure = nullptr;
+    ModelComboBox* m_figure = nullptr;
     QLabel* m_unreadable = nullptr;
     std::vector<SeasonFigure> m_figures;
     Page m_players;
     Page m_team;
     unsigned m_shown = 0;
+    unsigned m_loads = 0;  // the form's loads when last shown
 };
 
 }  // namespace teamtool::ui

@@ -223,9 +223,8 @@ void openAnew(FRMTEAMTOOL& f, const std::string& path)
 
 std::size_t countTeamFiles(const std::vector<KeptFile>& files)
 {
-    return static_cast<std::size_t>(std::count_if(files.begin(), files.end(), [](const KeptFile& file) {
-        return !isOrdersFileName(file.ownName());
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        files.begin(), files.end(), [](const KeptFile& file) { return !isOrdersFileName(file.ownName()); }));
 }
 
 bool isOrdersFileName(std::string_view name)
