@@ -65,17 +65,11 @@ protected:
         window.season.clock = [this] { return now; };
     }
 
-    // Loads a week's team file at a time: as "teamtool PATH" does, and once a team is
-    // loaded, through File > Open Team File...
+    // Loads a week's team file at the given time.
     void loadAt(const KeptTime& time, const std::string& path)
     {
         now = time;
-        if (f.SSTab1.visible) {
-            dialogs.openAnswers.emplace_back(path);
-            f.findMenuCommand("actionOpenTeamFile")->click();
-        } else {
-            openTeamFile(f, path);
-        }
+        openWeek(path);
         ASSERT_EQ(f.Text31.text, path);
     }
 

@@ -63,12 +63,7 @@ protected:
     void loadAt(const KeptTime& time, const std::string& path)
     {
         now = time;
-        if (f.SSTab1.visible) {
-            dialogs.openAnswers.emplace_back(path);
-            f.findMenuCommand("actionOpenTeamFile")->click();
-        } else {
-            openTeamFile(f, path);
-        }
+        openWeek(path);
     }
 
     static std::vector<std::string> row(const SeasonTable& table, int r)

@@ -54,6 +54,18 @@ protected:
         std::filesystem::remove_all(folder, ignored);
     }
 
+    // Opens a team file as a manager does each week: as "teamtool PATH" does, and once
+    // a team is loaded, through File > Open Team File...
+    void openWeek(const std::string& path)
+    {
+        if (f.SSTab1.visible) {
+            dialogs.openAnswers.emplace_back(path);
+            f.findMenuCommand("actionOpenTeamFile")->click();
+        } else {
+            openTeamFile(f, path);
+        }
+    }
+
     // Writes bytes as a file of the folder and returns its path.
     std::string write(const std::string& name, const std::string& bytes) const
     {
