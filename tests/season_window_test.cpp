@@ -69,6 +69,7 @@ protected:
     static std::vector<std::string> row(const SeasonTable& table, int r)
     {
         std::vector<std::string> cells;
+        cells.reserve(static_cast<std::size_t>(table.grid.cols()));
         for (int c = 0; c < table.grid.cols(); ++c)
             cells.emplace_back(table.grid.textMatrix(r, c));
         return cells;

@@ -83,7 +83,7 @@ std::string changeText(std::string_view earlier, std::string_view later)
 
 std::string_view cellOf(const SeasonWeek& week, int player, int column)
 {
-    return week.cells[static_cast<std::size_t>(player * kPlayerFieldCount + column)];
+    return week.cells[static_cast<std::size_t>(player) * kPlayerFieldCount + static_cast<std::size_t>(column)];
 }
 
 // A player as the weeks know him: his name and which of that name he is, in file order.
