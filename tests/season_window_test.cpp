@@ -167,6 +167,12 @@ TEST_F(SeasonWindowTest, CopiesAndExportsAreExact)
     EXPECT_NE(stats.find("\r\nW,Quinn,13.2,"), std::string::npos);
     EXPECT_LT(stats.find("Quinn"), stats.find("Doyle"));
     EXPECT_EQ(stats.find("Iwobi"), std::string::npos);
+
+    // A folder that is not there: nothing written, and the message says why.
+    dialogs.saveAnswer = (folder / "gone" / "x.csv").string();
+    exportTable(f, t.grid, {1}, "x.csv");
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().rfind("Not exported: ", 0), 0U);
 }
 
 TEST_F(SeasonWindowTest, AddTeamFilesKeepsEarlierWeeksAndSaysWhatItRefused)
@@ -178,7 +184,8 @@ TEST_F(SeasonWindowTest, AddTeamFilesKeepsEarlierWeeksAndSaysWhatItRefused)
     fs::last_write_time(first, fs::last_write_time(first) - std::chrono::hours(24 * 120));
     const std::string other = write("other.txt", weekFile({playerFields("Doyle", "DS", "1.0")}, "\"Another\""));
     const std::string bad = write("bad.txt", "damaged\r\n");
-    addTeamFiles(f, {older, other, first, bad});
+    dialogs.openManyAnswer = {older, other, first, bad};
+    actionAddToSeason_Click(f);
 
     ASSERT_EQ(dialogs.messages.size(), 1U);
     const std::string& message = dialogs.messages.back();
@@ -195,6 +202,7 @@ TEST_F(SeasonWindowTest, AddTeamFilesKeepsEarlierWeeksAndSaysWhatItRefused)
     // Remove Week asks, and deletes only when told to.
     const std::string path = f.seasonView.weeks[0].path;
     EXPECT_FALSE(removeWeek(f, 0));
+    EXPECT_FALSE(removeWeek(f, 99));
     EXPECT_TRUE(fs::exists(path));
     dialogs.answer = true;
     EXPECT_TRUE(removeWeek(f, 0));

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QTabWidget>
 #include <QTableView>
 #ifdef TEAMTOOL_HAVE_CHARTS
 #include <QChartView>
@@ -177,6 +178,39 @@ private Q_SLOTS:
             QVERIFY(static_cast<QLineSeries*>(line)->color().lightness() > 128);
 #endif
         QCOMPARE(program->form->Text(8).text, "RDV");  // the main window as it was
+
+        // The window's own commands, through Qt's dialogs: copy, export, add, remove.
+        table->selectionModel()->select(cells->index(0, 1), QItemSelectionModel::ClearAndSelect);
+        program->season->findChild<QAction*>("actionCopySeason")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text().remove('\r'), "30 Nov\n18.1\n");
+        const QString csv = m_dir.filePath("season.csv");
+        testing::answerFileDialogWith(csv);
+        program->season->findChild<QAction*>("actionExportSeason")->trigger();
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly) && exported.readAll().startsWith("\xEF\xBB\xBFName,30 Nov,"));
+        QByteArray older = week;
+        older.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,17.0");
+        const QString added = m_dir.filePath("older.txt");
+        testing::writeFile(added, older.toStdString());
+        {
+            testing::MessageBoxWatcher boxes;
+            testing::answerFileDialogWith(added);
+            program->season->findChild<QAction*>("actionAddToSeason")->trigger();
+            QTRY_COMPARE(boxes.texts.size(), 1);
+            QVERIFY(boxes.texts.front().startsWith("Added to the season:\n  older.txt"));
+        }
+        QCOMPARE(program->form->seasonView.weeks.size(), 3U);
+        table->setCurrentIndex(cells->index(0, 1));
+        {
+            testing::QuestionAnswerer yes(true);
+            program->season->findChild<QAction*>("actionRemoveWeek")->trigger();
+            QCOMPARE(yes.questions.size(), 1);
+        }
+        QCOMPARE(program->form->seasonView.weeks.size(), 2U);
+        program->season->findChild<QTabWidget*>("SeasonPages")->setCurrentIndex(1);
+        testing::answerFileDialogWith(m_dir.filePath("team.csv"));
+        program->season->findChild<QAction*>("actionExportSeason")->trigger();
+        QVERIFY(QFile::exists(m_dir.filePath("team.csv")));
 
         // Ctrl+C in the Player Stats grid: the selected cells with their headings.
         auto* grid = program->window.findChild<QTableView*>("MSFlexGrid1");
