@@ -25,7 +25,7 @@ struct FileCodes {
 constexpr FileCodes kFileCodes[] = {
     {ReadErrorCode::CannotOpen, FileErrorCode::CannotOpen}, {ReadErrorCode::CannotRead, FileErrorCode::CannotRead},
     {ReadErrorCode::TooLarge, FileErrorCode::TooLarge},     {ReadErrorCode::NotText, FileErrorCode::Binary},
-    {ReadErrorCode::Cancelled, FileErrorCode::Cancelled},
+    {ReadErrorCode::Cancelled, FileErrorCode::Cancelled},   {ReadErrorCode::NotAFile, FileErrorCode::NotAFile},
 };
 
 }  // namespace
@@ -50,6 +50,7 @@ std::string describeReadError(const ReadError& error, std::string_view fileName)
     const std::string file = "\"" + std::string(fileName) + "\"";
     switch (error.code) {
     case ReadErrorCode::CannotOpen:
+    case ReadErrorCode::NotAFile:
     case ReadErrorCode::CannotRead:
     case ReadErrorCode::TooLarge:
     case ReadErrorCode::NotText:

@@ -19,6 +19,7 @@ namespace teamtool {
 enum class ReadErrorCode {
     // The file's own errors, as FileError has them (readErrorOf).
     CannotOpen,  // detail: the system's reason
+    NotAFile,    // detail: what stands there instead ("a named pipe")
     CannotRead,  // detail: the system's reason
     TooLarge,    // detail: the file's size in bytes
     NotText,     // a NUL byte: binary data, not a text file

@@ -24,6 +24,13 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
 namespace teamtool {
 namespace {
 
@@ -261,7 +268,23 @@ TEST_F(LoadTeam, BadFilesAreRefusedWithOneMessageAndChangeNothing)
     const std::string missing = (folder / "missing.txt").string();
     expectRefused(missing, "The team file \"" + missing + "\" cannot be opened: No such file or directory.");
     expectRefused(folder.string(),
-                  "The team file \"" + folder.string() + "\" cannot be opened: it is a folder, not a file.");
+                  "The team file \"" + folder.string() + "\" is not a file TeamTool can read: it is a folder.");
+#ifndef _WIN32
+    // Opened without waiting for a writer that never comes: the test ends (ctest's
+    // timeout stops it if it hangs).
+    const std::string fifo = (folder / "fifo.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    expectRefused(fifo, "The team file \"" + fifo + "\" is not a file TeamTool can read: it is a named pipe.");
+    expectRefused("/dev/zero", "The team file \"/dev/zero\" is not a file TeamTool can read: it is a device.");
+    const std::string socketPath = (folder / "socket.txt").string();
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    expectRefused(socketPath, "The team file \"" + socketPath + "\" is not a file TeamTool can read: it is a socket.");
+    ::close(listening);
+#endif
     const auto empty = write("empty.txt", "");
     expectRefused(empty, "The team file \"" + empty + "\" is empty.");
     const auto shortTeam = write("short.txt", "Dale,RDV,3,1,75\r\n");

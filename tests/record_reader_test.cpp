@@ -271,8 +271,8 @@ TEST(BadInput, OpenReportsWhyAFileCannotBeRead)
 
     auto directory = RecordReader::open(folder.string());
     ASSERT_FALSE(directory);
-    EXPECT_EQ(directory.error().code, ReadErrorCode::CannotOpen);
-    EXPECT_EQ(directory.error().detail, "it is a folder, not a file");
+    EXPECT_EQ(directory.error().code, ReadErrorCode::NotAFile);
+    EXPECT_EQ(directory.error().detail, "a folder");
 
     auto withNul = RecordReader::open(std::string("a\0b", 3));
     ASSERT_FALSE(withNul);

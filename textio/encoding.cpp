@@ -157,12 +157,19 @@ std::string toWindows1252(std::string_view utf8)
     return bytes;
 }
 
-std::string decodeTextFile(std::string bytes)
+std::string decodeTextFile(std::string bytes, std::string* original)
 {
-    if (!isValidUtf8(bytes))
-        return windows1252ToUtf8(bytes);
-    if (std::string_view(bytes).starts_with(kByteOrderMark))
+    if (!isValidUtf8(bytes)) {
+        std::string text = windows1252ToUtf8(bytes);
+        if (original)
+            *original = std::move(bytes);
+        return text;
+    }
+    if (std::string_view(bytes).starts_with(kByteOrderMark)) {
+        if (original)
+            *original = bytes;
         bytes.erase(0, kByteOrderMark.size());
+    }
     return bytes;
 }
 

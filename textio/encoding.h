@@ -33,7 +33,9 @@ std::string toWindows1252(std::string_view utf8);
 
 // A text file's bytes as UTF-8: a file that is valid UTF-8 is taken as it is, less a
 // leading byte-order mark; any other file is read as Windows-1252.
-std::string decodeTextFile(std::string bytes);
+// With `original`, the bytes as they were go there when the text is not exactly them;
+// it is left empty when it is, so a caller that needs both holds one copy at most.
+std::string decodeTextFile(std::string bytes, std::string* original = nullptr);
 
 // The line (from 1) that the byte at position stands on. CR LF, LF and a lone CR each
 // end a line.

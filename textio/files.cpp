@@ -7,9 +7,11 @@
 #include "textio/files.h"
 
 #include "textio/encoding.h"
+#include "textio/files_platform.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,17 +32,21 @@ std::string systemReason(int errorNumber, const char* otherwise)
     return text.empty() ? std::string(otherwise) : text;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-std::FILE* openForReading(const std::filesystem::path& path)
+// ".RDVvsCD.TXT.4242-0.tmp": the name's own part between the dot that starts it and
+// the process and attempt numbers, true for a name of temporaryFileName's shape.
+bool isTemporaryFileName(std::string_view name)
 {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() < 2 + kSuffix.size() || name.front() != '.' || !name.ends_with(kSuffix))
+        return false;
+    name.remove_suffix(kSuffix.size());
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::size_t dash = name.rfind('-');
+    const std::size_t dot = name.rfind('.', dash);
+    return dash != std::string_view::npos && dot != std::string_view::npos && dot > 0 &&
+           digits(name.substr(dash + 1)) && digits(name.substr(dot + 1, dash - dot - 1));
 }
 
 }  // namespace
@@ -80,6 +86,8 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
     switch (e.code) {
     case FileErrorCode::CannotOpen:
         return file + " cannot be opened: " + e.reason + ".";
+    case FileErrorCode::NotAFile:
+        return file + " is not a file TeamTool can read: it is " + e.reason + ".";
     case FileErrorCode::CannotRead:
         return file + " cannot be read: " + e.reason + ".";
     case FileErrorCode::TooLarge:
@@ -91,6 +99,10 @@ std::string describeFileError(const FileError& e, const FileKind& kind)
             return fileNameOf(e.path) + " is not " + std::string(kind.withArticle) + ": it holds binary data.";
         return file + " is not a text file: it holds binary data" +
                (e.line == 0 ? std::string() : " (line " + std::to_string(e.line) + ")") + ".";
+    case FileErrorCode::Gone:
+        return file + " no longer exists.";
+    case FileErrorCode::CannotRemove:
+        return file + " cannot be deleted: " + e.reason + ".";
     case FileErrorCode::FolderMissing:
         return "the folder " + folder + " no longer exists";
     case FileErrorCode::FolderUnreachable:
@@ -132,28 +144,22 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
     };
     if (path.find('\0') != std::string::npos)
         return failed(FileErrorCode::CannotOpen, "the path holds a NUL character");
-    const std::filesystem::path fsPath = pathFromUtf8(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(fsPath, ec))
-        return failed(FileErrorCode::CannotOpen, "it is a folder, not a file");
-
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(openForReading(fsPath));
-    if (!file)
-        return failed(FileErrorCode::CannotOpen, systemReason(errno, "unknown error"));
+    auto opened = detail::openRegularFile(pathFromUtf8(path), path);
+    if (!opened)
+        return std::move(opened).error();
+    std::FILE* const file = opened->file.get();
 
     std::string bytes;
-    const auto sizeHint = std::filesystem::file_size(fsPath, ec);
-    if (!ec && sizeHint > maxBytes)
+    const std::uint64_t sizeHint = opened->size;
+    if (sizeHint > maxBytes)
         return failed(FileErrorCode::TooLarge, std::to_string(sizeHint));
-    if (!ec)
-        bytes.reserve(static_cast<std::size_t>(sizeHint));
+    bytes.reserve(static_cast<std::size_t>(sizeHint));
 
-    // Read to the end, whatever the size said: a file may change or be a device. Under
+    // Read to the end, whatever the size said: a file may change while it is read. Under
     // a progress check, a few megabytes at a time.
     constexpr std::size_t kChunk = std::size_t{1} << 20;
     constexpr std::size_t kCheckedChunk = std::size_t{4} << 20;
-    const std::uint64_t total = ec ? 0 : sizeHint;
+    const std::uint64_t total = sizeHint;
     for (;;) {
         if (!goOn(progress, bytes.size(), total))
             return failed(FileErrorCode::Cancelled, {});
@@ -162,9 +168,9 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
             // As much as the size said: a small read finds the end, where growing the
             // buffer would copy the whole file.
             std::array<char, 4096> probe;
-            const std::size_t got = std::fread(probe.data(), 1, probe.size(), file.get());
+            const std::size_t got = std::fread(probe.data(), 1, probe.size(), file);
             if (got == 0) {
-                if (std::ferror(file.get()))
+                if (std::ferror(file))
                     return failed(FileErrorCode::CannotRead, systemReason(errno, "read error"));
                 break;
             }
@@ -178,12 +184,12 @@ Result<std::string, FileError> readWholeFile(const std::string& path, std::size_
             want = std::min(want, kCheckedChunk);
         bytes.resize(have + want);
         errno = 0;
-        const std::size_t got = std::fread(bytes.data() + have, 1, want, file.get());
+        const std::size_t got = std::fread(bytes.data() + have, 1, want, file);
         bytes.resize(have + got);
         if (bytes.size() > maxBytes)
             return failed(FileErrorCode::TooLarge, std::to_string(bytes.size()));
         if (got < want) {
-            if (std::ferror(file.get()))
+            if (std::ferror(file))
                 return failed(FileErrorCode::CannotRead, systemReason(errno, "read error"));
             break;
         }
@@ -198,5 +204,32 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
         return std::nullopt;
     return FileError::reading(FileErrorCode::Binary, path, {}, lineAtOffset(bytes, nul));
 }
+
+namespace detail {
+
+std::string temporaryFileName(const std::string& fileName, unsigned long processId, int attempt)
+{
+    return "." + fileName + "." + std::to_string(processId) + "-" + std::to_string(attempt) + ".tmp";
+}
+
+void removeStaleTemporaryFiles(const std::filesystem::path& folder)
+{
+    constexpr auto kStale = std::chrono::minutes(1);
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error)
+        return;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const std::filesystem::directory_entry& entry : entries) {
+        std::error_code ignored;
+        if (!isTemporaryFileName(utf8FromPath(entry.path().filename())) || !entry.is_regular_file(ignored))
+            continue;
+        const auto changed = entry.last_write_time(ignored);
+        if (!ignored && now - changed > kStale)
+            std::filesystem::remove(entry.path(), ignored);
+    }
+}
+
+}  // namespace detail
 
 }  // namespace teamtool

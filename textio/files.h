@@ -11,6 +11,7 @@
 #include "textio/result.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,11 +21,15 @@ namespace teamtool {
 
 enum class FileErrorCode {
     // Reading
-    CannotOpen,  // reason: the system's, or what stands at the path
+    CannotOpen,  // reason: the system's
+    NotAFile,    // reason: what stands at the path instead ("a named pipe", "a folder")
     CannotRead,  // reason: the system's
     TooLarge,    // reason: the size in bytes
     Cancelled,   // the user stopped the reading: nothing to say
     Binary,      // a NUL byte: not a text file; line: where it stands, if known
+    // Removing
+    Gone,          // the file is not there (any more)
+    CannotRemove,  // reason: the system's
     // Replacing
     FolderMissing,      // the folder is gone
     FolderUnreachable,  // reason: the system's
@@ -64,7 +69,8 @@ inline constexpr FileKind kTeamFileKind{"team file", "a team file", false};
 inline constexpr FileKind kOrdersFileKind{"orders file", "an orders file", true};
 
 // The sentence for any file error. Reading: "The team file "/x/a.txt" cannot be opened:
-// No such file or directory.", "The orders file "/x/A.TXT" is too large to be an orders
+// No such file or directory.", "The team file "/x/f.txt" is not a file TeamTool can
+// read: it is a named pipe.", "The orders file "/x/A.TXT" is too large to be an orders
 // file (2000000 bytes).". Replacing, which follows "Orders not written: ": "the folder
 // /x no longer exists", "cannot write A.TXT in /x (No space left on device)".
 std::string describeFileError(const FileError& error, const FileKind& kind);
@@ -76,7 +82,10 @@ std::string utf8FromPath(const std::filesystem::path& path);
 std::string fileNameOf(std::string_view path);
 
 // The whole of the file at path, read at once; the file is closed before this returns.
-// A file of more than maxBytes is refused as TooLarge, before it fills the memory.
+// Only a regular file is read: a named pipe, a device, a socket or a folder is refused
+// as NotAFile, and opening one never waits for a writer (the file is opened without
+// blocking and its kind taken from the open file, so nothing can take its place in
+// between). A file of more than maxBytes is refused as TooLarge, before it fills the memory.
 // The error names path.
 // With a progress check, it is told the bytes read so far after each few megabytes,
 // and a cancel ends the reading as Cancelled.
@@ -92,7 +101,8 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
 
 // Writes bytes as folder/fileName all or nothing: into a temporary file in the same
 // folder, flushed to disk, then renamed over the target. On failure the target is as
-// it was and no temporary file remains. A replaced file keeps its permissions; one the
+// it was and no temporary file remains. Temporary files of this naming that a killed
+// program left in the folder, older than a minute, are removed on the way. A replaced file keeps its permissions; one the
 // user made read-only is refused.
 [[nodiscard]] Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
                                                   std::string_view bytes);
@@ -102,5 +112,32 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
 // creating one name at once leave one whole file, never a torn one.
 [[nodiscard]] Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
                                                     std::string_view bytes);
+
+// A lock on a folder, held for as long as the object lives: two programs that each
+// take it before listing and writing the folder take turns. The system lets it go when
+// the program that holds it ends, however it ends, so a killed program never blocks
+// the next. It is a file of its own name in the folder (".teamtool.lock"), there only
+// while the lock is held.
+class FolderLock {
+public:
+    FolderLock() = default;
+    FolderLock(FolderLock&& other) noexcept;
+    FolderLock& operator=(FolderLock&& other) noexcept;
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    ~FolderLock();
+
+    // Waits until the folder's lock is free and takes it. A folder whose file system
+    // keeps no locks (or where the lock file cannot be made) gives a lock that holds
+    // nothing: the writing that follows reports what is wrong with the folder.
+    static FolderLock take(const std::filesystem::path& folder);
+    bool held() const;
+
+private:
+    std::intptr_t m_handle = -1;
+    std::filesystem::path m_path;
+};
+
+inline constexpr std::string_view kFolderLockName = ".teamtool.lock";
 
 }  // namespace teamtool

@@ -8,12 +8,16 @@
 
 #include "textio/files.h"
 
+#include "textio/files_platform.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -118,11 +122,12 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
         return FileError::replacing(FileErrorCode::ReadOnly, reason(errno), folder, fileName);
 
     // A name of our own in the same folder, so that the rename stays on one file system.
+    detail::removeStaleTemporaryFiles(folder);
     int fd = -1;
     std::filesystem::path temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary =
-            folder / ("." + fileName + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp");
+        temporary = folder / pathFromUtf8(detail::temporaryFileName(
+                                 fileName, static_cast<unsigned long>(::getpid()), attempt));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return FileError::replacing(FileErrorCode::CannotCreate, reason(errno), folder, fileName);
@@ -158,7 +163,117 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
     return {};
 }
 
+// What stands at a path that is no regular file, as a message names it.
+std::string kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "not a regular file";
+}
+
 }  // namespace
+
+namespace detail {
+
+Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path, const std::string& name)
+{
+    // Without blocking, so that a named pipe with no writer cannot hold the program;
+    // the kind is then that of the open file, which nothing can replace in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all: say what it is rather than the system's word.
+        struct stat status {};
+        if (error == ENXIO && ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+            return FileError::reading(FileErrorCode::NotAFile, name, kindOf(status.st_mode));
+        return FileError::reading(FileErrorCode::CannotOpen, name, reason(error));
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return FileError::reading(FileErrorCode::CannotOpen, name, reason(error));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return FileError::reading(FileErrorCode::NotAFile, name, kindOf(status.st_mode));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    OpenedFile opened;
+    opened.file.reset(::fdopen(fd, "rb"));
+    if (!opened.file) {
+        const int error = errno;
+        ::close(fd);
+        return FileError::reading(FileErrorCode::CannotOpen, name, reason(error));
+    }
+    opened.size = static_cast<std::uint64_t>(status.st_size);
+    return opened;
+}
+
+}  // namespace detail
+
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
+{}
+
+FolderLock& FolderLock::operator=(FolderLock&& other) noexcept
+{
+    if (this != &other) {
+        FolderLock gone(std::move(*this));
+        m_handle = std::exchange(other.m_handle, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_handle < 0)
+        return;
+    // The file goes while the lock is held: a program waiting on it finds, once it has
+    // the lock, that the name is no longer its file, and takes the lock anew.
+    ::unlink(m_path.c_str());
+    ::close(static_cast<int>(m_handle));
+}
+
+FolderLock FolderLock::take(const std::filesystem::path& folder)
+{
+    FolderLock lock;
+    const std::filesystem::path file = folder / std::string(kFolderLockName);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0)
+            return lock;
+        int locked = -1;
+        do
+            locked = ::flock(fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        struct stat held {};
+        struct stat named {};
+        if (locked != 0 || ::fstat(fd, &held) != 0) {
+            ::close(fd);
+            return lock;
+        }
+        if (::stat(file.c_str(), &named) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino) {
+            lock.m_handle = fd;
+            lock.m_path = file;
+            return lock;
+        }
+        ::close(fd);  // the holder before removed it: the lock is the next file's
+    }
+    return lock;
+}
+
+bool FolderLock::held() const
+{
+    return m_handle >= 0;
+}
 
 Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
                                     std::string_view bytes)

@@ -9,7 +9,16 @@
 
 #include "textio/files.h"
 
+#include "textio/files_platform.h"
+
+#include <cerrno>
+#include <cstdio>
 #include <string>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <io.h>
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -109,11 +118,11 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
         return FileError::replacing(FileErrorCode::ReadOnly, reason(ERROR_ACCESS_DENIED), folder, fileName);
 
     // A name of our own in the same folder, so that the replace stays on one volume.
+    detail::removeStaleTemporaryFiles(folder);
     HANDLE handle = INVALID_HANDLE_VALUE;
     std::filesystem::path temporary;
     for (int attempt = 0; handle == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
-        temporary = folder / pathFromUtf8("." + fileName + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                                          std::to_string(attempt) + ".tmp");
+        temporary = folder / pathFromUtf8(detail::temporaryFileName(fileName, GetCurrentProcessId(), attempt));
         handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             return FileError::replacing(FileErrorCode::CannotCreate, reason(GetLastError()), folder, fileName);
@@ -142,6 +151,86 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
 }
 
 }  // namespace
+
+namespace detail {
+
+Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path, const std::string& name)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FileError::reading(FileErrorCode::NotAFile, name, "a folder");
+    errno = 0;
+    OpenedFile opened;
+    opened.file.reset(_wfopen(path.c_str(), L"rb"));
+    if (!opened.file) {
+        const int error = errno;
+        return FileError::reading(FileErrorCode::CannotOpen, name,
+                                  error == 0 ? std::string("unknown error") : std::generic_category().message(error));
+    }
+    // A pipe or a device ("CON", "\\.\pipe\x") opens like a file: its kind is the open handle's.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(opened.file.get())));
+    switch (GetFileType(handle)) {
+    case FILE_TYPE_DISK:
+        break;
+    case FILE_TYPE_PIPE:
+        return FileError::reading(FileErrorCode::NotAFile, name, "a named pipe");
+    case FILE_TYPE_CHAR:
+        return FileError::reading(FileErrorCode::NotAFile, name, "a device");
+    default:
+        return FileError::reading(FileErrorCode::NotAFile, name, "not a regular file");
+    }
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(handle, &size))
+        opened.size = static_cast<std::uint64_t>(size.QuadPart);
+    return opened;
+}
+
+}  // namespace detail
+
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
+{}
+
+FolderLock& FolderLock::operator=(FolderLock&& other) noexcept
+{
+    if (this != &other) {
+        FolderLock gone(std::move(*this));
+        m_handle = std::exchange(other.m_handle, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_handle != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(m_handle));  // lets the lock go
+}
+
+FolderLock FolderLock::take(const std::filesystem::path& folder)
+{
+    FolderLock lock;
+    const std::filesystem::path file = folder / std::string(kFolderLockName);
+    // Gone with the last handle to it: the folder keeps no lock file.
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return lock;
+    OVERLAPPED whole{};
+    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole)) {
+        CloseHandle(handle);
+        return lock;
+    }
+    lock.m_handle = reinterpret_cast<std::intptr_t>(handle);
+    lock.m_path = file;
+    return lock;
+}
+
+bool FolderLock::held() const
+{
+    return m_handle != -1;
+}
 
 Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
                                     std::string_view bytes)
