@@ -45,6 +45,29 @@ inline ProgressCheck checkOf(Progress* progress)
     return [progress](std::uint64_t done, std::uint64_t total) { return progress->advance(done, total); };
 }
 
+// One step of a longer task, as a part of its progress: the step's own done and total
+// reported as thousandths from..from + width of the whole, which may be none.
+class ProgressPart : public Progress {
+public:
+    static constexpr std::uint64_t kWhole = 1000;
+    ProgressPart(Progress* whole, std::uint64_t from, std::uint64_t width) : m_whole(whole), m_from(from), m_width(width)
+    {}
+    bool advance(std::uint64_t done, std::uint64_t total) override
+    {
+        if (!m_whole)
+            return true;
+        const std::uint64_t part = total == 0 ? 0 : (done < total ? done : total) * m_width / total;
+        return m_whole->advance(m_from + part, kWhole);
+    }
+    // The check to hand a step: none when there is no progress to report to.
+    ProgressCheck check() { return m_whole ? checkOf(this) : ProgressCheck(); }
+
+private:
+    Progress* m_whole;
+    std::uint64_t m_from;
+    std::uint64_t m_width;
+};
+
 // The button that closed the preview.
 enum class PreviewChoice { Close, CreateOrders, Copy };
 

@@ -119,6 +119,11 @@ public:
     int loadedPlayers = 0;
     // The loaded team file's bytes, as they were read.
     FileFingerprint loadedFile;
+    // The team file as it was loaded, whatever the boxes are edited to since.
+    LoadedTeamFile loadedTeamFile;
+    // A load's progress, from the reading until the season has kept and compared what
+    // it read: the season's work after a load reports to it, and its Cancel skips that.
+    std::unique_ptr<Progress> loadProgress;
     // An earlier team file beside this week's, once the manager has picked one.
     Comparison comparison;
     // Goes up with every team file that loads.

@@ -17,6 +17,12 @@ namespace teamtool {
 
 inline constexpr std::size_t kMaxRecentFiles = 8;
 
+// A kept file that cannot be read: its name, and the reader's sentence of why.
+struct UnreadableFile {
+    std::string name;
+    std::string why;
+};
+
 struct SeasonState {
     // The folder every team's season is kept in (UTF-8): the user's data folder for the
     // program, handed in by the program. Empty: there is none, and nothing is kept.
@@ -35,12 +41,22 @@ struct SeasonState {
     KeptTime lastOrdersTime;
     // How many team files are kept there.
     std::size_t keptTeamFiles = 0;
-    // The kept files of its folder found unreadable (neither a team file nor an orders
-    // file), by name: left out, never changed.
-    std::vector<std::string> unreadable;
+    // The kept files of its folder that cannot be read as what they hold: left out,
+    // never changed.
+    std::vector<UnreadableFile> unreadable;
 
     bool keeping() const { return keep && !folder.empty(); }
     KeptTime now() const { return clock ? clock() : localTimeNow(); }
+};
+
+// The team file as it was loaded: where it was read from and the team it names (the
+// season's folder is named after it), and its bytes from the load until the season
+// has kept them (then empty: they are the season's from there on).
+struct LoadedTeamFile {
+    std::string path;
+    std::string abbreviation;
+    std::string name;
+    std::string bytes;
 };
 
 // The orders file written last for the loaded team (Create Orders, E-mail Orders), and

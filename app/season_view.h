@@ -26,8 +26,11 @@ struct SeasonWeek {
 
 struct SeasonView {
     std::vector<SeasonWeek> weeks;
-    // The kept files that hold neither a team file nor orders, by name: left out.
+    // The kept files that cannot be read as this team's team file or as orders, by
+    // name: left out.
     std::vector<std::string> unreadable;
+    // Why the season's folder could not be listed; empty when it was.
+    std::string folderProblem;
     // Goes up with every reading, so that a window knows when to show it anew.
     unsigned revision = 0;
 };

@@ -99,6 +99,14 @@ std::string describeOrdersError(const OrdersError& error)
     case OrdersErrorCode::NotWritten:
         why = describeFileError(error.file, kOrdersFileKind);
         break;
+    case OrdersErrorCode::OverLoadedTeamFile:
+        why = error.file.fileName +
+              " is the team file you loaded; move the team file or rename it, then press Create Orders again.";
+        break;
+    case OrdersErrorCode::OverTeamFile:
+        why = error.file.fileName + " in " + error.file.folder +
+              " is a team file; move it or rename it, then press Create Orders again.";
+        break;
     }
     return "Orders not written: " + why;
 }

@@ -5,16 +5,50 @@
 
 #include "app/frmteamtool.h"
 #include "orders/orders.h"
+#include "season/season.h"
 #include "squad/squad.h"
+#include "teamfile/record_reader.h"
+#include "teamfile/staged_team.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 #include <string>
 #include <string_view>
 
 namespace teamtool {
 
+namespace {
+
+// Which team file stands where the orders would go: the one loaded, another one, or
+// none (nothing there, an earlier orders file, anything else).
+std::optional<OrdersErrorCode> teamFileInTheWay(const FRMTEAMTOOL& f, const std::filesystem::path& target)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(target, error))
+        return std::nullopt;
+    if (!f.loadedTeamFile.path.empty() &&
+        std::filesystem::equivalent(target, pathFromUtf8(f.loadedTeamFile.path), error))
+        return OrdersErrorCode::OverLoadedTeamFile;
+    auto bytes = readWholeFile(utf8FromPath(target), kMaxTeamFileBytes);
+    if (bytes && !isOrdersFile(*bytes) && readsAsTeamFile(std::move(bytes).value()))
+        return OrdersErrorCode::OverTeamFile;
+    return std::nullopt;
+}
+
+}  // namespace
+
 Result<void, OrdersError> writeOrders(const FRMTEAMTOOL& f, const OrdersText& orders)
 {
-    if (auto written = replaceFile(ordersFolder(f), orders.fileName, orders.bytes); !written) {
+    const std::filesystem::path folder = ordersFolder(f);
+    if (const auto inTheWay = teamFileInTheWay(f, folder / pathFromUtf8(orders.fileName))) {
+        OrdersError error;
+        error.code = *inTheWay;
+        error.file = FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, orders.fileName);
+        return error;
+    }
+    if (auto written = replaceFile(folder, orders.fileName, orders.bytes); !written) {
         OrdersError error;
         error.code = OrdersErrorCode::NotWritten;
         error.file = std::move(written).error();

@@ -33,6 +33,10 @@ enum class OrdersErrorCode {
     LineBreak,            // what: the box whose text holds one
     // The file could not be written; file says why.
     NotWritten,
+    // A team file stands under the orders' name, and is never replaced by them; file
+    // names it (folder and fileName).
+    OverLoadedTeamFile,  // the team file loaded itself, by whatever name or link
+    OverTeamFile,        // another file that reads as a team file
 };
 
 struct OrdersError {
@@ -67,7 +71,8 @@ struct OrdersText {
 std::filesystem::path ordersFolder(const FRMTEAMTOOL& f);
 
 // Writes orders into the orders folder, replacing any earlier file of that name all
-// or nothing.
+// or nothing; never a team file: not the one loaded (the same file under any spelling,
+// letter case or link) nor any other file that reads as a team file.
 [[nodiscard]] Result<void, OrdersError> writeOrders(const FRMTEAMTOOL& f, const OrdersText& orders);
 
 // The checks, then the orders built: what Preview and Copy Orders show.

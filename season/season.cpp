@@ -10,6 +10,7 @@
 #include <chrono>
 #include <ctime>
 #include <system_error>
+#include <tuple>
 
 namespace teamtool {
 
@@ -69,6 +70,23 @@ FileError folderError(const std::filesystem::path& folder, const std::error_code
     FileError e = FileError::replacing(FileErrorCode::FolderUnreachable, error.message(), folder, {});
     e.path = utf8FromPath(folder);
     return e;
+}
+
+// The number a kept name has after its own name when another file of that name was
+// kept in the same second: 2 of "RDV (2).txt", 1 of "RDV.txt".
+int numberOf(std::string_view ownName)
+{
+    const std::size_t dot = ownName.rfind('.');
+    std::string_view stem = ownName.substr(0, dot == std::string_view::npos || dot == 0 ? ownName.size() : dot);
+    if (!stem.ends_with(')'))
+        return 1;
+    const std::size_t open = stem.rfind(" (");
+    if (open == std::string_view::npos)
+        return 1;
+    const std::string_view digits = stem.substr(open + 2, stem.size() - open - 3);
+    int number = 0;
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return read.ec == std::errc() && read.ptr == digits.data() + digits.size() && number >= 2 ? number : 1;
 }
 
 }  // namespace
@@ -146,6 +164,17 @@ std::optional<KeptTime> keptTimeOf(std::string_view name)
     return time;
 }
 
+std::string portableFileName(std::string_view name)
+{
+    std::string portable(name);
+    for (char& c : portable)
+        if (cannotStandInName(static_cast<unsigned char>(c)))
+            c = '_';
+    if (!portable.empty() && (portable.back() == '.' || portable.back() == ' '))
+        portable += '_';
+    return portable;
+}
+
 std::string teamFolderName(std::string_view abbreviation, std::string_view name)
 {
     const auto trimmed = [](std::string_view text) {
@@ -159,10 +188,8 @@ std::string teamFolderName(std::string_view abbreviation, std::string_view name)
     std::string folder(trimmed(abbreviation));
     if (const std::string_view team = trimmed(name); !team.empty())
         folder += (folder.empty() ? "" : " ") + std::string(team);
-    for (char& c : folder)
-        if (cannotStandInName(static_cast<unsigned char>(c)))
-            c = '_';
-    if (folder.empty() || folder.back() == '.' || folder.back() == ' ' || isDeviceName(folder))
+    folder = portableFileName(folder);
+    if (folder.empty() || isDeviceName(folder))
         folder += '_';
     if (folder.front() == '.')
         folder.front() = '_';  // neither hidden nor "." or ".."
@@ -173,6 +200,16 @@ std::string_view KeptFile::ownName() const
 {
     return std::string_view(name).substr(std::min(name.size(), kStampLength + 1));
 }
+
+namespace {
+
+bool keptOrder(const KeptFile& a, const KeptFile& b)
+{
+    return std::tuple(a.time, numberOf(a.ownName()), std::string_view(a.name)) <
+           std::tuple(b.time, numberOf(b.ownName()), std::string_view(b.name));
+}
+
+}  // namespace
 
 Result<std::vector<KeptFile>, FileError> keptFiles(const std::filesystem::path& teamFolder)
 {
@@ -197,8 +234,31 @@ Result<std::vector<KeptFile>, FileError> keptFiles(const std::filesystem::path& 
             continue;
         files.push_back({std::move(name), entry.path(), *time, size});
     }
-    std::sort(files.begin(), files.end(), [](const KeptFile& a, const KeptFile& b) { return a.name < b.name; });
+    std::sort(files.begin(), files.end(), keptOrder);
     return files;
+}
+
+bool isOrdersFile(std::string_view text)
+{
+    static constexpr std::string_view kHeadings[] = {"SUBS",        "Markers", "Transfer Bids",
+                                                     "Cut Players", "Press",   "Comments to Commish"};
+    std::size_t from = 0;
+    for (const std::string_view heading : kHeadings) {
+        bool found = false;
+        while (!found && from < text.size()) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
+            found = text.substr(from, end - from) == heading;
+            from = end + 1;
+        }
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+KeptKind keptKindOf(std::string_view bytes)
+{
+    return bytes.size() <= kMaxOrdersFileBytes && isOrdersFile(bytes) ? KeptKind::OrdersFile : KeptKind::TeamFile;
 }
 
 bool holdsBytes(const KeptFile& file, std::string_view bytes)
@@ -210,22 +270,27 @@ bool holdsBytes(const KeptFile& file, std::string_view bytes)
 }
 
 Result<Kept, FileError> keep(const std::filesystem::path& teamFolder, const std::vector<KeptFile>& files,
-                             const std::string& fileName, std::string_view bytes, const KeptTime& now)
+                             const std::string& fileName, std::string_view bytes, const KeptTime& now,
+                             const ProgressCheck& progress)
 {
-    for (const KeptFile& file : files)
-        if (holdsBytes(file, bytes))
-            return Kept{file, true};
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        if (!goOn(progress, k, files.size()))
+            return FileError::reading(FileErrorCode::Cancelled, utf8FromPath(teamFolder));
+        if (holdsBytes(files[k], bytes))
+            return Kept{files[k], true};
+    }
     std::error_code error;
     std::filesystem::create_directories(teamFolder, error);
     if (error)
         return folderError(teamFolder, error);
 
     const std::string stamp = stampOf(now);
-    const std::filesystem::path own = pathFromUtf8(fileName);
+    const std::string portable = portableFileName(fileName);
+    const std::filesystem::path own = pathFromUtf8(portable);
     for (int number = 1; number <= 100; ++number) {
         std::string name = stamp + " ";
         if (number == 1)
-            name += fileName;
+            name += portable;
         else
             name.append(utf8FromPath(own.stem()))
                 .append(" (")
@@ -241,7 +306,37 @@ Result<Kept, FileError> keep(const std::filesystem::path& teamFolder, const std:
         if (holdsBytes(file, bytes))
             return Kept{std::move(file), true};
     }
-    return FileError::replacing(FileErrorCode::AlreadyExists, {}, teamFolder, stamp + " " + fileName);
+    return FileError::replacing(FileErrorCode::AlreadyExists, {}, teamFolder, stamp + " " + portable);
+}
+
+Result<KeptIn, FileError> keepInFolder(const std::filesystem::path& teamFolder, const std::string& fileName,
+                                       std::string_view bytes, const KeptTime& now, const ProgressCheck& progress)
+{
+    std::error_code error;
+    std::filesystem::create_directories(teamFolder, error);
+    if (error)
+        return folderError(teamFolder, error);
+    const FolderLock lock = FolderLock::take(teamFolder);
+    auto files = keptFiles(teamFolder);
+    if (!files)
+        return std::move(files).error();
+    auto kept = keep(teamFolder, *files, fileName, bytes, now, progress);
+    if (!kept)
+        return std::move(kept).error();
+    KeptIn in;
+    in.already = kept->already;
+    in.files = std::move(files).value();
+    const auto at = std::find_if(in.files.begin(), in.files.end(),
+                                 [&](const KeptFile& file) { return file.name == kept->file.name; });
+    if (at == in.files.end()) {
+        // A new file, or one another program kept while this one was listing: in its place.
+        const auto place = std::upper_bound(in.files.begin(), in.files.end(), kept->file, keptOrder);
+        in.index = static_cast<std::size_t>(place - in.files.begin());
+        in.files.insert(place, std::move(kept->file));
+    } else {
+        in.index = static_cast<std::size_t>(at - in.files.begin());
+    }
+    return in;
 }
 
 }  // namespace teamtool

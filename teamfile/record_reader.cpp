@@ -69,13 +69,30 @@ ReadResult<RecordReader> RecordReader::open(const std::string& path, const Progr
     if (!bytes)
         return readErrorOf(bytes.error());
     const FileFingerprint source = fingerprintOf(*bytes);
-    auto reader = fromBytes(std::move(bytes).value(), progress);
-    if (reader)
+    std::string original;
+    auto reader = fromBytes(std::move(bytes).value(), progress, &original);
+    if (reader) {
         reader->m_source = source;
+        reader->m_textIsSource = original.empty();
+        reader->m_sourceBytes = std::move(original);
+    }
     return reader;
 }
 
+std::string RecordReader::takeSourceBytes() &&
+{
+    if (m_textIsSource)
+        return std::move(m_text);
+    return std::move(m_sourceBytes);
+}
+
 ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes, const ProgressCheck& progress)
+{
+    return fromBytes(std::move(bytes), progress, nullptr);
+}
+
+ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes, const ProgressCheck& progress,
+                                                 std::string* original)
 {
     const auto cancelled = [] { return readErrorOf(FileError::reading(FileErrorCode::Cancelled, {}, {})); };
     if (bytes.size() > kMaxTeamFileBytes)
@@ -85,7 +102,7 @@ ReadResult<RecordReader> RecordReader::fromBytes(std::string bytes, const Progre
         return readErrorOf(*binary);
     if (!goOn(progress, bytes.size(), bytes.size()))
         return cancelled();
-    std::string text = decodeTextFile(std::move(bytes));
+    std::string text = decodeTextFile(std::move(bytes), original);
     if (!goOn(progress, text.size(), text.size()))
         return cancelled();
     return RecordReader(std::move(text));

@@ -63,11 +63,17 @@ public:
     // The bytes of the file it was opened from, as they were read; nothing for bytes
     // handed to fromBytes.
     const FileFingerprint& source() const { return m_source; }
+    // Those bytes themselves, taken from the reader, which reads nothing more: its text
+    // when that is exactly them, so a file read as UTF-8 is held once. Empty for bytes
+    // handed to fromBytes.
+    std::string takeSourceBytes() &&;
     // The line (from 1) that holds the character at position.
     std::size_t lineAt(std::size_t position) const;
 
 private:
     explicit RecordReader(std::string text) : m_text(std::move(text)) {}
+    static ReadResult<RecordReader> fromBytes(std::string bytes, const ProgressCheck& progress,
+                                              std::string* original);
     std::size_t skipBlanksAndLineEnds(std::size_t from) const;
     // Ends a failed read of field `field` (from 0): the error, with the line of `at`
     // (the opening quote, or where the record began), and the reader at its end.
@@ -76,6 +82,10 @@ private:
     // Never holds a NUL: the one std::string keeps after it marks the end.
     std::string m_text;
     FileFingerprint m_source;
+    // The file's bytes when the text is not exactly them (decoded from Windows-1252, a
+    // byte-order mark left out); see m_textIsSource.
+    std::string m_sourceBytes;
+    bool m_textIsSource = false;
     std::size_t m_pos = 0;
     // Everything in [m_blankFrom, m_contentAt) is blanks and line ends: atEnd() never
     // looks at the same stretch twice, however many blank lines a file holds.

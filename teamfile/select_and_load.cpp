@@ -6,6 +6,7 @@
 #include "teamfile/select_and_load.h"
 
 #include "app/frmteamtool.h"
+#include "season/season.h"
 #include "teamfile/staged_team.h"
 #include "textio/files.h"
 
@@ -65,6 +66,9 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
 
     f.loadedPlayers = load.players;
     f.loadedFile = load.file;
+    f.loadedTeamFile.abbreviation = f.Text(kTeamFields[1].textBox).text;
+    f.loadedTeamFile.name = f.Text(kTeamFields[0].textBox).text;
+    f.loadedTeamFile.bytes = std::move(load.fileBytes);
     ++f.loads;
     // A comparison was with the team shown before.
     const unsigned revision = f.comparison.revision;
@@ -73,24 +77,6 @@ void commitStagedTeam(FRMTEAMTOOL& f, StagedTeam load)
 }
 
 }  // namespace
-
-bool isOrdersFile(std::string_view text)
-{
-    static constexpr std::string_view kHeadings[] = {"SUBS",        "Markers", "Transfer Bids",
-                                                     "Cut Players", "Press",   "Comments to Commish"};
-    std::size_t from = 0;
-    for (const std::string_view heading : kHeadings) {
-        bool found = false;
-        while (!found && from < text.size()) {
-            const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
-            found = text.substr(from, end - from) == heading;
-            from = end + 1;
-        }
-        if (!found)
-            return false;
-    }
-    return true;
-}
 
 void Command4_Click(FRMTEAMTOOL& f)
 {
@@ -115,12 +101,13 @@ void Command3_Click(FRMTEAMTOOL& f)
 
 bool loadTeamFile(FRMTEAMTOOL& f, const std::string& path, const std::function<void()>& ready)
 {
-    auto load = [&] {
-        // The progress goes before any message comes.
-        const auto progress = f.dialogs().startProgress("Loading " + fileNameOf(path));
-        return readStagedTeam(path, StagedLists::Made, checkOf(progress.get()));
-    }();
+    // While the season is kept, the reading is the first half of the load's progress and
+    // the season's keeping and comparing (teamFileLoaded) the second.
+    auto progress = f.dialogs().startProgress("Loading " + fileNameOf(path));
+    ProgressPart reading(progress.get(), 0, f.season.keeping() ? kSeasonProgressFrom : ProgressPart::kWhole);
+    auto load = readStagedTeam(path, StagedLists::Made, reading.check());
     if (!load) {
+        progress.reset();  // the progress goes before any message comes
         if (load.error().code != ReadErrorCode::Cancelled)
             f.msgBox(describeLoadError(load.error(), path));
         return false;
@@ -128,13 +115,16 @@ bool loadTeamFile(FRMTEAMTOOL& f, const std::string& path, const std::function<v
     if (ready)
         ready();
     commitStagedTeam(f, std::move(*load));
+    f.loadedTeamFile.path = path;
+    f.loadProgress = std::move(progress);
     return true;
 }
 
 std::string describeLoadError(const ReadError& error, const std::string& path)
 {
     const auto bytes = readWholeFile(path, kMaxOrdersFileBytes);
-    if (error.code != ReadErrorCode::CannotOpen && bytes && isOrdersFile(*bytes))
+    if (error.code != ReadErrorCode::CannotOpen && error.code != ReadErrorCode::NotAFile && bytes &&
+        isOrdersFile(*bytes))
         return "The team file \"" + path +
                "\" is an orders file, not a team file: load this week's team "
                "file, then choose File > Fill From Orders... to carry this squad over.";

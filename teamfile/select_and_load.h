@@ -8,6 +8,7 @@
 
 #include "teamfile/read_error.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,17 +25,17 @@ void Command4_Click(FRMTEAMTOOL& f);  // "Select File"
 void Command3_Click(FRMTEAMTOOL& f);  // "Load Team"
 
 // Reads the team file at path whole and, once it has all of it, runs `ready` (which
-// may prepare the window) and puts the team into the window. False when it cannot be
+// may prepare the window) and puts the team into the window, its bytes and its progress
+// in f for the season's work that follows (teamFileLoaded). False when it cannot be
 // read: the user has been told why, unless he cancelled, and nothing has changed.
 bool loadTeamFile(FRMTEAMTOOL& f, const std::string& path, const std::function<void()>& ready = {});
+
+// Where in a load's progress (thousandths) the season's work after it starts.
+inline constexpr std::uint64_t kSeasonProgressFrom = 500;
 
 // Where a team file is looked for when nothing says where: the root of drive C on
 // Windows, as the league's managers expect, and the user's home folder elsewhere.
 std::string startingFolder();
-
-// True when text has the headings of an orders file, each on a line of its own and
-// in their order.
-bool isOrdersFile(std::string_view text);
 
 // What Load Team says of a team file at path it could not read: the reader's error, or
 // that the file is an orders file.

@@ -126,14 +126,22 @@ ProgressCheck stagingProgress(const ProgressCheck& load)
     return share(load, kReadingShare, kLoadProgressTotal - kReadingShare);
 }
 
+bool readsAsTeamFile(std::string bytes)
+{
+    auto reader = RecordReader::fromBytes(std::move(bytes));
+    return reader && stageTeam(*reader, StagedLists::Skipped);
+}
+
 ReadResult<StagedTeam> readStagedTeam(const std::string& path, StagedLists lists, const ProgressCheck& progress)
 {
     auto reader = RecordReader::open(path, readingProgress(progress));
     if (!reader)
         return reader.error();
     auto staged = stageTeam(*reader, lists, stagingProgress(progress));
-    if (staged)
+    if (staged) {
         staged->file = reader->source();
+        staged->fileBytes = std::move(*reader).takeSourceBytes();
+    }
     return staged;
 }
 

@@ -26,8 +26,10 @@ struct StagedTeam {
     TextList gridCells;
     // The items for List1 to List5: Pos, Name, NSL, SP and Max SP of each selectable player.
     std::array<TextList, 5> lists;
-    // The bytes it was read from, when it was read from a file.
+    // The bytes it was read from, when it was read from a file, and those bytes
+    // themselves (readStagedTeam only): the season keeps them without reading the file again.
     FileFingerprint file;
+    std::string fileBytes;
 };
 
 // Whether staging makes the player lists' items too, or only the team and the grid.
@@ -38,10 +40,14 @@ enum class StagedLists { Made, Skipped };
 [[nodiscard]] ReadResult<StagedTeam> stageTeam(RecordReader& reader, StagedLists lists = StagedLists::Made,
                                                const ProgressCheck& progress = {});
 
-// Opens the file at path (UTF-8, used exactly as given) and stages it. progress hears
+// Opens the file at path (UTF-8, used exactly as given), reads it once and stages it,
+// its bytes in fileBytes. progress hears
 // how far it is in thousandths, and may cancel: the error is then Cancelled.
 [[nodiscard]] ReadResult<StagedTeam> readStagedTeam(const std::string& path, StagedLists lists = StagedLists::Made,
                                                     const ProgressCheck& progress = {});
+
+// True when bytes read as a team file, the team and every player, as Load Team reads one.
+bool readsAsTeamFile(std::string bytes);
 
 // How far a load is, in thousandths: reading the file is quick beside staging it, and
 // counts for the first eighth. The checks that reading and staging report to.

@@ -8,6 +8,7 @@
 #include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
+#include "team_file_text.h"
 #include "teamfile/select_and_load.h"
 #include "window_fixture.h"
 
@@ -15,6 +16,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
@@ -479,6 +481,55 @@ TEST_F(CreateOrders, AFolderOfTheTargetsNameInTheWayIsReportedAndLeftAlone)
     EXPECT_TRUE(fs::is_directory(folder / "ABvsCD.TXT"));
     EXPECT_TRUE(fs::is_empty(folder / "ABvsCD.TXT"));
     EXPECT_EQ(filesIn(folder), std::set<std::string>{"ABvsCD.TXT"});
+}
+
+// The orders never take the place of a team file: not the one loaded, under whatever
+// name or link it stands where the orders go, nor any other.
+TEST_F(CreateOrders, ATeamFileWhereTheOrdersGoIsNeverReplaced)
+{
+    const std::string team = testing::teamFileText(testing::teamFields(), {testing::playerFields("Adams", "GK", "9")});
+    const std::string orders = "AB\r\nCD\r\nSUBS\r\nMarkers\r\nTransfer Bids\r\nCut Players\r\nPress\r\n"
+                               "Comments to Commish\r\n";
+    const std::string loadedTeam = "Orders not written: ABvsCD.TXT is the team file you loaded; move the team file "
+                                   "or rename it, then press Create Orders again.";
+    const std::string otherTeam = "Orders not written: ABvsCD.TXT in " + folder.string() +
+                                  " is a team file; move it or rename it, then press Create Orders again.";
+#ifdef _WIN32
+    const std::string otherCase = loadedTeam;  // one file, whatever the letter case
+#else
+    const std::string otherCase = "Orders Built";
+#endif
+    struct Row {
+        const char* what;
+        std::string loaded;                              // the loaded team file's name
+        std::function<void(const fs::path&)> arrange;  // what then stands at ABvsCD.TXT
+        std::string message;
+    };
+    const std::vector<Row> rows = {
+        {"the loaded team file by the orders' name", "ABvsCD.TXT", [](const fs::path&) {}, loadedTeam},
+        {"the loaded team file in another letter case", "abvscd.txt", [](const fs::path&) {}, otherCase},
+#ifndef _WIN32
+        {"a link to the loaded team file", "TEAM.TXT",
+         [](const fs::path& target) { fs::create_symlink("TEAM.TXT", target); }, loadedTeam},
+#endif
+        {"another team file", "TEAM.TXT", [&](const fs::path& target) { std::ofstream(target) << team; }, otherTeam},
+        {"an earlier orders file", "TEAM.TXT", [&](const fs::path& target) { std::ofstream(target) << orders; },
+         "Orders Built"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        const fs::path loaded = folder / row.loaded;
+        std::ofstream(loaded, std::ios::binary) << team;
+        f.Text31.text = loaded.string();
+        f.Command3.click();
+        ASSERT_EQ(f.loadedTeamFile.path, loaded.string());
+        fillExample();
+        row.arrange(folder / "ABvsCD.TXT");
+        EXPECT_EQ(press(), row.message);
+        EXPECT_EQ(testing::fileBytes(loaded), team);
+    }
 }
 
 #ifndef _WIN32

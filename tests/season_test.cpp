@@ -8,9 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
 
 #include <unistd.h>
 
@@ -124,4 +129,85 @@ TEST_F(TeamFolder, AFolderThatCannotBeMadeIsAnErrorAndNothingIsWritten)
     ASSERT_FALSE(kept);
     EXPECT_EQ(kept.error().code, FileErrorCode::FolderUnreachable);
     EXPECT_EQ(contents(folder), "a file where the team's folder belongs");
+}
+
+TEST(KeptNames, KeptFileNamesAreCopiedAsAnySystemTakesThem)
+{
+    for (const auto& [picked, kept] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"RDV.txt", "RDV.txt"},
+             {"RDV\nCD.TXT", "RDV_CD.TXT"},
+             {"a:b*c?.txt", "a_b_c_.txt"},
+             {"week 12.", "week 12._"},
+             {"week 12 ", "week 12 _"},
+         })
+        EXPECT_EQ(portableFileName(picked), kept) << picked;
+}
+
+TEST(KeptKinds, AKeptFileIsToldByWhatItHoldsNotByItsName)
+{
+    const std::string orders =
+        "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK Adams\r\nSUBS\r\nGK Lane\r\nMarkers\r\nTransfer Bids\r\n"
+        "Cut Players\r\nPress\r\n\r\nComments to Commish\r\n\r\n";
+    for (const auto& [what, bytes, kind] : std::initializer_list<std::tuple<const char*, std::string, KeptKind>>{
+             {"orders", orders, KeptKind::OrdersFile},
+             {"orders, LF line ends", "SUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
+              KeptKind::OrdersFile},
+             {"headings out of order", "Markers\nSUBS\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
+              KeptKind::TeamFile},
+             {"a heading inside a line", "xSUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
+              KeptKind::TeamFile},
+             {"a team file", "Redvale Rovers,RDV,3,1,75\r\n", KeptKind::TeamFile},
+             {"larger than any orders file", orders + std::string(kMaxOrdersFileBytes, ' '), KeptKind::TeamFile},
+         })
+        EXPECT_EQ(keptKindOf(bytes), kind) << what;
+}
+
+TEST_F(TeamFolder, FilesKeptInOneSecondAreListedInTheOrderTheyWereKept)
+{
+    fs::create_directories(folder);
+    for (const char* name : {"2026-11-30 20-05-09 RDV (2).txt", "2026-11-30 20-05-09 RDV (10).txt",
+                             "2026-11-30 20-05-09 RDV.txt", "2026-11-30 20-05-08 RDV (3).txt"})
+        std::ofstream(folder / name) << name;
+    std::vector<std::string> names;
+    for (const KeptFile& file : files())
+        names.push_back(file.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"2026-11-30 20-05-08 RDV (3).txt", "2026-11-30 20-05-09 RDV.txt",
+                                               "2026-11-30 20-05-09 RDV (2).txt", "2026-11-30 20-05-09 RDV (10).txt"}));
+}
+
+TEST_F(TeamFolder, TwoProgramsKeepingTheSameWeekAtOnceKeepItOnce)
+{
+    // Large enough that listing, comparing and writing overlap; each in a second of its own.
+    const std::string week(std::size_t{8} << 20, 'w');
+    std::vector<std::thread> keepers;
+    std::atomic<int> already = 0;
+    for (int k = 0; k < 4; ++k)
+        keepers.emplace_back([&, k] {
+            const auto kept = keepInFolder(folder, "RDV.txt", week, {2026, 11, 30, 20, 5, k});
+            ASSERT_TRUE(kept);
+            already += kept->already ? 1 : 0;
+            EXPECT_EQ(kept->files[kept->index].size, week.size());
+        });
+    for (std::thread& keeper : keepers)
+        keeper.join();
+    EXPECT_EQ(already, 3);
+    EXPECT_EQ(files().size(), 1u);
+    EXPECT_FALSE(fs::exists(folder / std::string(kFolderLockName)));  // the lock leaves nothing behind
+}
+
+TEST_F(TeamFolder, ATemporaryFileAKilledKeepLeftIsRemovedOnceItIsStale)
+{
+    fs::create_directories(folder);
+    const fs::path stale = folder / ".2026-11-30 20-05-09 RDV.txt.4242-0.tmp";
+    const fs::path fresh = folder / ".2026-11-30 20-05-09 RDV.txt.4243-0.tmp";
+    const fs::path owns = folder / ".notes.tmp";  // not of the program's naming
+    for (const fs::path& path : {stale, fresh, owns})
+        std::ofstream(path) << "half a week";
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    fs::last_write_time(stale, old);
+    fs::last_write_time(owns, old);
+    ASSERT_TRUE(keepInFolder(folder, "RDV.txt", "week 12", kMonday));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(owns));
 }

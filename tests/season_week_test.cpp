@@ -217,7 +217,8 @@ TEST_F(Season, AKeptFileThatCannotBeReadIsLeftAloneAndNamed)
     loadAt(kWeek2, write("RDV-2.txt", week(2)));
     EXPECT_EQ(dialogs.notes.back(),
               "Compared with the team file kept on Mon 30 Nov 2026: File > Changes Since Last Week... "
-              "Left out of the season, as it cannot be read: 2026-12-01 08-00-00 RDV.txt.");
+              "Left out of the season, as it cannot be read: 2026-12-01 08-00-00 RDV.txt. The team file "
+              "\"2026-12-01 08-00-00 RDV.txt\" has an unterminated quote at line 1, in field 1 of the team record.");
     EXPECT_EQ(fileBytes(damaged), "\"an unterminated quote");
 }
 

@@ -10,6 +10,7 @@
 #include "teamfile/comparison.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/select_and_load.h"
+#include "teamfile/staged_team.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
 #include "textio/fingerprint.h"
@@ -22,12 +23,14 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace teamtool {
 
 std::filesystem::path teamFolderOf(const FRMTEAMTOOL& f)
 {
-    return pathFromUtf8(f.season.folder) / pathFromUtf8(teamFolderName(f.Text(8).text, f.Text(1).text));
+    const LoadedTeamFile& loaded = f.loadedTeamFile;
+    return pathFromUtf8(f.season.folder) / pathFromUtf8(teamFolderName(loaded.abbreviation, loaded.name));
 }
 
 namespace {
@@ -75,45 +78,63 @@ void addToRecentFiles(FRMTEAMTOOL& f, const std::string& path)
 }
 
 // The newest orders file kept in `files` (oldest first) that reads as one, into the
-// season state; the unreadable ones on the way named.
+// season state; the ones on the way that hold orders but do not read named with why.
 void findLastOrders(FRMTEAMTOOL& f, const std::vector<KeptFile>& files)
 {
     SeasonState& s = f.season;
     s.lastOrders.clear();
     for (std::size_t k = files.size(); k-- > 0;) {
         const KeptFile& file = files[k];
-        if (!isOrdersFileName(file.ownName()))
+        if (!mayBeOrdersFile(file))
             continue;
         auto bytes = readWholeFile(utf8FromPath(file.path), kMaxOrdersFileBytes);
-        if (bytes && !binaryDataError(*bytes, {}) && readOrdersText(decodeTextFile(std::move(bytes).value()))) {
+        if (!bytes) {
+            s.unreadable.push_back({file.name, sentence(bytes.error(), kKeptFileKind)});
+            continue;
+        }
+        if (keptKindOf(*bytes) != KeptKind::OrdersFile)
+            continue;
+        if (const auto binary = binaryDataError(*bytes, file.name)) {
+            s.unreadable.push_back({file.name, sentence(*binary, kOrdersFileKind)});
+            continue;
+        }
+        auto orders = readOrdersText(decodeTextFile(std::move(bytes).value()));
+        if (orders) {
             s.lastOrders = utf8FromPath(file.path);
             s.lastOrdersTime = file.time;
             return;
         }
-        s.unreadable.push_back(file.name);
+        s.unreadable.push_back({file.name, describeOrdersFileError(orders.error(), file.name)});
     }
 }
 
 // Compares the loaded team with the newest team file kept before files[before] (or
-// before all of them) that holds other bytes. The file it compared with, if any.
-const KeptFile* compareWithKeptBefore(FRMTEAMTOOL& f, const std::vector<KeptFile>& files, std::size_t before)
+// before all of them) that holds other bytes. The file it compared with, if any; a
+// Cancel stops it with nothing compared (`cancelled`).
+const KeptFile* compareWithKeptBefore(FRMTEAMTOOL& f, const std::vector<KeptFile>& files, std::size_t before,
+                                      Progress* progress, bool& cancelled)
 {
     for (std::size_t k = before; k-- > 0;) {
         const KeptFile& file = files[k];
-        if (isOrdersFileName(file.ownName()))
-            continue;  // looked at for the orders
-        auto bytes = readWholeFile(utf8FromPath(file.path), kMaxTeamFileBytes);
+        auto bytes = readWholeFile(utf8FromPath(file.path), kMaxTeamFileBytes, readingProgress(checkOf(progress)));
         if (!bytes) {
-            f.season.unreadable.push_back(file.name);
+            cancelled = bytes.error().code == FileErrorCode::Cancelled;
+            if (cancelled)
+                return nullptr;
+            f.season.unreadable.push_back({file.name, sentence(bytes.error(), kKeptFileKind)});
             continue;
         }
+        if (keptKindOf(*bytes) == KeptKind::OrdersFile)
+            continue;  // looked at for the orders
         if (bytes->size() == f.loadedFile.size && fingerprintOf(*bytes) == f.loadedFile)
             continue;  // the same week, kept twice
-        const bool orders = isOrdersFile(*bytes);
-        if (compareWithBytes(f, file.name, std::move(bytes).value()))
+        auto compared = compareWithBytes(f, file.name, std::move(bytes).value(), progress);
+        if (compared)
             return &file;
-        if (!orders)
-            f.season.unreadable.push_back(file.name);
+        cancelled = compared.error().code == ReadErrorCode::Cancelled;
+        if (cancelled)
+            return nullptr;
+        f.season.unreadable.push_back({file.name, describeReadError(compared.error(), file.name)});
     }
     return nullptr;
 }
@@ -133,15 +154,36 @@ std::string unreadableNote(const SeasonState& s)
     if (s.unreadable.empty())
         return {};
     std::string names;
-    for (const std::string& name : s.unreadable)
-        names += (names.empty() ? "" : ", ") + name;
+    std::string reasons;
+    for (const UnreadableFile& file : s.unreadable) {
+        names += (names.empty() ? "" : ", ") + file.name;
+        reasons += " " + file.why;
+    }
     return "Left out of the season, as " + std::string(s.unreadable.size() == 1 ? "it cannot" : "they cannot") +
-           " be read: " + names + ".";
+           " be read: " + names + "." + reasons;
+}
+
+// The loaded team's bytes as the load read them, or, when the season comes to them
+// later (Keep Season switched on), read again; nothing, and why in `why`, when they
+// cannot be.
+std::optional<std::string> loadedBytes(FRMTEAMTOOL& f, std::string& why)
+{
+    if (!f.loadedTeamFile.bytes.empty())
+        return std::exchange(f.loadedTeamFile.bytes, {});
+    auto bytes = readWholeFile(f.loadedTeamFile.path, kMaxTeamFileBytes);
+    if (!bytes)
+        why = sentence(bytes.error(), kTeamFileKind);
+    else if (fingerprintOf(*bytes) != f.loadedFile)
+        why = "the file changed while it was loaded.";
+    else
+        return std::move(bytes).value();
+    return std::nullopt;
 }
 
 // The loaded team's season: the team file kept, the orders kept looked up and, when
-// `compare`, the comparison with the team file kept before it.
-void keepLoadedTeam(FRMTEAMTOOL& f, bool compare)
+// `compare`, the comparison with the team file kept before it, all reporting to
+// progress: a Cancel there leaves the season as it was, and the load as it is.
+void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
 {
     SeasonState& s = f.season;
     const std::filesystem::path folder = teamFolderOf(f);
@@ -149,40 +191,56 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare)
     s.lastOrders.clear();
     s.unreadable.clear();
     s.keptTeamFiles = 0;
-    auto files = keptFiles(folder);
-    if (!files) {
-        notifyOf(f, {"This week's team file was not kept in the season: " + sentence(files.error(), kTeamFileKind)});
-        return;
-    }
+    constexpr std::uint64_t kKeeping = (ProgressPart::kWhole - kSeasonProgressFrom) / 4;
+    ProgressPart keeping(progress, kSeasonProgressFrom, kKeeping);
+    ProgressPart comparing(progress, kSeasonProgressFrom + kKeeping,
+                           ProgressPart::kWhole - kSeasonProgressFrom - kKeeping);
+    const std::string cancelledNote =
+        "Cancelled after the load: this week's team file was neither kept in the season nor compared with last "
+        "week's.";
 
     // Where this week's file stands among the kept ones: the comparison is with the
     // newest before it.
-    std::size_t position = files->size();
     std::string notKept;
-    const std::string path = f.Text31.text;
-    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
-    if (!bytes) {
-        notKept = sentence(bytes.error(), kTeamFileKind);
-    } else if (fingerprintOf(*bytes) != f.loadedFile) {
-        notKept = "the file changed while it was loaded.";
-    } else if (auto kept = keep(folder, *files, fileNameOf(path), *bytes, s.now()); !kept) {
-        notKept = sentence(kept.error(), kTeamFileKind);
-    } else if (kept->already) {
-        const auto at = std::find_if(files->begin(), files->end(),
-                                     [&](const KeptFile& file) { return file.name == kept->file.name; });
-        position = static_cast<std::size_t>(at - files->begin());
+    std::vector<KeptFile> files;
+    std::size_t position = 0;
+    const auto bytes = loadedBytes(f, notKept);
+    auto kept = bytes ? keepInFolder(folder, fileNameOf(f.loadedTeamFile.path), *bytes, s.now(), keeping.check())
+                      : Result<KeptIn, FileError>(FileError{});
+    if (kept) {
+        files = std::move(kept->files);
+        position = kept->index;
+        s.keptTeamFiles = 1;
     } else {
-        files->push_back(kept->file);
-        position = files->size() - 1;
+        if (kept.error().code == FileErrorCode::Cancelled) {
+            notifyOf(f, {cancelledNote});
+            return;
+        }
+        if (bytes)
+            notKept = sentence(kept.error(), kTeamFileKind);
+        // The season as it stands, to fill from and compare with all the same.
+        auto listed = keptFiles(folder);
+        if (!listed) {
+            notifyOf(f, {"This week's team file was not kept in the season: " + notKept});
+            return;
+        }
+        files = std::move(listed).value();
+        position = files.size();
     }
 
-    findLastOrders(f, *files);
-    s.keptTeamFiles = countTeamFiles(*files);
+    findLastOrders(f, files);
     std::string compared;
-    if (compare)
-        if (const KeptFile* earlier = compareWithKeptBefore(f, *files, position))
+    bool cancelled = false;
+    if (compare) {
+        if (const KeptFile* earlier = compareWithKeptBefore(f, files, position, progress ? &comparing : nullptr,
+                                                            cancelled)) {
+            s.keptTeamFiles = 1;
             compared =
                 "Compared with the team file kept on " + dayOf(earlier->time) + ": File > Changes Since Last Week...";
+        }
+    }
+    if (cancelled)
+        compared = "Cancelled after the load: this week's team file was kept, but not compared with last week's.";
     notifyOf(f, {notKept.empty() ? "" : "This week's team file was not kept in the season: " + notKept, compared,
                  unreadableNote(s)});
 }
@@ -196,14 +254,15 @@ std::string lastTeamFolder(const FRMTEAMTOOL& f)
     return startingFolder();
 }
 
-// Yes when nothing would be lost, or the manager says it may be.
-bool mayLeaveTeam(FRMTEAMTOOL& f)
+// Yes when nothing would be lost, or the manager says it may be, asked whether to
+// `leave` ("Open another team file") and leave them unwritten.
+bool mayLeaveTeam(FRMTEAMTOOL& f, std::string_view leave)
 {
     if (!f.SSTab1.visible || !holdsUnwrittenWork(f))
         return true;
     return f.dialogs().ask("The squad and orders of " + std::string(trimSpaces(f.Text(1).text)) +
-                           " have changed since Create Orders last wrote them. Open another team file and "
-                           "leave them unwritten?");
+                           " have changed since Create Orders last wrote them. " + std::string(leave) +
+                           " and leave them unwritten?");
 }
 
 // The team file at path in the window, as if the program had been started with it; a
@@ -221,15 +280,9 @@ void openAnew(FRMTEAMTOOL& f, const std::string& path)
 
 }  // namespace
 
-std::size_t countTeamFiles(const std::vector<KeptFile>& files)
+bool mayQuit(FRMTEAMTOOL& f)
 {
-    return static_cast<std::size_t>(std::count_if(
-        files.begin(), files.end(), [](const KeptFile& file) { return !isOrdersFileName(file.ownName()); }));
-}
-
-bool isOrdersFileName(std::string_view name)
-{
-    return name.size() > 6 && name.ends_with(".TXT") && name.find("vs") != std::string_view::npos;
+    return mayLeaveTeam(f, "Quit");
 }
 
 void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles)
@@ -242,16 +295,20 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
     // A team loaded before the settings came (named at start): in the recent files and
     // the season as if it had loaded now.
     if (f.SSTab1.visible) {
-        addToRecentFiles(f, f.Text31.text);
+        addToRecentFiles(f, f.loadedTeamFile.path);
         if (f.season.keeping())
             keepLoadedTeam(f, !f.comparison.made());
     }
+    if (!f.season.keeping())
+        f.loadedTeamFile.bytes = {};  // nobody keeps them
     describeFillFromLastWeek(f);
 }
 
 void teamFileLoaded(FRMTEAMTOOL& f)
 {
-    addToRecentFiles(f, f.Text31.text);
+    // The load's progress, gone when this is done.
+    const std::unique_ptr<Progress> progress = std::move(f.loadProgress);
+    addToRecentFiles(f, f.loadedTeamFile.path);
     f.selectionAtLoad = selectionState(f);
     f.written = {};
     SeasonState& s = f.season;
@@ -259,7 +316,9 @@ void teamFileLoaded(FRMTEAMTOOL& f)
     s.lastOrders.clear();
     s.unreadable.clear();
     if (s.keeping())
-        keepLoadedTeam(f, true);
+        keepLoadedTeam(f, true, progress.get());
+    else if (!s.keep)
+        f.loadedTeamFile.bytes = {};  // nobody keeps them
     describeFillFromLastWeek(f);
 }
 
@@ -276,16 +335,11 @@ std::optional<std::string> keepWrittenOrders(FRMTEAMTOOL& f)
         return "The orders were not kept in the season: " + sentence(error, kOrdersFileKind);
     };
     const std::filesystem::path folder = pathFromUtf8(s.teamFolder);
-    auto files = keptFiles(folder);
-    if (!files)
-        return notKept(files.error());
-    const auto kept = keep(folder, *files, f.written.fileName, f.written.bytes, s.now());
+    const auto kept = keepInFolder(folder, f.written.fileName, f.written.bytes, s.now());
     if (!kept)
         return notKept(kept.error());
-    if (!kept->already)
-        files->push_back(kept->file);
     s.unreadable.clear();
-    findLastOrders(f, *files);
+    findLastOrders(f, kept->files);
     describeFillFromLastWeek(f);
     return std::nullopt;
 }
@@ -308,7 +362,7 @@ bool holdsUnwrittenWork(const FRMTEAMTOOL& f)
 
 void actionOpenTeamFile_Click(FRMTEAMTOOL& f)
 {
-    if (!mayLeaveTeam(f))
+    if (!mayLeaveTeam(f, "Open another team file"))
         return;
     FileDialog dialog;
     dialog.kind = Kind::FileDialog;
@@ -334,7 +388,7 @@ void openRecentFile(FRMTEAMTOOL& f, std::size_t index)
         f.msgBox("The team file \"" + path + "\" no longer exists, so it leaves the recent files.");
         return;
     }
-    if (mayLeaveTeam(f))
+    if (mayLeaveTeam(f, "Open another team file"))
         openAnew(f, path);
 }
 

@@ -52,10 +52,9 @@ void actionKeepSeason_Click(FRMTEAMTOOL& f);
 // before a team is loaded, in the file manager.
 void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f);
 
-// True for the name of an orders file as Create Orders names it: "RDVvsCD.TXT".
-bool isOrdersFileName(std::string_view name);
-// How many of a season folder's kept files are team files.
-std::size_t countTeamFiles(const std::vector<KeptFile>& files);
+// File > Quit and the window's close: yes when nothing would be lost, or the manager
+// says it may be (the question Open Team File asks).
+bool mayQuit(FRMTEAMTOOL& f);
 
 // The season folder of the loaded team.
 std::filesystem::path teamFolderOf(const FRMTEAMTOOL& f);

@@ -170,13 +170,10 @@ std::string csvField(std::string_view text)
     return field + "\"";
 }
 
-// Reads one team file: its staged team, or the sentence why it is none.
-Result<StagedTeam, std::string> readTeam(const std::string& path, const std::string& name)
+// Reads one team file's bytes: its staged team, or the sentence why it is none.
+Result<StagedTeam, std::string> readTeam(std::string bytes, const std::string& name)
 {
-    auto bytes = readWholeFile(path, kMaxTeamFileBytes);
-    if (!bytes)
-        return describeReadError(readErrorOf(bytes.error()), name);
-    auto reader = RecordReader::fromBytes(std::move(bytes).value());
+    auto reader = RecordReader::fromBytes(std::move(bytes));
     auto staged = reader ? stageTeam(*reader, StagedLists::Skipped) : ReadResult<StagedTeam>(reader.error());
     if (!staged)
         return describeReadError(staged.error(), name);
@@ -204,13 +201,21 @@ void readSeasonView(FRMTEAMTOOL& f)
     SeasonView view;
     view.revision = f.seasonView.revision + 1;
     const std::filesystem::path folder = teamFolderOf(f);
-    const std::string team = teamFolderName(f.Text(8).text, f.Text(1).text);
+    const std::string team = teamFolderName(f.loadedTeamFile.abbreviation, f.loadedTeamFile.name);
     auto files = keptFiles(folder);
+    if (!files)
+        view.folderProblem = describeFileError(files.error(), kKeptFileKind);
     if (files) {
+        f.season.keptTeamFiles = 0;
         for (const KeptFile& file : *files) {
-            if (isOrdersFileName(file.ownName()))
+            auto bytes = readWholeFile(utf8FromPath(file.path), kMaxTeamFileBytes);
+            if (!bytes) {
+                view.unreadable.push_back(file.name);
                 continue;
-            auto staged = readTeam(utf8FromPath(file.path), file.name);
+            }
+            if (keptKindOf(*bytes) == KeptKind::OrdersFile)
+                continue;
+            auto staged = readTeam(std::move(bytes).value(), file.name);
             if (!staged || folderOfTeam(*staged) != team) {
                 view.unreadable.push_back(file.name);
                 continue;
@@ -224,7 +229,7 @@ void readSeasonView(FRMTEAMTOOL& f)
             week.cells = std::move(staged->gridCells);
             view.weeks.push_back(std::move(week));
         }
-        f.season.keptTeamFiles = countTeamFiles(*files);
+        f.season.keptTeamFiles = view.weeks.size();
     }
     f.seasonView = std::move(view);
 }
@@ -479,15 +484,10 @@ void actionAddToSeason_Click(FRMTEAMTOOL& f)
 void addTeamFiles(FRMTEAMTOOL& f, const std::vector<std::string>& paths)
 {
     const std::filesystem::path folder = teamFolderOf(f);
-    const std::string team = teamFolderName(f.Text(8).text, f.Text(1).text);
+    const std::string team = teamFolderName(f.loadedTeamFile.abbreviation, f.loadedTeamFile.name);
     std::vector<std::string> added;
     std::vector<std::string> skipped;
     std::vector<std::string> refused;
-    auto files = keptFiles(folder);
-    if (!files) {
-        f.msgBox("Nothing was added to the season: " + describeFileError(files.error(), kTeamFileKind));
-        return;
-    }
     for (const std::string& path : paths) {
         const std::string name = fileNameOf(path);
         auto bytes = readWholeFile(path, kMaxTeamFileBytes);
@@ -508,16 +508,14 @@ void addTeamFiles(FRMTEAMTOOL& f, const std::vector<std::string>& paths)
         std::error_code error;
         const auto changed = std::filesystem::last_write_time(pathFromUtf8(path), error);
         const KeptTime time = error ? f.season.now() : localTimeOf(changed);
-        auto kept = keep(folder, *files, name, *bytes, time);
+        auto kept = keepInFolder(folder, name, *bytes, time);
         if (!kept) {
             refused.push_back(name + ": " + describeFileError(kept.error(), kTeamFileKind));
         } else if (kept->already) {
-            skipped.push_back(name + ": the season holds it already, kept on " + dayOf(kept->file.time));
+            skipped.push_back(name + ": the season holds it already, kept on " +
+                              dayOf(kept->files[kept->index].time));
         } else {
             added.push_back(name + ", as the week of " + dayOf(time));
-            files->push_back(kept->file);
-            std::sort(files->begin(), files->end(),
-                      [](const KeptFile& a, const KeptFile& b) { return a.name < b.name; });
         }
     }
     std::string message;
@@ -541,10 +539,14 @@ bool removeWeek(FRMTEAMTOOL& f, std::size_t week)
                          chosen.name + ", is deleted."))
         return false;
     std::error_code error;
-    std::filesystem::remove(pathFromUtf8(chosen.path), error);
-    if (error) {
-        f.msgBox("The week of " + dayOf(chosen.time) + " was not removed: " + chosen.name + " cannot be deleted (" +
-                 error.message() + ").");
+    const bool removed = std::filesystem::remove(pathFromUtf8(chosen.path), error);
+    if (error || !removed) {
+        // Gone already (deleted by hand since the window read it), or it cannot be deleted.
+        const FileError why =
+            FileError::reading(error ? FileErrorCode::CannotRemove : FileErrorCode::Gone, chosen.path, error.message());
+        readSeasonView(f);
+        f.msgBox("The week of " + dayOf(chosen.time) + (error ? " was not removed: " : " is no longer in the season: ") +
+                 describeFileError(why, kKeptFileKind));
         return false;
     }
     readSeasonView(f);
