@@ -102,6 +102,56 @@ private slots:
 
     void cleanup() { m_program.reset(); }
 
+    // File > Quit and the close button ask before unwritten orders are lost, and only then.
+    void quitAsksOnlyWhenOrdersWouldBeLost_data()
+    {
+        QTest::addColumn<bool>("writeOrders");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("nothing changed") << false << QString() << true << false << false;
+        QTest::newRow("press typed, No keeps the window") << false << "We fear no one." << true << false << true;
+        QTest::newRow("press typed, close button, Yes") << false << "We fear no one." << false << true << true;
+        QTest::newRow("orders written") << true << QString() << false << false << false;
+        QTest::newRow("typed after the orders") << true << " And we win." << true << false << true;
+    }
+
+    void quitAsksOnlyWhenOrdersWouldBeLost()
+    {
+        QFETCH(bool, writeOrders);
+        QFETCH(QString, typed);
+        QFETCH(bool, byMenu);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        m_window->formView().openTeamFile(m_dir.filePath("team.txt").toStdString());
+        if (writeOrders) {
+            fillFrom(m_lastWeek);
+            QTRY_COMPARE(text("Text27(15)"), QString("Iwobi"));
+            testing::MessageBoxWatcher messages;
+            action("actionCreateOrders")->trigger();
+            QTRY_COMPARE(messages.texts, QStringList{"Orders Built"});
+        }
+        if (!typed.isEmpty()) {
+            widget<QTabWidget>("SSTab1")->setFocus();
+            QTest::keyClick(widget<QTabWidget>("SSTab1"), Qt::Key_4, Qt::ControlModifier);
+            auto* press = widget("Text35");
+            press->setFocus();
+            QTest::keyClick(press, Qt::Key_End, Qt::ControlModifier);
+            QTest::keyClicks(press, typed);
+        }
+        testing::QuestionAnswerer answerer(answer);
+        if (byMenu)
+            action("actionQuit")->trigger();
+        else
+            m_window->close();
+        QCOMPARE(answerer.questions.size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(answerer.questions[0], QString("The squad and orders of Redvale Rovers have changed since Create "
+                                                    "Orders last wrote them. Quit and leave them unwritten?"));
+        QCOMPARE(m_window->isVisible(), asked && !answer);
+    }
+
     void theMenusApplyOnlyWhereTheyCan()
     {
         for (const char* name : {"actionSelectFile", "actionLoadTeam", "actionQuit", "actionAbout"})

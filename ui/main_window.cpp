@@ -10,6 +10,7 @@
 #include "window/window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -152,6 +153,18 @@ void MainWindow::showEvent(QShowEvent* event)
             connect(now, &QScreen::availableGeometryChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
     }
     fitToScreen();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Quit, the close button, Alt+F4 and a logout all come here: unwritten orders are
+    // asked about first, and No keeps the window as it was.
+    bool mayClose = true;
+    m_view->perform([this, &mayClose] { mayClose = mayCloseWindow(m_form); });
+    if (mayClose)
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)

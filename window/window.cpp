@@ -207,6 +207,11 @@ void openRecent(FRMTEAMTOOL& f, std::size_t index)
     openRecentFile(f, index);
 }
 
+bool mayCloseWindow(FRMTEAMTOOL& f)
+{
+    return mayQuit(f);
+}
+
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs)
 {
     auto form = std::make_unique<FRMTEAMTOOL>(dialogs);

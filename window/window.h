@@ -52,6 +52,10 @@ void dropFile(FRMTEAMTOOL& f, const std::string& path);
 // Open Team File... opens one.
 void openRecent(FRMTEAMTOOL& f, std::size_t index);
 
+// The window about to close (File > Quit, its close button, Alt+F4, a logout): true
+// when it may, which it asks first when orders are left unwritten.
+bool mayCloseWindow(FRMTEAMTOOL& f);
+
 // Creates the window, wires its events and runs Form_Load, as the program does at start.
 std::unique_ptr<FRMTEAMTOOL> createMainWindow(Dialogs& dialogs);
 
