@@ -45,6 +45,11 @@ struct SeasonState {
     // never changed.
     std::vector<UnreadableFile> unreadable;
 
+    // A note about the settings, said with the next note of the season (or alone), and
+    // whether the settings' not being written has been said this run.
+    std::string settingsNote;
+    bool toldNotWritten = false;
+
     bool keeping() const { return keep && !folder.empty(); }
     KeptTime now() const { return clock ? clock() : localTimeNow(); }
 };

@@ -17,6 +17,7 @@
 #include <QChartView>
 #include <QLineSeries>
 #endif
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -109,6 +110,50 @@ private Q_SLOTS:
         QTRY_VERIFY(program->form->SSTab1.visible);
         QCOMPARE(QString::fromStdString(program->form->Text31.text), QDir::toNativeSeparators(teamFile));
         QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
+    }
+
+    // Settings that cannot be read or written are said once, and the run goes on with
+    // the season kept.
+    void settingsThatCannotBeReadOrWrittenAreSaid_data()
+    {
+        QTest::addColumn<QString>("settingsPath");
+        QTest::addColumn<bool>("keepSeasonClicked");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("a folder in the settings' place")
+            << "unreadable/settings.ini" << false
+            << "The settings file \"%1/unreadable/settings.ini\" is not a file TeamTool can read: it is a folder. Keep "
+               "Season is on for this run and no file is listed as recent, as their settings could not be read; "
+               "nothing is remembered until they can be.";
+        QTest::newRow("a file in the settings' folder's place")
+            << "blocker/settings.ini" << true
+            << "The settings were not written: cannot write settings.ini in %1/blocker (%2). Keep Season and the "
+               "recent files are not remembered after this run.";
+    }
+
+    void settingsThatCannotBeReadOrWrittenAreSaid()
+    {
+        QFETCH(QString, settingsPath);
+        QFETCH(bool, keepSeasonClicked);
+        QFETCH(QString, note);
+        QVERIFY(QDir(m_dir.path()).mkpath("unreadable/settings.ini"));
+        testing::writeFile(m_dir.filePath("blocker"), "a file where the settings' folder belongs");
+        QFile::remove(m_dir.filePath("settings.ini"));
+        auto program = std::make_unique<ui::ProgramWindow>(std::make_unique<ui::SeasonSettings>(
+            m_dir.filePath("data"),
+            std::make_unique<QSettings>(m_dir.filePath(settingsPath), QSettings::IniFormat)));
+        program->window.show();
+        program->startSeason();
+        QAction* keep = action(*program, "actionKeepSeason");
+        QVERIFY(keep->isChecked());
+        if (keepSeasonClicked) {
+            keep->trigger();
+            keep->trigger();  // said once only
+        }
+        QFile probe(m_dir.filePath(settingsPath));
+        probe.open(QIODevice::Append);
+        QCOMPARE(program->window.noteLabel()->text(),
+                 note.arg(QDir::toNativeSeparators(m_dir.path()), probe.errorString()));
+        QVERIFY(QFileInfo(m_dir.filePath("unreadable/settings.ini")).isDir());
     }
 
     // File > Season... over two kept weeks: the window, its figure, and the chart's

@@ -3,11 +3,18 @@
 
 #include "ui/season_settings.h"
 
+#include "textio/files.h"
 #include "week/season_commands.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 namespace teamtool::ui {
 
@@ -15,6 +22,24 @@ namespace {
 
 constexpr auto kKeepSeason = "season/keep";
 constexpr auto kRecentFiles = "recentFiles";
+
+// Why the settings file at path cannot be read, if it cannot: it is no regular file,
+// or the system will not open it. Read by the text layer first, so that a named pipe
+// in its place cannot hold the program the way QSettings' own reading would.
+std::optional<FileError> whyUnreadable(const QSettings& settings)
+{
+    const std::string path = QDir::toNativeSeparators(settings.fileName()).toStdString();
+    std::error_code error;
+    if (settings.fileName().isEmpty() || !std::filesystem::exists(pathFromUtf8(path), error))
+        return std::nullopt;  // a first run: nothing remembered yet
+    constexpr std::size_t kMaxSettingsBytes = std::size_t{16} << 20;
+    auto bytes = readWholeFile(path, kMaxSettingsBytes);
+    if (!bytes)
+        return bytes.error();
+    if (settings.status() != QSettings::NoError)
+        return FileError::reading(FileErrorCode::CannotRead, path, "it is not in the settings' format");
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -29,20 +54,26 @@ SeasonSettings::SeasonSettings(QString dataFolder, std::unique_ptr<QSettings> se
 
 void SeasonSettings::restore(FRMTEAMTOOL& form)
 {
-    m_keep = m_settings->value(kKeepSeason, true).toBool();
+    std::optional<FileError> unreadable = whyUnreadable(*m_settings);
     m_recent.clear();
-    for (const QString& path : m_settings->value(kRecentFiles).toStringList())
-        if (!path.isEmpty())
-            m_recent.push_back(path.toStdString());
+    if (!unreadable) {
+        m_keep = m_settings->value(kKeepSeason, true).toBool();
+        for (const QString& path : m_settings->value(kRecentFiles).toStringList())
+            if (!path.isEmpty())
+                m_recent.push_back(path.toStdString());
+        unreadable = whyUnreadable(*m_settings);  // what QSettings itself found
+    }
+    m_unreadable = unreadable.has_value();
     form.season.folder = QDir::toNativeSeparators(m_dataFolder).toStdString();
-    restoreSettings(form, m_keep, m_recent);
+    restoreSettings(form, m_keep, m_recent, unreadable);
+    m_keep = form.season.keep;
     m_recent = form.season.recentFiles;
     m_restored = true;
 }
 
-void SeasonSettings::store(const FRMTEAMTOOL& form)
+void SeasonSettings::store(FRMTEAMTOOL& form)
 {
-    if (!m_restored || (form.season.keep == m_keep && form.season.recentFiles == m_recent))
+    if (!m_restored || m_unreadable || (form.season.keep == m_keep && form.season.recentFiles == m_recent))
         return;
     m_keep = form.season.keep;
     m_recent = form.season.recentFiles;
@@ -52,6 +83,16 @@ void SeasonSettings::store(const FRMTEAMTOOL& form)
     m_settings->setValue(kKeepSeason, m_keep);
     m_settings->setValue(kRecentFiles, paths);
     m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError) {
+        const QFileInfo file(m_settings->fileName());
+        QFile probe(file.filePath());
+        const QString reason = file.isDir()                            ? QStringLiteral("a folder has its name")
+                               : !probe.open(QIODevice::Append) ? probe.errorString()
+                                                                : QStringLiteral("the system refused it");
+        settingsNotWritten(form, FileError::replacing(FileErrorCode::CannotWrite, reason.toStdString(),
+                                                      pathFromUtf8(QDir::toNativeSeparators(file.path()).toStdString()),
+                                                      file.fileName().toStdString()));
+    }
 }
 
 }  // namespace teamtool::ui

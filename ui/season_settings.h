@@ -27,11 +27,12 @@ public:
     SeasonSettings(QString dataFolder, std::unique_ptr<QSettings> settings);
 
     // Puts the data folder and what was remembered into the window model. Nothing of
-    // the season folder itself is read.
+    // the season folder itself is read. Settings that cannot be read are said, and
+    // never written over.
     void restore(FRMTEAMTOOL& form);
     // Writes what the model holds now, when it differs from what was written; nothing
-    // before restore.
-    void store(const FRMTEAMTOOL& form);
+    // before restore. Settings that cannot be written are said, once.
+    void store(FRMTEAMTOOL& form);
 
     const QString& dataFolder() const { return m_dataFolder; }
     QSettings& settings() const { return *m_settings; }
@@ -40,6 +41,7 @@ private:
     QString m_dataFolder;
     std::unique_ptr<QSettings> m_settings;
     bool m_restored = false;
+    bool m_unreadable = false;
     bool m_keep = true;
     std::vector<std::string> m_recent;
 };

@@ -141,7 +141,7 @@ const KeptFile* compareWithKeptBefore(FRMTEAMTOOL& f, const std::vector<KeptFile
 
 void notifyOf(FRMTEAMTOOL& f, const std::vector<std::string>& parts)
 {
-    std::string note;
+    std::string note = std::exchange(f.season.settingsNote, {});
     for (const std::string& part : parts)
         if (!part.empty())
             note += (note.empty() ? "" : " ") + part;
@@ -285,8 +285,17 @@ bool mayQuit(FRMTEAMTOOL& f)
     return mayLeaveTeam(f, "Quit");
 }
 
-void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles)
+void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles,
+                     const std::optional<FileError>& unreadable)
 {
+    if (unreadable) {
+        keepSeason = true;
+        recentFiles.clear();
+        f.season.settingsNote = sentence(*unreadable, kSettingsFileKind) +
+                                " Keep Season is on for this run and no file is listed as recent, as their settings "
+                                "could not be read; nothing is remembered until they can be.";
+        f.season.toldNotWritten = true;  // said here already
+    }
     f.season.keep = keepSeason;
     command(f, "actionKeepSeason").checked = keepSeason;
     if (recentFiles.size() > kMaxRecentFiles)
@@ -302,6 +311,15 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
     if (!f.season.keeping())
         f.loadedTeamFile.bytes = {};  // nobody keeps them
     describeFillFromLastWeek(f);
+    notifyOf(f, {});  // the settings' note, if the season had none to say it with
+}
+
+void settingsNotWritten(FRMTEAMTOOL& f, const FileError& error)
+{
+    if (std::exchange(f.season.toldNotWritten, true))
+        return;
+    notifyOf(f, {"The settings were not written: " + sentence(error, kSettingsFileKind) +
+                 " Keep Season and the recent files are not remembered after this run."});
 }
 
 void teamFileLoaded(FRMTEAMTOOL& f)

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,15 @@ class FRMTEAMTOOL;
 // What the program remembers from the last run: whether the season is kept, and the
 // recent files. A team loaded already (one named at start) is then kept and compared
 // as if it had loaded now.
-void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles);
+// When the settings could not be read (`unreadable`), Keep Season is on, no file is
+// recent, and a passing note says so once, with the file and why.
+void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles,
+                     const std::optional<FileError>& unreadable = std::nullopt);
+// The settings could not be written: a passing note says so, the first time only.
+void settingsNotWritten(FRMTEAMTOOL& f, const FileError& error);
+
+// The program's settings file, as its errors name it.
+inline constexpr FileKind kSettingsFileKind{"settings file", "a settings file", false};
 
 // After a team file has loaded, whichever way: it heads the recent files, and while
 // the season is kept, it is kept and compared with the team file kept before it.
