@@ -9,7 +9,7 @@
 #   scripts/dev.sh coverage   the tests with coverage counters, then line and branch coverage per layer
 #   scripts/dev.sh lint       the format check, clang-tidy and reuse lint
 #   scripts/dev.sh bench      build and run the benchmarks
-#   scripts/dev.sh fuzz [T] [S]  run fuzz target T (team_file or orders_file) for S seconds (600)
+#   scripts/dev.sh fuzz [T] [S]  run fuzz target T (team_file, orders_file or season) for S seconds (600)
 #   scripts/dev.sh pages      render the window's pages to docs/ (the README's pictures)
 #   scripts/dev.sh package    build build/teamtool_<version>_amd64.deb and check it
 #   scripts/dev.sh windows-core-test  the core and its tests cross-built for Windows, run under Wine
@@ -115,7 +115,8 @@ fuzz)
     case "$target" in
     team_file) seeds=fuzz/corpus ;;
     orders_file) seeds=fuzz/orders-corpus ;;
-    *) echo "no fuzz target $target (team_file, orders_file)" >&2; exit 2 ;;
+    season) seeds=fuzz/season-corpus ;;
+    *) echo "no fuzz target $target (team_file, orders_file, season)" >&2; exit 2 ;;
     esac
     mkdir -p "build-fuzz/corpus-$target" fuzz/findings
     "./build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -jobs=1 -workers=1 \

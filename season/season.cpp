@@ -120,7 +120,10 @@ KeptTime localTimeOf(std::filesystem::file_time_type time)
 
 std::string stampOf(const KeptTime& time)
 {
+    // Four digits of year, as a kept name has them.
     std::string text = std::to_string(time.year);
+    if (time.year >= 0 && text.size() < 4)
+        text.insert(0, 4 - text.size(), '0');
     for (const auto& [separator, value] :
          {std::pair{'-', time.month}, std::pair{'-', time.day}, std::pair{' ', time.hour}, std::pair{'-', time.minute},
           std::pair{'-', time.second}}) {
@@ -274,7 +277,7 @@ Result<Kept, FileError> keep(const std::filesystem::path& teamFolder, const std:
                              const ProgressCheck& progress)
 {
     for (std::size_t k = 0; k < files.size(); ++k) {
-        if (!goOn(progress, k, files.size()))
+        if (!goOn(progress, k + 1, files.size() + 1))
             return FileError::reading(FileErrorCode::Cancelled, utf8FromPath(teamFolder));
         if (holdsBytes(files[k], bytes))
             return Kept{files[k], true};
