@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The TeamTool developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A 30-player week loaded through the window model as the program runs it (Load Team's
-// click, then the season): with Keep Season off, and with the new file kept and
-// compared by itself with last week's, in a season of 2 kept files and of 500.
+// A week loaded through the window model as the program runs it (Load Team's click,
+// then the season): with Keep Season off, and with the new file kept and compared by
+// itself with last week's, in a season of 2 kept files and of 500; a week of 30 players
+// and one of 200,000, whose season's work must cost about one more load, not two.
 
 #include "bench/team_file_gen.h"
 #include "season/season.h"
@@ -23,8 +24,6 @@ namespace teamtool {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kPlayers = 30;
 
 // An orders file as this program writes them: what the season's orders files hold.
 const std::string kOrders = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\ny\r\nY2\r\nY5\r\n"
@@ -46,10 +45,12 @@ KeptTime at(int dayOfYear, int second)
 }
 
 // kept < 0: Keep Season off. Otherwise a season of `kept` files, last week's team file
-// the newest of them, the others older team files and orders files in turn.
+// the newest of them, the others older team files and orders files in turn; every
+// team file of `players` players.
 void BM_LoadWeek(benchmark::State& state)
 {
     const auto kept = static_cast<int>(state.range(0));
+    const auto players = static_cast<int>(state.range(1));
     const fs::path folder = fs::temp_directory_path() / ("teamtool-season-bench-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
@@ -60,7 +61,7 @@ void BM_LoadWeek(benchmark::State& state)
     fs::path team;
     if (kept > 0) {
         // Last week, kept as the program keeps it.
-        bench::writeTeamFile(week, kPlayers, 1);
+        bench::writeTeamFile(week, players, 1);
         auto form = createMainWindow(dialogs);
         form->season.folder = data.string();
         form->season.clock = [] { return at(300, 0); };
@@ -68,7 +69,7 @@ void BM_LoadWeek(benchmark::State& state)
         team = form->season.teamFolder;
         for (int k = 1; k < kept; ++k)
             write(team / (stampOf(at(k / 2, k)) + (k % 2 ? " RDV.txt" : " RDVvsCD.TXT")),
-                  k % 2 ? bench::makeTeamFile(kPlayers, 100 + static_cast<std::uint32_t>(k)) : kOrders);
+                  k % 2 ? bench::makeTeamFile(players, 100 + static_cast<std::uint32_t>(k)) : kOrders);
         if (std::distance(fs::directory_iterator(team), {}) != kept) {
             state.SkipWithError("the season was not made");
             return;
@@ -79,7 +80,7 @@ void BM_LoadWeek(benchmark::State& state)
     std::uint32_t weekNumber = 1'000'000;
     for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
-        bench::writeTeamFile(week, kPlayers, weekNumber);
+        bench::writeTeamFile(week, players, weekNumber);
         const KeptTime now = at(301, static_cast<int>(weekNumber++ % 3600));
         auto form = createMainWindow(dialogs);
         form->season.folder = data.string();
@@ -91,7 +92,7 @@ void BM_LoadWeek(benchmark::State& state)
         openTeamFile(*form, week);
 
         state.PauseTiming();
-        if (!dialogs.messages.empty() || form->loadedPlayers != kPlayers || (kept > 0) != form->comparison.made()) {
+        if (!dialogs.messages.empty() || form->loadedPlayers != players || (kept > 0) != form->comparison.made()) {
             state.SkipWithError(("the week did not load and compare as it should: " +
                                  (dialogs.notes.empty() ? std::string() : dialogs.notes.back()) + " " +
                                  form->season.teamFolder)
@@ -105,7 +106,14 @@ void BM_LoadWeek(benchmark::State& state)
     }
     fs::remove_all(folder);
 }
-BENCHMARK(BM_LoadWeek)->ArgName("kept")->Arg(-1)->Arg(2)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadWeek)
+    ->ArgNames({"kept", "players"})
+    ->Args({-1, 30})
+    ->Args({2, 30})
+    ->Args({500, 30})
+    ->Args({-1, 200'000})
+    ->Args({2, 200'000})
+    ->Unit(benchmark::kMillisecond);
 
 // Add Team Files with 100 team files of 40 players, into a season that holds none of
 // them. Target: a second.

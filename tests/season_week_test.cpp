@@ -6,6 +6,7 @@
 // one step, another team opened, and a season that fails never in the way.
 
 #include "app/window_state.h"
+#include "teamfile/team_records.h"
 #include "squad/squad.h"
 #include "week/fill.h"
 #include "week/season_commands.h"
@@ -309,4 +310,41 @@ TEST_F(Season, ATeamLoadedBeforeTheSettingsCameIsKeptWhenTheyCome)
     restoreSettings(f, true, {"/league/older.txt"});
     EXPECT_EQ(keptNames(), std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt"});
     EXPECT_EQ(f.season.recentFiles, (std::vector<std::string>{week1, "/league/older.txt"}));
+}
+
+// The season's work after a load reports to the load's progress: a Cancel there skips
+// keeping or comparing, says so, and never undoes the load.
+TEST_F(Season, ACancelAfterTheLoadSkipsTheSeasonsWorkButKeepsTheLoad)
+{
+    struct Row {
+        const char* what;
+        double cancelAt;
+        std::size_t kept;
+        bool compared;
+        std::string note;
+    };
+    const std::vector<Row> rows = {
+        {"no cancel", 2, 2, true,
+         "Compared with the team file kept on Mon 30 Nov 2026: File > Changes Since Last Week..."},
+        {"cancelled while keeping", 0.55, 1, false,
+         "Cancelled after the load: this week's team file was neither kept in the season nor compared with last "
+         "week's."},
+        {"cancelled while comparing", 0.7, 2, false,
+         "Cancelled after the load: this week's team file was kept, but not compared with last week's."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        fs::remove_all(data);
+        dialogs.cancelAt = 2;
+        loadAt(kWeek1, write("RDV-1.txt", week(1)));
+        dialogs.cancelAt = row.cancelAt;
+        dialogs.progressSeen.clear();
+        loadAt(kWeek2, write("RDV-2.txt", week(2)));
+        EXPECT_EQ(f.MSFlexGrid1.textMatrix(1, kNslColumn), "12.3");  // the load stands
+        EXPECT_EQ(keptNames().size(), row.kept);
+        EXPECT_EQ(f.comparison.made(), row.compared);
+        EXPECT_EQ(dialogs.notes.back(), row.note);
+        ASSERT_FALSE(dialogs.progressSeen.empty());
+        EXPECT_GT(dialogs.progressSeen.back(), 0.5);  // the season's part came after the load's
+    }
 }
