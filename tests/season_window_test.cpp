@@ -211,4 +211,26 @@ TEST_F(SeasonWindowTest, AddTeamFilesKeepsEarlierWeeksAndSaysWhatItRefused)
     EXPECT_EQ(dialogs.questions.size(), 2U);
 }
 
+// What the window cannot do or show, it says why, as every file error is said.
+TEST_F(SeasonWindowTest, AWeekGoneOrAFolderThatCannotBeListedIsSaid)
+{
+    const SeasonWeek gone = f.seasonView.weeks[0];
+    fs::remove(gone.path);  // deleted by hand since the window read it
+    dialogs.answer = true;
+    EXPECT_FALSE(removeWeek(f, 0));
+    EXPECT_EQ(dialogs.messages.back(), "The week of Mon 30 Nov 2026 is no longer in the season: The kept file \"" +
+                                           gone.path + "\" no longer exists.");
+    EXPECT_EQ(f.seasonView.weeks.size(), 2U);
+
+    const fs::path team = teamFolderOf(f);
+    fs::remove_all(team);
+    std::ofstream(team) << "a file where the team's folder belongs";
+    f.findMenuCommand("actionSeason")->click();
+    EXPECT_TRUE(f.seasonView.weeks.empty());
+    const std::string problems = seasonViewProblems(f.seasonView);
+    EXPECT_TRUE(problems.starts_with("No week is shown, as the season's folder cannot be listed: the folder " +
+                                     team.string() + " cannot be reached ("))
+        << problems;
+}
+
 }  // namespace

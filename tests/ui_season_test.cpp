@@ -5,6 +5,7 @@
 // test's own: what is kept, and what the program remembers into its next run.
 
 #include "ui/program_window.h"
+#include "ui/system_paths.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
@@ -110,6 +111,26 @@ private Q_SLOTS:
         QTRY_VERIFY(program->form->SSTab1.visible);
         QCOMPARE(QString::fromStdString(program->form->Text31.text), QDir::toNativeSeparators(teamFile));
         QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
+    }
+
+    // A recent file whose name is not UTF-8 (Linux) is remembered by its bytes.
+    void aRecentFileIsRememberedByItsBytes()
+    {
+        QFile::remove(m_dir.filePath("settings.ini"));
+        std::vector<std::string> recent = {QFile::encodeName(m_dir.filePath("RDV.txt")).toStdString()};
+#ifndef Q_OS_WIN
+        recent.push_back(QFile::encodeName(m_dir.path()).toStdString() + "/caf\xe9.txt");
+        // As "teamtool caf\xe9.txt" names it.
+        QCOMPARE(ui::pathOfArgument("caf\xe9.txt", QString::fromLocal8Bit("caf\xe9.txt")),
+                 QFile::encodeName(QDir::currentPath()).toStdString() + "/caf\xe9.txt");
+#endif
+        {
+            auto program = start();
+            program->form->season.recentFiles = recent;
+            program->settings->store(*program->form);
+        }
+        auto program = start();
+        QCOMPARE(program->form->season.recentFiles, recent);
     }
 
     // Settings that cannot be read or written are said once, and the run goes on with

@@ -33,6 +33,8 @@
 #include <QTableView>
 #include <QTextBrowser>
 
+#include <filesystem>
+
 using namespace teamtool;
 
 namespace {
@@ -502,10 +504,24 @@ private slots:
         QVERIFY(messages.contains("Fill From Orders"));
     }
 
+    // A dropped team file loads; on Linux a name that is not UTF-8 opens by its bytes.
+    void aDroppedTeamFileLoads_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("a plain name") << QByteArray("team.txt");
+#ifndef Q_OS_WIN
+        QTest::newRow("a name in Latin-1") << QByteArray("caf\xe9.txt");
+#endif
+    }
+
     void aDroppedTeamFileLoads()
     {
+        QFETCH(QByteArray, name);
+        const std::string path = QFile::encodeName(m_dir.path()).toStdString() + "/" + name.toStdString();
+        std::filesystem::copy_file(TEAMTOOL_EXAMPLES_DIR "/team.txt", path,
+                                   std::filesystem::copy_options::overwrite_existing);
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(m_dir.filePath("team.txt"))});
+        mime.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"))});
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_window, &enter);
         QVERIFY(enter.isAccepted());
@@ -513,6 +529,8 @@ private slots:
         QApplication::sendEvent(m_window, &drop);
         QVERIFY(!widget<QGroupBox>("Frame32")->isVisible());
         QCOMPARE(text("Text1"), QString("Redvale Rovers"));
+        QCOMPARE(m_form->loadedTeamFile.path, path);
+        QCOMPARE(m_form->season.recentFiles.front(), path);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "textio/version.h"
 #include "ui/form_view.h"
 #include "ui/program_window.h"
+#include "ui/system_paths.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -110,7 +111,7 @@ struct CommandLine {
     std::optional<int> exitStatus;
     bool help = false;
     bool version = false;
-    std::optional<QString> teamFile;
+    std::optional<std::string> teamFile;
 };
 
 CommandLine readCommandLine(QCommandLineParser& parser, int argc, char** argv)
@@ -136,10 +137,15 @@ CommandLine readCommandLine(QCommandLineParser& parser, int argc, char** argv)
     } else {
         line.help = parser.isSet(help);
         line.version = parser.isSet(version);
-        if (!parser.positionalArguments().isEmpty())
-            // The file's whole path, so that the path box says which file it is.
-            line.teamFile =
-                QDir::toNativeSeparators(QFileInfo(parser.positionalArguments().front()).absoluteFilePath());
+        if (!parser.positionalArguments().isEmpty()) {
+            // The argument as the system gave it: a name that is not UTF-8 keeps its bytes.
+            const QString decoded = parser.positionalArguments().front();
+            const char* given = nullptr;
+            for (int i = argc; i-- > 1 && !given;)
+                if (arguments[i] == decoded)
+                    given = argv[i];
+            line.teamFile = pathOfArgument(given ? given : "", decoded);
+        }
     }
     return line;
 }
@@ -191,8 +197,8 @@ int runApplication(int argc, char** argv, QuitWhen quit)
     // that does not, or a large one, is loaded once the window is painted where it
     // stands, so that its message or its progress is centred over it.
     std::optional<std::string> laterFile;
-    if (line.teamFile && !window.formView().openTeamFileBeforeShown(line.teamFile->toStdString()))
-        laterFile = line.teamFile->toStdString();
+    if (line.teamFile && !window.formView().openTeamFileBeforeShown(*line.teamFile))
+        laterFile = *line.teamFile;
     window.show();
     // The season and the remembered settings once the window is painted, then the
     // icon: it is not needed for the first paint, and decoding it is a good part of

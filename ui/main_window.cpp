@@ -7,6 +7,7 @@
 #include "ui/described_menu_item.h"
 #include "ui/form_view.h"
 #include "ui/passing_note.h"
+#include "ui/system_paths.h"
 #include "window/window.h"
 
 #include <QAction>
@@ -50,11 +51,11 @@ QKeySequence shortcutOf(const std::string& shortcut)
 }
 
 // The one local file a drag carries, if it carries exactly one.
-QString droppedFile(const QMimeData* mime)
+std::string droppedFile(const QMimeData* mime)
 {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile())
         return {};
-    return mime->urls().front().toLocalFile();
+    return pathOfUrl(mime->urls().front());
 }
 
 }  // namespace
@@ -260,17 +261,17 @@ void MainWindow::showNote(const QString& text)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedFile(event->mimeData()).isEmpty())
+    if (!droppedFile(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
+    std::string path = droppedFile(event->mimeData());
+    if (path.empty())
         return;
     event->acceptProposedAction();
-    m_view->perform([this, path = path.toStdString()] { dropFile(m_form, path); });
+    m_view->perform([this, path = std::move(path)] { dropFile(m_form, path); });
 }
 
 }  // namespace teamtool::ui

@@ -4,13 +4,14 @@
 #include "ui/season_settings.h"
 
 #include "textio/files.h"
+#include "ui/system_paths.h"
 #include "week/season_commands.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringList>
+#include <QVariantList>
 
 #include <filesystem>
 #include <optional>
@@ -58,9 +59,9 @@ void SeasonSettings::restore(FRMTEAMTOOL& form)
     m_recent.clear();
     if (!unreadable) {
         m_keep = m_settings->value(kKeepSeason, true).toBool();
-        for (const QString& path : m_settings->value(kRecentFiles).toStringList())
-            if (!path.isEmpty())
-                m_recent.push_back(path.toStdString());
+        for (const QVariant& stored : m_settings->value(kRecentFiles).toList())
+            if (std::string path = pathOfStored(stored); !path.empty())
+                m_recent.push_back(std::move(path));
         unreadable = whyUnreadable(*m_settings);  // what QSettings itself found
     }
     m_unreadable = unreadable.has_value();
@@ -77,9 +78,9 @@ void SeasonSettings::store(FRMTEAMTOOL& form)
         return;
     m_keep = form.season.keep;
     m_recent = form.season.recentFiles;
-    QStringList paths;
+    QVariantList paths;
     for (const std::string& path : m_recent)
-        paths << QString::fromStdString(path);
+        paths << storedPath(path);
     m_settings->setValue(kKeepSeason, m_keep);
     m_settings->setValue(kRecentFiles, paths);
     m_settings->sync();

@@ -334,12 +334,9 @@ void SeasonWindow::showSeason()
     showTable(m_players,
               playerTable(m_form, index >= 0 ? m_figures[static_cast<std::size_t>(index)].column : kNslColumn));
     showTable(m_team, teamTable(view));
-    std::string names;
-    for (const std::string& name : view.unreadable)
-        names += (names.empty() ? "" : ", ") + name;
-    m_unreadable->setText(names.empty() ? QString()
-                                        : qs("Left out, as they cannot be read as this team's team files: " + names));
-    m_unreadable->setVisible(!names.empty());
+    const std::string problems = seasonViewProblems(view);
+    m_unreadable->setText(qs(problems));
+    m_unreadable->setVisible(!problems.empty());
 }
 
 void SeasonWindow::showTable(Page& page, SeasonTable table)

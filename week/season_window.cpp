@@ -204,7 +204,8 @@ void readSeasonView(FRMTEAMTOOL& f)
     const std::string team = teamFolderName(f.loadedTeamFile.abbreviation, f.loadedTeamFile.name);
     auto files = keptFiles(folder);
     if (!files)
-        view.folderProblem = describeFileError(files.error(), kKeptFileKind);
+        view.folderProblem = "No week is shown, as the season's folder cannot be listed: " +
+                             describeFileError(files.error(), kKeptFileKind) + ".";
     if (files) {
         f.season.keptTeamFiles = 0;
         for (const KeptFile& file : *files) {
@@ -232,6 +233,18 @@ void readSeasonView(FRMTEAMTOOL& f)
         f.season.keptTeamFiles = view.weeks.size();
     }
     f.seasonView = std::move(view);
+}
+
+std::string seasonViewProblems(const SeasonView& view)
+{
+    std::string text = view.folderProblem;
+    if (!view.unreadable.empty()) {
+        std::string names;
+        for (const std::string& name : view.unreadable)
+            names += (names.empty() ? "" : ", ") + name;
+        text += (text.empty() ? "" : "\n") + ("Left out, as they cannot be read as this team's team files: " + names);
+    }
+    return text;
 }
 
 std::vector<SeasonFigure> seasonFigures(const SeasonView& view)

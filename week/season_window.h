@@ -48,6 +48,10 @@ struct SeasonTable {
 // out.
 void readSeasonView(FRMTEAMTOOL& f);
 
+// What the window says under its tables of what it could not show: a season folder
+// that cannot be listed, kept files that cannot be read. Empty when all is shown.
+std::string seasonViewProblems(const SeasonView& view);
+
 // The player columns that hold numbers in every kept week: NSL, SP, Max SP, then the
 // others in the grid's order.
 std::vector<SeasonFigure> seasonFigures(const SeasonView& view);
