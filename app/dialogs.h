@@ -50,7 +50,8 @@ inline ProgressCheck checkOf(Progress* progress)
 class ProgressPart : public Progress {
 public:
     static constexpr std::uint64_t kWhole = 1000;
-    ProgressPart(Progress* whole, std::uint64_t from, std::uint64_t width) : m_whole(whole), m_from(from), m_width(width)
+    ProgressPart(Progress* whole, std::uint64_t from, std::uint64_t width)
+        : m_whole(whole), m_from(from), m_width(width)
     {}
     bool advance(std::uint64_t done, std::uint64_t total) override
     {

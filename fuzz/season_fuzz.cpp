@@ -66,13 +66,14 @@ void checkFolder(const std::vector<std::string>& names, std::string_view bytes)
     std::size_t stamped = 0;
     std::vector<std::string> written;
     for (const std::string& name : names) {
-        if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string_view("/\0", 2)) !=
-                                                                std::string::npos ||
-            name.size() > 200 || std::find(written.begin(), written.end(), name) != written.end())
+        if (name.empty() || name == "." || name == ".." ||
+            name.find_first_of(std::string_view("/\0", 2)) != std::string::npos || name.size() > 200 ||
+            std::find(written.begin(), written.end(), name) != written.end())
             continue;
         std::ofstream(folder / name, std::ios::binary) << bytes;
         written.push_back(name);
-        stamped += keptTimeOf(name) ? 1 : 0;
+        if (keptTimeOf(name))
+            ++stamped;
     }
     const auto files = keptFiles(folder);
     require(static_cast<bool>(files), "a folder that exists is listed");

@@ -12,10 +12,9 @@
 
 #include <filesystem>
 #include <optional>
-#include <system_error>
-
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace teamtool {
 

@@ -72,8 +72,7 @@ public:
 
 private:
     explicit RecordReader(std::string text) : m_text(std::move(text)) {}
-    static ReadResult<RecordReader> fromBytes(std::string bytes, const ProgressCheck& progress,
-                                              std::string* original);
+    static ReadResult<RecordReader> fromBytes(std::string bytes, const ProgressCheck& progress, std::string* original);
     std::size_t skipBlanksAndLineEnds(std::size_t from) const;
     // Ends a failed read of field `field` (from 0): the error, with the line of `at`
     // (the opening quote, or where the record began), and the reader at its end.

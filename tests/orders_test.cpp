@@ -501,7 +501,7 @@ TEST_F(CreateOrders, ATeamFileWhereTheOrdersGoIsNeverReplaced)
 #endif
     struct Row {
         const char* what;
-        std::string loaded;                              // the loaded team file's name
+        std::string loaded;                            // the loaded team file's name
         std::function<void(const fs::path&)> arrange;  // what then stands at ABvsCD.TXT
         std::string message;
     };
@@ -512,9 +512,10 @@ TEST_F(CreateOrders, ATeamFileWhereTheOrdersGoIsNeverReplaced)
         {"a link to the loaded team file", "TEAM.TXT",
          [](const fs::path& target) { fs::create_symlink("TEAM.TXT", target); }, loadedTeam},
 #endif
-        {"another team file", "TEAM.TXT", [&](const fs::path& target) { std::ofstream(target) << team; }, otherTeam},
-        {"an earlier orders file", "TEAM.TXT", [&](const fs::path& target) { std::ofstream(target) << orders; },
-         "Orders Built"},
+        {"another team file", "TEAM.TXT",
+         [&](const fs::path& target) { std::ofstream(target, std::ios::binary) << team; }, otherTeam},
+        {"an earlier orders file", "TEAM.TXT",
+         [&](const fs::path& target) { std::ofstream(target, std::ios::binary) << orders; }, "Orders Built"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

@@ -6,8 +6,8 @@
 // one step, another team opened, and a season that fails never in the way.
 
 #include "app/window_state.h"
-#include "teamfile/team_records.h"
 #include "squad/squad.h"
+#include "teamfile/team_records.h"
 #include "week/fill.h"
 #include "week/season_commands.h"
 #include "window_fixture.h"

@@ -160,8 +160,7 @@ private Q_SLOTS:
         testing::writeFile(m_dir.filePath("blocker"), "a file where the settings' folder belongs");
         QFile::remove(m_dir.filePath("settings.ini"));
         auto program = std::make_unique<ui::ProgramWindow>(std::make_unique<ui::SeasonSettings>(
-            m_dir.filePath("data"),
-            std::make_unique<QSettings>(m_dir.filePath(settingsPath), QSettings::IniFormat)));
+            m_dir.filePath("data"), std::make_unique<QSettings>(m_dir.filePath(settingsPath), QSettings::IniFormat)));
         program->window.show();
         program->startSeason();
         QAction* keep = action(*program, "actionKeepSeason");

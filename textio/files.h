@@ -102,8 +102,8 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
 // Writes bytes as folder/fileName all or nothing: into a temporary file in the same
 // folder, flushed to disk, then renamed over the target. On failure the target is as
 // it was and no temporary file remains. Temporary files of this naming that a killed
-// program left in the folder, older than a minute, are removed on the way. A replaced file keeps its permissions; one the
-// user made read-only is refused.
+// program left in the folder, older than a minute, are removed on the way. A replaced file keeps its permissions; one
+// the user made read-only is refused.
 [[nodiscard]] Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
                                                   std::string_view bytes);
 

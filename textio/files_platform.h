@@ -28,8 +28,7 @@ struct OpenedFile {
 
 // Opens the regular file at path for reading without waiting on it: CannotOpen with
 // the system's reason, or NotAFile with what stands there instead. Errors name `name`.
-[[nodiscard]] Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path,
-                                                            const std::string& name);
+[[nodiscard]] Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path, const std::string& name);
 
 // The temporary name replaceFile writes fileName under before it takes its name:
 // ".RDVvsCD.TXT.4242-0.tmp".

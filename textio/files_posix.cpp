@@ -7,7 +7,6 @@
 // which fails when the name is taken.
 
 #include "textio/files.h"
-
 #include "textio/files_platform.h"
 
 #include <cerrno>
@@ -126,8 +125,8 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
     int fd = -1;
     std::filesystem::path temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder / pathFromUtf8(detail::temporaryFileName(
-                                 fileName, static_cast<unsigned long>(::getpid()), attempt));
+        temporary =
+            folder / pathFromUtf8(detail::temporaryFileName(fileName, static_cast<unsigned long>(::getpid()), attempt));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return FileError::replacing(FileErrorCode::CannotCreate, reason(errno), folder, fileName);

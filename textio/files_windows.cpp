@@ -8,7 +8,6 @@
 // taken. Paths are UTF-16 only here.
 
 #include "textio/files.h"
-
 #include "textio/files_platform.h"
 
 #include <cerrno>
@@ -212,9 +211,9 @@ FolderLock FolderLock::take(const std::filesystem::path& folder)
     FolderLock lock;
     const std::filesystem::path file = folder / std::string(kFolderLockName);
     // Gone with the last handle to it: the folder keeps no lock file.
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const HANDLE handle =
+        CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return lock;
     OVERLAPPED whole{};

@@ -11,8 +11,8 @@
 #include "window/window.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -87,7 +87,7 @@ void SeasonSettings::store(FRMTEAMTOOL& form)
     if (m_settings->status() == QSettings::AccessError) {
         const QFileInfo file(m_settings->fileName());
         QFile probe(file.filePath());
-        const QString reason = file.isDir()                            ? QStringLiteral("a folder has its name")
+        const QString reason = file.isDir()                     ? QStringLiteral("a folder has its name")
                                : !probe.open(QIODevice::Append) ? probe.errorString()
                                                                 : QStringLiteral("the system refused it");
         settingsNotWritten(form, FileError::replacing(FileErrorCode::CannotWrite, reason.toStdString(),

@@ -232,8 +232,8 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
     std::string compared;
     bool cancelled = false;
     if (compare) {
-        if (const KeptFile* earlier = compareWithKeptBefore(f, files, position, progress ? &comparing : nullptr,
-                                                            cancelled)) {
+        if (const KeptFile* earlier =
+                compareWithKeptBefore(f, files, position, progress ? &comparing : nullptr, cancelled)) {
             s.keptTeamFiles = 1;
             compared =
                 "Compared with the team file kept on " + dayOf(earlier->time) + ": File > Changes Since Last Week...";

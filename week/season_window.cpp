@@ -525,8 +525,7 @@ void addTeamFiles(FRMTEAMTOOL& f, const std::vector<std::string>& paths)
         if (!kept) {
             refused.push_back(name + ": " + describeFileError(kept.error(), kTeamFileKind));
         } else if (kept->already) {
-            skipped.push_back(name + ": the season holds it already, kept on " +
-                              dayOf(kept->files[kept->index].time));
+            skipped.push_back(name + ": the season holds it already, kept on " + dayOf(kept->files[kept->index].time));
         } else {
             added.push_back(name + ", as the week of " + dayOf(time));
         }
@@ -558,7 +557,8 @@ bool removeWeek(FRMTEAMTOOL& f, std::size_t week)
         const FileError why =
             FileError::reading(error ? FileErrorCode::CannotRemove : FileErrorCode::Gone, chosen.path, error.message());
         readSeasonView(f);
-        f.msgBox("The week of " + dayOf(chosen.time) + (error ? " was not removed: " : " is no longer in the season: ") +
+        f.msgBox("The week of " + dayOf(chosen.time) +
+                 (error ? " was not removed: " : " is no longer in the season: ") +
                  describeFileError(why, kKeptFileKind));
         return false;
     }
