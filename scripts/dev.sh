@@ -174,6 +174,7 @@ windows-package)
 import sys, zipfile
 names = zipfile.ZipFile(sys.argv[1]).namelist()
 for need in ("TeamTool/teamtool.exe", "TeamTool/platforms/qwindows.dll", "TeamTool/Qt6Widgets.dll",
+             "TeamTool/Qt6Charts.dll",
              "TeamTool/COPYING.txt", "TeamTool/LGPL-3.0.txt", "TeamTool/THIRD-PARTY-NOTICES.txt"):
     if need not in names:
         sys.exit(f"{sys.argv[1]} lacks {need}")

@@ -14,10 +14,8 @@
 #include <QComboBox>
 #include <QTabWidget>
 #include <QTableView>
-#ifdef TEAMTOOL_HAVE_CHARTS
 #include <QChartView>
 #include <QLineSeries>
-#endif
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
@@ -223,7 +221,6 @@ private Q_SLOTS:
         table->selectionModel()->select(cells->index(0, 0), QItemSelectionModel::ClearAndSelect);
         table->selectionModel()->select(cells->index(1, 0), QItemSelectionModel::Select);
         QVERIFY(chart->accessibleName().startsWith("NSL of Ashworth and "));
-#ifdef TEAMTOOL_HAVE_CHARTS
         const auto lines = static_cast<QChartView*>(chart)->chart()->series();
         QCOMPARE(lines.size(), 2);
         const auto points = static_cast<QLineSeries*>(lines.front())->points();
@@ -241,7 +238,6 @@ private Q_SLOTS:
         figure->setCurrentIndex(0);
         for (auto* line : static_cast<QChartView*>(chart)->chart()->series())
             QVERIFY(static_cast<QLineSeries*>(line)->color().lightness() > 128);
-#endif
         QCOMPARE(program->form->Text(8).text, "RDV");  // the main window as it was
 
         // The window's own commands, through Qt's dialogs: copy, export, add, remove.

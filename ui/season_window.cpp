@@ -21,7 +21,6 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#ifdef TEAMTOOL_HAVE_CHARTS
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -29,7 +28,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
-#endif
 
 #include <algorithm>
 #include <cmath>
@@ -45,9 +43,7 @@ QString qs(std::string_view text)
 
 }  // namespace
 
-// The chart of a season table's lines, or where Qt Charts is not built in, only what it
-// would show, in words.
-#ifdef TEAMTOOL_HAVE_CHARTS
+// The chart of a season table's lines.
 // Eight line colours that read on a light and on a dark window alike: of middle
 // lightness, apart in hue.
 QColor lineColour(std::size_t k, const QPalette& palette)
@@ -166,17 +162,6 @@ private:
         return 0;
     }
 };
-#else
-class SeasonChart : public QLabel {
-public:
-    explicit SeasonChart(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
-
-    void draw(const SeasonTable& table, const SeasonView& view, const std::vector<int>& rows)
-    {
-        setText(qs(chartDescription(table, view, rows)));
-    }
-};
-#endif
 
 SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::function<void()>&)> perform,
                            QWidget* parent)
