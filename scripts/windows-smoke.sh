@@ -46,20 +46,24 @@ for source in "Debian's source package qt6-base" "Debian's source package gcc-mi
 done
 echo "installed for the current user in $appdata\\Programs\\TeamTool, with a Start-menu shortcut"
 
+# The visible window whose title matches $1, waited for up to $2 seconds; fails
+# saying $3 when none shows.
+window_named() {
+    local found=""
+    for second in $(seq 1 "$2"); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$found" ] && break
+        sleep 1
+    done
+    [ -n "$found" ] || { echo "$3" >&2; exit 1; }
+    echo "$found"
+}
+
 # The installed program, on a real (virtual) display.
 team=$(winepath -w "$PWD/examples/team.txt")
 wine "$installed/teamtool.exe" "$team" &
 app=$!
-window=""
-for second in $(seq 1 120); do
-    window=$(xdotool search --onlyvisible --name "^TEAM INFOMATION$" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 1
-done
-if [ -z "$window" ]; then
-    echo "the installed TeamTool showed no window" >&2
-    exit 1
-fi
+window=$(window_named "^TEAM INFOMATION$" 120 "the installed TeamTool showed no window")
 sleep 3
 import -window "$window" "$out/installed-windows.png"
 kill "$app" 2>/dev/null || true
@@ -73,23 +77,12 @@ season=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')\\TeamTool\\RDV 
 sed 's/^Ashworth,28,GK,19.3,/Ashworth,28,GK,18.1,/' examples/team.txt >"$season/2026-11-30 20-00-00 RDV.txt"
 wine "$installed/teamtool.exe" "$team" &
 app=$!
-window=""
-for second in $(seq 1 120); do
-    window=$(xdotool search --onlyvisible --name "^TEAM INFOMATION$" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 1
-done
-[ -n "$window" ] || { echo "the installed TeamTool showed no window the second time" >&2; exit 1; }
+window=$(window_named "^TEAM INFOMATION$" 120 "the installed TeamTool showed no window the second time")
 sleep 3
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" ctrl+shift+e
-seasonWindow=""
-for second in $(seq 1 60); do
-    seasonWindow=$(xdotool search --onlyvisible --name ": the season$" 2>/dev/null | head -1 || true)
-    [ -n "$seasonWindow" ] && break
-    sleep 1
-done
-[ -n "$seasonWindow" ] || { echo "File > Season... showed no window in the installed TeamTool" >&2; exit 1; }
+# The keys to the focused window, as a keyboard sends them (no window manager runs here).
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key ctrl+shift+e
+seasonWindow=$(window_named ": the season$" 60 "File > Season... showed no window in the installed TeamTool")
 sleep 2
 import -window "$seasonWindow" "$out/installed-season.png"
 kill "$app" 2>/dev/null || true

@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace teamtool {
 
@@ -203,6 +204,25 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
     if (nul == std::string_view::npos)
         return std::nullopt;
     return FileError::reading(FileErrorCode::Binary, path, {}, lineAtOffset(bytes, nul));
+}
+
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
+{}
+
+FolderLock& FolderLock::operator=(FolderLock&& other) noexcept
+{
+    if (this != &other) {
+        FolderLock gone(std::move(*this));
+        m_handle = std::exchange(other.m_handle, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+bool FolderLock::held() const
+{
+    return m_handle != -1;
 }
 
 namespace detail {

@@ -217,23 +217,9 @@ Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path,
 
 }  // namespace detail
 
-FolderLock::FolderLock(FolderLock&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
-{}
-
-FolderLock& FolderLock::operator=(FolderLock&& other) noexcept
-{
-    if (this != &other) {
-        FolderLock gone(std::move(*this));
-        m_handle = std::exchange(other.m_handle, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
 FolderLock::~FolderLock()
 {
-    if (m_handle < 0)
+    if (!held())
         return;
     // The file goes while the lock is held: a program waiting on it finds, once it has
     // the lock, that the name is no longer its file, and takes the lock anew.
@@ -267,11 +253,6 @@ FolderLock FolderLock::take(const std::filesystem::path& folder)
         ::close(fd);  // the holder before removed it: the lock is the next file's
     }
     return lock;
-}
-
-bool FolderLock::held() const
-{
-    return m_handle >= 0;
 }
 
 Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,

@@ -186,23 +186,9 @@ Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path,
 
 }  // namespace detail
 
-FolderLock::FolderLock(FolderLock&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
-{}
-
-FolderLock& FolderLock::operator=(FolderLock&& other) noexcept
-{
-    if (this != &other) {
-        FolderLock gone(std::move(*this));
-        m_handle = std::exchange(other.m_handle, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
 FolderLock::~FolderLock()
 {
-    if (m_handle != -1)
+    if (held())
         CloseHandle(reinterpret_cast<HANDLE>(m_handle));  // lets the lock go
 }
 
@@ -224,11 +210,6 @@ FolderLock FolderLock::take(const std::filesystem::path& folder)
     lock.m_handle = reinterpret_cast<std::intptr_t>(handle);
     lock.m_path = file;
     return lock;
-}
-
-bool FolderLock::held() const
-{
-    return m_handle != -1;
 }
 
 Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
