@@ -39,7 +39,8 @@ struct SeasonState {
     std::string teamFolder;
     std::string lastOrders;
     KeptTime lastOrdersTime;
-    // How many team files are kept there.
+    // How many team files are kept there, as far as it is known: at least 1 when any
+    // is (the week just kept, say); all of them once File > Season... has read them.
     std::size_t keptTeamFiles = 0;
     // The kept files of its folder that cannot be read as what they hold: left out,
     // never changed.

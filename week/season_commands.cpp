@@ -139,6 +139,17 @@ const KeptFile* compareWithKeptBefore(FRMTEAMTOOL& f, const std::vector<KeptFile
     return nullptr;
 }
 
+// True when one of a season folder's kept files is a team file, looked for newest first.
+bool holdsTeamFile(const std::vector<KeptFile>& files)
+{
+    return std::any_of(files.rbegin(), files.rend(), [](const KeptFile& file) {
+        if (!mayBeOrdersFile(file))
+            return true;
+        const auto bytes = readWholeFile(utf8FromPath(file.path), kMaxOrdersFileBytes);
+        return bytes && keptKindOf(*bytes) == KeptKind::TeamFile;
+    });
+}
+
 void notifyOf(FRMTEAMTOOL& f, const std::vector<std::string>& parts)
 {
     std::string note = std::exchange(f.season.settingsNote, {});
@@ -226,6 +237,7 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
         }
         files = std::move(listed).value();
         position = files.size();
+        s.keptTeamFiles = holdsTeamFile(files) ? 1 : 0;
     }
 
     findLastOrders(f, files);
