@@ -28,7 +28,7 @@ bool Control::handles(Event event) const
     return static_cast<bool>(m_handlers.at(static_cast<std::size_t>(event)));
 }
 
-void Control::raise(Event event, EventArgs& args) const
+void Control::raise(Event event, EventArgs& args)
 {
     if (const EventHandler& handler = m_handlers.at(static_cast<std::size_t>(event))) {
         args.index = index;
@@ -36,7 +36,7 @@ void Control::raise(Event event, EventArgs& args) const
     }
 }
 
-void Control::raise(Event event) const
+void Control::raise(Event event)
 {
     EventArgs args;
     raise(event, args);
@@ -50,7 +50,7 @@ void ComboBox::pick(int item)
     raise(Event::Click);
 }
 
-void ComboBox::keyPress(int& keyAscii) const
+void ComboBox::keyPress(int& keyAscii)
 {
     EventArgs args;
     args.keyAscii = keyAscii;

@@ -91,9 +91,10 @@ struct Control {
     // The handler event runs; none by default.
     void on(Event event, EventHandler handler);
     bool handles(Event event) const;
-    // Runs event's handler, if any, with this control's index in args.
-    void raise(Event event, EventArgs& args) const;
-    void raise(Event event) const;
+    // Runs event's handler, if any, with this control's index in args. Not const: the
+    // handler changes the window, so nothing raises an event through a const control.
+    void raise(Event event, EventArgs& args);
+    void raise(Event event);
 
     virtual ~Control() = default;
 
@@ -108,7 +109,7 @@ struct Frame : Control {};
 struct Label : Control {};
 
 struct CommandButton : Control {
-    void click() const { raise(Event::Click); }
+    void click() { raise(Event::Click); }
 };
 
 struct TextBox : Control {
@@ -186,7 +187,7 @@ struct ComboBox : Control {
     // A locked box, or an item not in the list, changes nothing.
     void pick(int item);
     // The user types a character; the handler may discard it by setting it to 0.
-    void keyPress(int& keyAscii) const;
+    void keyPress(int& keyAscii);
 };
 
 struct ListBox : Control {
@@ -203,7 +204,7 @@ struct ListBox : Control {
     // DblClick.
     void doubleClick(int row);
     // Enter on the selected row, like a double-click (DblClick).
-    void pressEnter() const { raise(Event::DblClick); }
+    void pressEnter() { raise(Event::DblClick); }
     // The user scrolls the list so that row top is the first visible (Scroll).
     void scroll(int top);
 };
@@ -314,7 +315,7 @@ struct MenuCommand : Control {
     // What it will do now, in a tooltip and for screen readers; empty: its caption says it.
     std::string description;
 
-    void click() const { raise(Event::Click); }
+    void click() { raise(Event::Click); }
 };
 
 // The file dialog's flag that hides its read-only check box.

@@ -78,7 +78,7 @@ protected:
 
 TEST_F(CompareWeeks, TheSummaryNamesEachChangeInFileOrderAndCanBeShownAgain)
 {
-    const MenuCommand& showChanges = *f.findMenuCommand("actionShowChanges");
+    MenuCommand& showChanges = *f.findMenuCommand("actionShowChanges");
     EXPECT_FALSE(f.applies(showChanges));
     compareWith(week12);
 

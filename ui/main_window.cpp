@@ -206,7 +206,7 @@ void MainWindow::buildMenus()
             action->setMenuRole(QAction::QuitRole);
             connect(action, &QAction::triggered, this, &QWidget::close);
         } else {
-            const MenuCommand* model = command;
+            MenuCommand* model = command;
             connect(action, &QAction::triggered, this, [this, model] { m_view->perform([model] { model->click(); }); });
         }
         m_actions.emplace_back(command, action);
