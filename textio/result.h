@@ -10,6 +10,7 @@
 // (its file errors said by describeFileError), describeOrdersFileError for an orders
 // file's, describeOrdersError for the checks and the writing of the orders.
 
+#include <cassert>
 #include <utility>
 #include <variant>
 
@@ -24,20 +25,44 @@ public:
     bool ok() const { return m_state.index() == 0; }
     explicit operator bool() const { return ok(); }
 
-    T& value() & { return std::get<0>(m_state); }
-    const T& value() const& { return std::get<0>(m_state); }
-    T&& value() && { return std::get<0>(std::move(m_state)); }
+    // The value of a Result that holds one: asking an error for it is the caller's
+    // mistake, caught by an assertion, never an exception to handle.
+    T& value() & { return *valueIf(); }
+    const T& value() const& { return *valueIf(); }
+    T&& value() && { return std::move(*valueIf()); }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
     T&& operator*() && { return std::move(*this).value(); }
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
 
-    const E& error() const& { return std::get<1>(m_state); }
-    E& error() & { return std::get<1>(m_state); }
-    E&& error() && { return std::get<1>(std::move(m_state)); }
+    // The error of a Result that holds one, likewise.
+    const E& error() const& { return *errorIf(); }
+    E& error() & { return *errorIf(); }
+    E&& error() && { return std::move(*errorIf()); }
 
 private:
+    T* valueIf()
+    {
+        assert(ok() && "the value of a Result that holds an error");
+        return std::get_if<0>(&m_state);
+    }
+    const T* valueIf() const
+    {
+        assert(ok() && "the value of a Result that holds an error");
+        return std::get_if<0>(&m_state);
+    }
+    E* errorIf()
+    {
+        assert(!ok() && "the error of a Result that holds a value");
+        return std::get_if<1>(&m_state);
+    }
+    const E* errorIf() const
+    {
+        assert(!ok() && "the error of a Result that holds a value");
+        return std::get_if<1>(&m_state);
+    }
+
     std::variant<T, E> m_state;
 };
 
@@ -51,11 +76,22 @@ public:
     bool ok() const { return m_state.index() == 0; }
     explicit operator bool() const { return ok(); }
 
-    const E& error() const& { return std::get<1>(m_state); }
-    E& error() & { return std::get<1>(m_state); }
-    E&& error() && { return std::get<1>(std::move(m_state)); }
+    const E& error() const& { return *errorIf(); }
+    E& error() & { return *errorIf(); }
+    E&& error() && { return std::move(*errorIf()); }
 
 private:
+    E* errorIf()
+    {
+        assert(!ok() && "the error of a Result that holds no error");
+        return std::get_if<1>(&m_state);
+    }
+    const E* errorIf() const
+    {
+        assert(!ok() && "the error of a Result that holds no error");
+        return std::get_if<1>(&m_state);
+    }
+
     std::variant<std::monostate, E> m_state;
 };
 

@@ -75,8 +75,12 @@ SolidRadioButton::SolidRadioButton(QWidget* parent) : QRadioButton(parent)
 
 QList<SolidRadioButton*> SolidRadioButton::group() const
 {
+    // Its group is its parent's buttons; one without a parent is a group of its own.
     QList<SolidRadioButton*> buttons;
-    for (auto* button : parentWidget()->findChildren<SolidRadioButton*>(Qt::FindDirectChildrenOnly))
+    const QWidget* parent = parentWidget();
+    if (!parent)
+        return {const_cast<SolidRadioButton*>(this)};
+    for (auto* button : parent->findChildren<SolidRadioButton*>(Qt::FindDirectChildrenOnly))
         if (!button->isHidden())
             buttons.append(button);
     std::ranges::stable_sort(buttons, [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });

@@ -29,7 +29,8 @@ void PlayerListView::keyPressEvent(QKeyEvent* event)
 {
     // Left and Right go to the list beside, on the same player: the five lists read as
     // the columns of one table, and are one Tab stop.
-    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && event->modifiers() == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && event->modifiers() == Qt::NoModifier &&
+        parentWidget()) {
         QList<PlayerListView*> lists = parentWidget()->findChildren<PlayerListView*>(Qt::FindDirectChildrenOnly);
         std::ranges::stable_sort(lists, [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
         const qsizetype at = lists.indexOf(this) + (event->key() == Qt::Key_Right ? 1 : -1);
