@@ -28,6 +28,8 @@
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs an action once the watched window has been painted for the first time: then
@@ -63,12 +65,12 @@ void addToolkitOptions(QCommandLineParser& parser)
         "qmljsdebugger"};
     static const char* const kFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     for (const char* name : kWithValue) {
-        QCommandLineOption option(name, {}, "value");
+        QCommandLineOption option(QString::fromLatin1(name), {}, u"value"_s);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
     for (const char* name : kFlags) {
-        QCommandLineOption option(name);
+        QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -120,20 +122,20 @@ CommandLine readCommandLine(QCommandLineParser& parser, int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     parser.setApplicationDescription(
-        "TeamTool prepares the weekly orders of a team in a play-by-mail football league.");
+        u"TeamTool prepares the weekly orders of a team in a play-by-mail football league."_s);
     // "-platform offscreen" is one of Qt's own options, not six letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument("team-file", "A team file to load at start, as Select File then Load Team would.",
-                                 "[team-file]");
+    parser.addPositionalArgument(
+        u"team-file"_s, u"A team file to load at start, as Select File then Load Team would."_s, u"[team-file]"_s);
     addToolkitOptions(parser);
 
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.exitStatus = commandLineError(parser.errorText());
     } else if (parser.positionalArguments().size() > 1) {
-        line.exitStatus = commandLineError("only one team file can be opened at a time");
+        line.exitStatus = commandLineError(u"only one team file can be opened at a time"_s);
     } else {
         line.help = parser.isSet(help);
         line.version = parser.isSet(version);
@@ -152,8 +154,8 @@ CommandLine readCommandLine(QCommandLineParser& parser, int argc, char** argv)
 
 void nameApplication()
 {
-    QCoreApplication::setApplicationName("TeamTool");
-    QCoreApplication::setApplicationVersion(kTeamToolVersion);
+    QCoreApplication::setApplicationName(u"TeamTool"_s);
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(kTeamToolVersion));
 }
 
 }  // namespace
@@ -188,7 +190,7 @@ int runApplication(int argc, char** argv, QuitWhen quit)
     QApplication app(argc, argv);
     nameApplication();
     ProgramWindow program;  // first: its dialogs register the icon
-    QApplication::setDesktopFileName(TEAMTOOL_APP_ID);
+    QApplication::setDesktopFileName(QStringLiteral(TEAMTOOL_APP_ID));
 
     MainWindow& window = program.window;
     if (quit == QuitWhen::FirstPainted)
@@ -225,7 +227,7 @@ int runApplication(int argc, char** argv, QuitWhen quit)
             QTimer::singleShot(0, [] {
                 QIcon icon;
                 for (const int size : {16, 32, 64, 256})
-                    icon.addFile(QString(":/icons/teamtool-%1.png").arg(size), QSize(size, size));
+                    icon.addFile(u":/icons/teamtool-%1.png"_s.arg(size), QSize(size, size));
                 QApplication::setWindowIcon(icon);
             });
         });

@@ -82,15 +82,16 @@ QColor boundaryColour(const QPalette& palette)
 void showWhereTheViewIs(QAbstractScrollArea* area)
 {
     const QPalette& palette = area->palette();
-    const QString sheet = QString("QScrollBar { background: %1; border: none; }"
-                                  "QScrollBar:vertical { width: 14px; }"
-                                  "QScrollBar:horizontal { height: 14px; }"
-                                  "QScrollBar::handle { background: %2; border-radius: 4px; margin: 2px; }"
-                                  "QScrollBar::handle:vertical { min-height: 24px; }"
-                                  "QScrollBar::handle:horizontal { min-width: 24px; }"
-                                  "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
-                                  "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
-                              .arg(palette.color(QPalette::Window).name(), boundaryColour(palette).name());
+    const QString sheet =
+        QStringLiteral("QScrollBar { background: %1; border: none; }"
+                       "QScrollBar:vertical { width: 14px; }"
+                       "QScrollBar:horizontal { height: 14px; }"
+                       "QScrollBar::handle { background: %2; border-radius: 4px; margin: 2px; }"
+                       "QScrollBar::handle:vertical { min-height: 24px; }"
+                       "QScrollBar::handle:horizontal { min-width: 24px; }"
+                       "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
+                       "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+            .arg(palette.color(QPalette::Window).name(), boundaryColour(palette).name());
     // On the bars themselves: a style sheet on the area would reach every widget inside.
     area->verticalScrollBar()->setStyleSheet(sheet);
     area->horizontalScrollBar()->setStyleSheet(sheet);

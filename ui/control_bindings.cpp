@@ -32,6 +32,8 @@
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString qt(const std::string& text)
@@ -104,7 +106,7 @@ void nameBlankness(QLineEdit* line)
     const QString name = base.toString();
     if (name.isEmpty())
         return;
-    const QString said = line->text().trimmed().isEmpty() ? name + ", blank" : name;
+    const QString said = line->text().trimmed().isEmpty() ? name + u", blank"_s : name;
     if (line->accessibleName() != said)
         line->setAccessibleName(said);
 }

@@ -14,6 +14,8 @@
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(parent), m_frozen(new QTableView(this))
 {
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
@@ -35,7 +37,7 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
     m_frozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_frozen->setStyleSheet("QTableView { border: none; }");
+    m_frozen->setStyleSheet(u"QTableView { border: none; }"_s);
     viewport()->stackUnder(m_frozen);
 
     connect(m_frozen->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),

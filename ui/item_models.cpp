@@ -15,6 +15,8 @@
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 GridModel::GridModel(const Grid& grid, QObject* parent)
     : QAbstractTableModel(parent), m_grid(grid), m_shownRevision(grid.revision()),
       m_shownRows(std::max(0, grid.rows() - grid.fixedRows)), m_shownCols(grid.cols())
@@ -180,7 +182,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     QString heading = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     // A screen reader hears the order a heading sorts by: "NSL, sorted highest first".
     if (role == Qt::AccessibleTextRole && section == m_sortColumn)
-        heading += ", sorted " + QString::fromStdString(sortOrderWords(m_grid, section, m_descending));
+        heading += u", sorted "_s + QString::fromStdString(sortOrderWords(m_grid, section, m_descending));
     return heading;
 }
 

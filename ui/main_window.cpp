@@ -35,6 +35,8 @@
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QKeySequence shortcutOf(const std::string& shortcut)
@@ -184,7 +186,7 @@ void MainWindow::buildMenus()
         QMenu*& menu = menus[command->menu];
         if (!menu) {
             menu = menuBar()->addMenu(QString::fromStdString(command->menu));
-            menu->setObjectName(QString::fromStdString("menu" + command->menu).remove('&'));
+            menu->setObjectName(QString::fromStdString("menu" + command->menu).remove(u'&'));
         }
         if (command->separatorBefore)
             menu->addSeparator();
@@ -239,9 +241,9 @@ void MainWindow::updateRecentFiles()
         const QString path = QDir::toNativeSeparators(QString::fromStdString(m_recentShown[k]));
         // "&1 /home/ann/RDV.txt": the number is its key in the menu.
         QString caption = path;
-        caption.replace('&', "&&");
-        auto* action = m_recentMenu->addAction(QString("&%1 %2").arg(k + 1).arg(caption));
-        action->setObjectName(QString("actionOpenRecent%1").arg(k + 1));
+        caption.replace(u'&', u"&&"_s);
+        auto* action = m_recentMenu->addAction(u"&%1 %2"_s.arg(k + 1).arg(caption));
+        action->setObjectName(u"actionOpenRecent%1"_s.arg(k + 1));
         action->setToolTip(path);
         describeToScreenReaders(action);
         connect(action, &QAction::triggered, this,

@@ -18,6 +18,8 @@
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class PageTab : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -45,7 +47,7 @@ public:
         if (!isValid())
             return {};
         if (kind == QAccessible::Name)
-            return m_tabs->tabText(m_index).remove('&');
+            return m_tabs->tabText(m_index).remove(u'&');
         if (kind == QAccessible::Description)
             return m_tabs->tabToolTip(m_index);
         return {};

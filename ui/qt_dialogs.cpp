@@ -39,6 +39,8 @@ static void initialiseResources()
 
 namespace teamtool::ui {
 
+using namespace Qt::StringLiterals;
+
 QtDialogs::QtDialogs()
 {
     initialiseResources();
@@ -60,14 +62,15 @@ void QtDialogs::msgBox(const std::string& text)
 QString QtDialogs::qtFilter(const std::string& filter)
 {
     // Pairs of description and pattern, all separated by bars; patterns separated by ";".
-    const QStringList parts = QString::fromStdString(filter).split('|');
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
+        const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
         const QString& description = parts[i];
-        filters << (description.contains('(' + patterns + ')') ? description : description + " (" + patterns + ')');
+        filters << (description.contains(u'(' + patterns + u')') ? description
+                                                                 : description + u" ("_s + patterns + u')');
     }
-    return filters.join(";;");
+    return filters.join(u";;"_s);
 }
 
 namespace {
@@ -114,7 +117,7 @@ std::optional<std::string> QtDialogs::showSave(const FileDialog& settings)
 {
     QFileDialog dialog(dialogParent());
     setUpFileDialog(dialog, settings, "SaveDialog", QFileDialog::AcceptSave, QFileDialog::AnyFile);
-    dialog.setDefaultSuffix("csv");
+    dialog.setDefaultSuffix(u"csv"_s);
     if (!settings.fileName.empty())
         dialog.selectFile(QString::fromStdString(settings.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -159,19 +162,19 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
 {
     QDialog dialog(m_parent);
     dialog.setObjectName("PreviewDialog");
-    dialog.setWindowTitle("Preview of " + QString::fromStdString(preview.fileName));
+    dialog.setWindowTitle(u"Preview of "_s + QString::fromStdString(preview.fileName));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* where = new QLabel(QString("%1, to be written in %2")
-                                 .arg(QString::fromStdString(preview.fileName),
-                                      QDir::toNativeSeparators(QString::fromStdString(preview.folder))),
-                             &dialog);
+    auto* where =
+        new QLabel(u"%1, to be written in %2"_s.arg(QString::fromStdString(preview.fileName),
+                                                    QDir::toNativeSeparators(QString::fromStdString(preview.folder))),
+                   &dialog);
     where->setObjectName("previewFile");
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QLabel* warnings = nullptr;
     if (!preview.warnings.empty()) {
-        QString lines = "Before you send them, check:";
+        QString lines = u"Before you send them, check:"_s;
         for (const std::string& warning : preview.warnings)
-            lines += "\n\u2022 " + QString::fromStdString(warning);
+            lines += u"\n\u2022 "_s + QString::fromStdString(warning);
         warnings = new QLabel(lines, &dialog);
         warnings->setObjectName("previewWarnings");
         warnings->setWordWrap(true);
@@ -186,12 +189,12 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text->setPlainText(QString::fromStdString(preview.text));
-    text->setAccessibleName("Orders text");
+    text->setAccessibleName(u"Orders text"_s);
     text->setMinimumSize(480, 420);
     showWhereTheViewIs(text);
     auto* buttons = new QDialogButtonBox(&dialog);
-    auto* create = buttons->addButton("C&reate Orders", QDialogButtonBox::AcceptRole);
-    auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    auto* create = buttons->addButton(u"C&reate Orders"_s, QDialogButtonBox::AcceptRole);
+    auto* copy = buttons->addButton(u"&Copy"_s, QDialogButtonBox::ActionRole);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     create->setObjectName("previewCreateOrders");
     copy->setObjectName("previewCopy");
@@ -219,17 +222,17 @@ bool QtDialogs::showChanges(const std::string& text)
 {
     QDialog dialog(m_parent);
     dialog.setObjectName("CompareSummary");
-    dialog.setWindowTitle("Changes Since Last Week");
+    dialog.setWindowTitle(u"Changes Since Last Week"_s);
     auto* layout = new QVBoxLayout(&dialog);
     auto* summary = new QPlainTextEdit(QString::fromStdString(text), &dialog);
     summary->setObjectName("compareSummaryText");
     summary->setReadOnly(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary->setAccessibleName("Changes since the earlier team file");
+    summary->setAccessibleName(u"Changes since the earlier team file"_s);
     summary->setMinimumSize(480, 240);
     showWhereTheViewIs(summary);
     auto* buttons = new QDialogButtonBox(&dialog);
-    auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    auto* copy = buttons->addButton(u"&Copy"_s, QDialogButtonBox::ActionRole);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     copy->setObjectName("compareSummaryCopy");
     close->setObjectName("compareSummaryClose");
@@ -273,7 +276,7 @@ public:
         if (!m_made) {
             m_made = true;
             // Owned by its parent, which may go first; deleted here otherwise.
-            m_dialog = new QProgressDialog(m_text, "Cancel", 0, 1000, m_parent);
+            m_dialog = new QProgressDialog(m_text, u"Cancel"_s, 0, 1000, m_parent);
             m_dialog->setObjectName("ProgressDialog");
             m_dialog->setWindowTitle(m_title);
             m_dialog->setWindowModality(Qt::WindowModal);
@@ -353,7 +356,7 @@ void QtDialogs::showManual(const std::string& page)
                                   {"accessibility", "Screen Readers"}};
     QDialog dialog(m_parent);
     dialog.setObjectName("ManualDialog");
-    dialog.setWindowTitle(m_title + " Manual");
+    dialog.setWindowTitle(m_title + u" Manual"_s);
     auto* pages = new QListWidget(&dialog);
     pages->setObjectName("manualPages");
     auto* browser = new QTextBrowser(&dialog);
@@ -364,7 +367,7 @@ void QtDialogs::showManual(const std::string& page)
     int shown = -1;
     for (const Page& each : kPages) {
         auto* item = new QListWidgetItem(QString::fromUtf8(each.title), pages);
-        item->setData(Qt::UserRole, QString(":/manual/") + each.name + ".md");
+        item->setData(Qt::UserRole, u":/manual/"_s + QString::fromLatin1(each.name) + u".md"_s);
         if (page == each.name)
             shown = pages->count() - 1;
     }
@@ -380,7 +383,7 @@ void QtDialogs::showManual(const std::string& page)
     // A link to another page opens it here; any other goes to the desktop.
     QObject::connect(browser, &QTextBrowser::anchorClicked, pages, [pages](const QUrl& url) {
         for (int row = 0; row < pages->count(); ++row)
-            if (pages->item(row)->data(Qt::UserRole).toString().endsWith("/" + url.fileName()) && url.isRelative()) {
+            if (pages->item(row)->data(Qt::UserRole).toString().endsWith(u'/' + url.fileName()) && url.isRelative()) {
                 pages->setCurrentRow(row);
                 return;
             }
@@ -419,7 +422,7 @@ void QtDialogs::about(const std::string& title, const std::string& text)
     // Paragraphs as the text has them, and a link to the notices where they are.
     QString html;
     for (const QString& paragraph : QString::fromStdString(text).split(QStringLiteral("\n\n")))
-        html += QStringLiteral("<p>") + paragraph.toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>")) +
+        html += QStringLiteral("<p>") + paragraph.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) +
                 QStringLiteral("</p>");
     if (const QString notices = thirdPartyNotices(); !notices.isEmpty())
         html += QStringLiteral("<p><a href=\"%1\">Third-party notices</a>: what TeamTool ships of others' "

@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool save(QWidget& window, const QString& path)
@@ -43,7 +45,7 @@ int main(int argc, char** argv)
     if (dark) {
         --argc;
         ++argv;
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
         QPalette palette;
         palette.setColor(QPalette::Window, QColor(45, 45, 48));
         palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
@@ -63,7 +65,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath("."))
+    if (!out.mkpath(u"."_s))
         return 1;
 
     teamtool::RecordedDialogs dialogs;
@@ -73,7 +75,7 @@ int main(int argc, char** argv)
     window.show();
     window.buildTabbedPages();
     if (argc < 3)
-        return save(window, out.filePath("start.png")) ? 0 : 1;
+        return save(window, out.filePath(u"start.png"_s)) ? 0 : 1;
 
     f.Text31.text = argv[2];
     f.Command3.click();
@@ -95,12 +97,12 @@ int main(int argc, char** argv)
     if (dark) {
         f.SSTab1.tab = 2;
         window.refresh();
-        return save(window, out.filePath("select-team-dark.png")) ? 0 : 1;
+        return save(window, out.filePath(u"select-team-dark.png"_s)) ? 0 : 1;
     }
     for (int page = 0; page < 4; ++page) {
         f.SSTab1.tab = page;
         window.refresh();
-        if (!save(window, out.filePath(pages[page])))
+        if (!save(window, out.filePath(QString::fromLatin1(pages[page]))))
             return 1;
     }
     return 0;

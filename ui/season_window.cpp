@@ -9,30 +9,31 @@
 #include "ui/model_combo_box.h"
 
 #include <QAction>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
-
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
-#include <QDateTime>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
 
 namespace teamtool::ui {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -173,7 +174,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
 
     auto* players = new QWidget(this);
     auto* figureRow = new QHBoxLayout();
-    auto* figureLabel = new QLabel("Fi&gure:", players);
+    auto* figureLabel = new QLabel(u"Fi&gure:"_s, players);
     m_figure = new ModelComboBox(players);
     m_figure->setObjectName("SeasonFigure");
     figureLabel->setBuddy(m_figure);
@@ -186,8 +187,9 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("SeasonPages");
-    m_pages->addTab(buildPage(m_players, "SeasonPlayers", "SeasonTable", "SeasonChart", above), "&Players");
-    m_pages->addTab(buildPage(m_team, "SeasonTeam", "SeasonTeamTable", "SeasonTeamChart", nullptr), "&Team");
+    m_pages->addTab(buildPage(m_players, u"SeasonPlayers"_s, u"SeasonTable"_s, u"SeasonChart"_s, above), u"&Players"_s);
+    m_pages->addTab(buildPage(m_team, u"SeasonTeam"_s, u"SeasonTeamTable"_s, u"SeasonTeamChart"_s, nullptr),
+                    u"&Team"_s);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_pages);
@@ -207,27 +209,27 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
         showTable(m_players, playerTable(m_form, m_figures[static_cast<std::size_t>(index)].column));
     });
 
-    QMenu* file = menuBar()->addMenu("&File");
-    QAction* add = file->addAction("&Add Team Files...");
+    QMenu* file = menuBar()->addMenu(u"&File"_s);
+    QAction* add = file->addAction(u"&Add Team Files..."_s);
     add->setObjectName("actionAddToSeason");
     connect(add, &QAction::triggered, this, &SeasonWindow::addTeamFiles);
-    QAction* exporting = file->addAction("&Export...");
+    QAction* exporting = file->addAction(u"&Export..."_s);
     exporting->setObjectName("actionExportSeason");
     connect(exporting, &QAction::triggered, this, &SeasonWindow::exportShown);
-    QAction* remove = file->addAction("&Remove Week...");
+    QAction* remove = file->addAction(u"&Remove Week..."_s);
     remove->setObjectName("actionRemoveWeek");
-    remove->setToolTip("Removes the week of the current cell's column from the season");
+    remove->setToolTip(u"Removes the week of the current cell's column from the season"_s);
     connect(remove, &QAction::triggered, this, [this] {
         const QModelIndex current = shownPage().view->currentIndex();
         removeWeekAt(current.isValid() ? current.column() : -1);
     });
     file->addSeparator();
-    QAction* close = file->addAction("&Close");
+    QAction* close = file->addAction(u"&Close"_s);
     close->setObjectName("actionCloseSeason");
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    QAction* copy = edit->addAction("&Copy");
+    QMenu* edit = menuBar()->addMenu(u"&Edit"_s);
+    QAction* copy = edit->addAction(u"&Copy"_s);
     copy->setObjectName("actionCopySeason");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -271,7 +273,7 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
         if (column < 1 || column > page.table.weeks)
             return;
         QMenu menu(this);
-        menu.addAction("&Remove Week...", this, [this, column] { removeWeekAt(column); });
+        menu.addAction(u"&Remove Week..."_s, this, [this, column] { removeWeekAt(column); });
         menu.exec(page.view->horizontalHeader()->mapToGlobal(at));
     });
     connect(page.view, &FrozenColumnsTableView::fileOrderRequested, page.model, &GridModel::unsort);
@@ -347,7 +349,7 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
         std::size_t longest = 4;
         for (int row = 1; row < grid.rows(); ++row)
             longest = std::max(longest, grid.textMatrix(row, column).size());
-        const int figure = metrics.horizontalAdvance(QString(static_cast<qsizetype>(longest), QChar('0')));
+        const int figure = metrics.horizontalAdvance(QString(static_cast<qsizetype>(longest), u'0'));
         page.view->setColumnWidthPixels(
             column, std::max(figure, metrics.horizontalAdvance(qs(grid.textMatrix(0, column)))) + padding);
     }
