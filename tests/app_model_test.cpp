@@ -46,14 +46,24 @@ static_assert(kIsConst<decltype(*std::declval<ConstWindow>().menuCommands().fron
 static_assert(!kIsConst<decltype((std::declval<FRMTEAMTOOL&>().List2.items))>, "a window is writable");
 // Nor can an event be raised through it: its handler would change the window.
 template <class T>
-concept ClickedThroughConst = requires(const T& control) { control.click(); };
+concept ClickedThroughConst = requires(const T& control)
+{
+    control.click();
+};
 template <class T>
-concept EnteredThroughConst = requires(const T& control) { control.pressEnter(); };
+concept EnteredThroughConst = requires(const T& control)
+{
+    control.pressEnter();
+};
 template <class T>
-concept RaisedThroughConst = requires(const T& control) { control.raise(Event::Click); };
+concept RaisedThroughConst = requires(const T& control)
+{
+    control.raise(Event::Click);
+};
 static_assert(!ClickedThroughConst<CommandButton> && !ClickedThroughConst<MenuCommand>);
 static_assert(!EnteredThroughConst<ListBox> && !RaisedThroughConst<Control>);
-static_assert(requires(CommandButton& button) { button.click(); }, "a control is clicked through the window");
+static_assert(
+    requires(CommandButton & button) { button.click(); }, "a control is clicked through the window");
 
 TEST(Design, EveryControlHasOneNameAndLivesInADeclaredContainer)
 {

@@ -10,16 +10,16 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QTabWidget>
-#include <QTableView>
-#include <QChartView>
-#include <QLineSeries>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
 
 using namespace teamtool;
 
