@@ -7,6 +7,7 @@
 #include "orders/orders.h"
 #include "squad/squad.h"
 #include "textio/trim.h"
+#include "textio/words.h"
 
 #include <algorithm>
 #include <string>
@@ -29,18 +30,6 @@ bool samePlayer(const FRMTEAMTOOL& f, int a, int b)
 {
     return trimSpaces(f.Text27(a).text) == trimSpaces(f.Text27(b).text) &&
            trimSpaces(f.Text28(a).text) == trimSpaces(f.Text28(b).text);
-}
-
-// "a and b", "a, b and c".
-std::string listed(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        if (k > 0)
-            text += k + 1 == items.size() ? " and " : ", ";
-        text += items[k];
-    }
-    return text;
 }
 
 }  // namespace
@@ -73,9 +62,10 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
                 told.push_back(j);
             }
         if (slots.size() == 2)
-            warnings.push_back(nameIn(f, i) + " is in two slots: " + listed(slots));
+            warnings.push_back(nameIn(f, i) + " is in two slots: " + joinedWithAnd(slots));
         else if (slots.size() > 2)
-            warnings.push_back(nameIn(f, i) + " is in " + std::to_string(slots.size()) + " slots: " + listed(slots));
+            warnings.push_back(nameIn(f, i) + " is in " + std::to_string(slots.size()) +
+                               " slots: " + joinedWithAnd(slots));
     }
 
     for (int k = 0; k < f.Check1.count(); ++k)

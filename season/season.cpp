@@ -3,6 +3,8 @@
 
 #include "season/season.h"
 
+#include "textio/trim.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -133,16 +135,26 @@ std::string stampOf(const KeptTime& time)
     return text;
 }
 
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+}  // namespace
+
 std::string dayOf(const KeptTime& time)
 {
     static constexpr std::array<std::string_view, 7> kDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     if (time.month < 1 || time.month > 12)
         return stampOf(time).substr(0, 10);
     return std::string(kDays[static_cast<std::size_t>(weekdayOf(time.year, time.month, time.day))]) + " " +
-           std::to_string(time.day) + " " + std::string(kMonths[static_cast<std::size_t>(time.month - 1)]) + " " +
-           std::to_string(time.year);
+           dayMonthOf(time) + " " + std::to_string(time.year);
+}
+
+std::string dayMonthOf(const KeptTime& time)
+{
+    return std::to_string(time.day) + " " +
+           std::string(kMonths[static_cast<std::size_t>(std::clamp(time.month, 1, 12) - 1)]);
 }
 
 std::optional<KeptTime> keptTimeOf(std::string_view name)
@@ -180,16 +192,8 @@ std::string portableFileName(std::string_view name)
 
 std::string teamFolderName(std::string_view abbreviation, std::string_view name)
 {
-    const auto trimmed = [](std::string_view text) {
-        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-        while (!text.empty() && blank(text.front()))
-            text.remove_prefix(1);
-        while (!text.empty() && blank(text.back()))
-            text.remove_suffix(1);
-        return text;
-    };
-    std::string folder(trimmed(abbreviation));
-    if (const std::string_view team = trimmed(name); !team.empty())
+    std::string folder(trimBlanks(abbreviation));
+    if (const std::string_view team = trimBlanks(name); !team.empty())
         folder += (folder.empty() ? "" : " ") + std::string(team);
     folder = portableFileName(folder);
     if (folder.empty() || isDeviceName(folder))

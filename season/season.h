@@ -45,6 +45,8 @@ KeptTime localTimeOf(std::filesystem::file_time_type time);
 std::string stampOf(const KeptTime& time);
 // "Mon 7 Dec 2026".
 std::string dayOf(const KeptTime& time);
+// "7 Dec".
+std::string dayMonthOf(const KeptTime& time);
 // The time a kept file's name starts with, followed by a space; nothing for a name
 // that does not start so.
 std::optional<KeptTime> keptTimeOf(std::string_view name);

@@ -20,6 +20,16 @@ constexpr std::string_view trimSpaces(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
+// The same for blanks and tabs: how a name the team file gives is trimmed.
+constexpr std::string_view trimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
 constexpr bool isBlank(std::string_view text)
 {
     return trimSpaces(text).empty();

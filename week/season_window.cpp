@@ -9,6 +9,7 @@
 #include "teamfile/staged_team.h"
 #include "teamfile/team_records.h"
 #include "textio/numbers.h"
+#include "textio/words.h"
 #include "week/season_commands.h"
 
 #include <algorithm>
@@ -24,15 +25,6 @@
 namespace teamtool {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-std::string dayMonth(const KeptTime& time)
-{
-    return std::to_string(time.day) + " " +
-           std::string(kMonths[static_cast<std::size_t>(std::clamp(time.month, 1, 12) - 1)]);
-}
 
 std::string twoDigits(int value)
 {
@@ -142,17 +134,6 @@ double valueOf(std::string_view text)
 {
     double value = 0;
     return tryParseNumber(text, value) ? value : 0;
-}
-
-std::string joinedNames(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        if (k > 0)
-            text += k + 1 == names.size() ? " and " : ", ";
-        text += names[k];
-    }
-    return text;
 }
 
 std::string csvField(std::string_view text)
@@ -272,7 +253,7 @@ std::vector<SeasonFigure> seasonFigures(const SeasonView& view)
 std::string weekHeading(const SeasonView& view, std::size_t week)
 {
     const KeptTime& time = view.weeks.at(week).time;
-    std::string heading = dayMonth(time);
+    std::string heading = dayMonthOf(time);
     if (spansYears(view))
         heading += " " + std::to_string(time.year);
     for (std::size_t other = 0; other < view.weeks.size(); ++other)
@@ -405,17 +386,17 @@ std::string chartDescription(const SeasonTable& table, const SeasonView& view, c
     names.reserve(rows.size());
     for (const int row : rows)
         names.emplace_back(table.grid.textMatrix(row, 0));
-    std::string text = table.figure.empty() ? joinedNames(names) : table.figure + " of " + joinedNames(names);
+    std::string text = table.figure.empty() ? joinedWithAnd(names) : table.figure + " of " + joinedWithAnd(names);
     if (names.empty())
         text = table.figure.empty() ? "No lines" : "No " + table.figure;
     if (!view.weeks.empty()) {
         const KeptTime& first = view.weeks.front().time;
         const KeptTime& last = view.weeks.back().time;
-        text += ", " + dayMonth(first);
+        text += ", " + dayMonthOf(first);
         if (first.year != last.year)
             text += " " + std::to_string(first.year);
         if (view.weeks.size() > 1)
-            text += " to " + dayMonth(last);
+            text += " to " + dayMonthOf(last);
         text += " " + std::to_string(last.year);
     }
     return text + "; the table below holds the figures";
