@@ -16,4 +16,39 @@ std::string joinedWithAnd(const std::vector<std::string>& items)
     return text;
 }
 
+namespace {
+
+std::string csvField(std::string_view text)
+{
+    const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quoted)
+        return std::string(text);
+    std::string field = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            field += '"';
+        field += c;
+    }
+    return field + "\"";
+}
+
+}  // namespace
+
+std::string tabSeparatedLine(const std::vector<std::string_view>& cells)
+{
+    std::string text;
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        text.append(k > 0 ? "\t" : "").append(cells[k]);
+    return text + '\n';
+}
+
+std::string csvLine(const std::vector<std::string_view>& cells)
+{
+    std::string text;
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        text.append(k > 0 ? "," : "").append(csvField(cells[k]));
+    return text + "\r\n";
+}
+
 }  // namespace teamtool

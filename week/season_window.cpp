@@ -136,21 +136,6 @@ double valueOf(std::string_view text)
     return tryParseNumber(text, value) ? value : 0;
 }
 
-std::string csvField(std::string_view text)
-{
-    const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    if (!quoted)
-        return std::string(text);
-    std::string field = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    return field + "\"";
-}
-
 // Reads one team file's bytes: its staged team, or the sentence why it is none.
 Result<StagedTeam, std::string> readTeam(std::string bytes, const std::string& name)
 {
@@ -405,10 +390,11 @@ std::string chartDescription(const SeasonTable& table, const SeasonView& view, c
 std::string copiedCells(const Grid& grid, const std::vector<int>& rows, const std::vector<int>& cols)
 {
     std::string text;
+    std::vector<std::string_view> cells(cols.size());
     const auto line = [&](int row) {
         for (std::size_t k = 0; k < cols.size(); ++k)
-            text.append(k > 0 ? "\t" : "").append(grid.textMatrix(row, cols[k]));
-        text += '\n';
+            cells[k] = grid.textMatrix(row, cols[k]);
+        text += tabSeparatedLine(cells);
     };
     line(0);
     for (const int row : rows)
@@ -418,11 +404,12 @@ std::string copiedCells(const Grid& grid, const std::vector<int>& rows, const st
 
 std::string csvOf(const Grid& grid, const std::vector<int>& rows)
 {
-    std::string text = "\xEF\xBB\xBF";
+    std::string text(kUtf8ByteOrderMark);
+    std::vector<std::string_view> cells(static_cast<std::size_t>(std::max(grid.cols(), 0)));
     const auto line = [&](int row) {
         for (int col = 0; col < grid.cols(); ++col)
-            text.append(col > 0 ? "," : "").append(csvField(grid.textMatrix(row, col)));
-        text += "\r\n";
+            cells[static_cast<std::size_t>(col)] = grid.textMatrix(row, col);
+        text += csvLine(cells);
     };
     line(0);
     for (const int row : rows)
