@@ -13,10 +13,12 @@
 #include "app/season_state.h"
 #include "app/season_view.h"
 #include "textio/fingerprint.h"
+#include "textio/trim.h"
 
 #include <array>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -71,6 +73,30 @@ public:
     // The team page's boxes Text1 to Text26.
     TextBox& Text(int number) { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
     const TextBox& Text(int number) const { return *m_teamBoxes.at(static_cast<std::size_t>(number - 1)); }
+
+    // The window's state by what it means, for every layer above the model; the
+    // design's names stay where the design is bound (the design table, the bindings,
+    // the handlers named after controls).
+    // A team file is loaded: the tabbed pages show.
+    bool teamLoaded() const { return SSTab1.visible; }
+    // The Team Abb, Team Name and Opponent boxes as the orders take them: without
+    // blanks at either end.
+    std::string_view teamAbbreviation() const { return trimSpaces(Text(8).text); }
+    std::string_view teamName() const { return trimSpaces(Text(1).text); }
+    std::string_view opponent() const { return trimSpaces(Text29.text); }
+    // The press statement and the comments to the commissioner, as typed.
+    const std::string& press() const { return Text35.text; }
+    const std::string& comments() const { return Text36.text; }
+    std::string& press() { return Text35.text; }
+    std::string& comments() { return Text36.text; }
+    // The marker box and the target of main-side slot `slot`: slots 1 to markerSlots()
+    // have one each.
+    int markerSlots() const { return Check1.count(); }
+    CheckBox& markerOf(int slot) { return Check1(slot - 1); }
+    const CheckBox& markerOf(int slot) const { return Check1(slot - 1); }
+    TextBox& markerTargetOf(int slot) { return Text34(slot - 1); }
+    const TextBox& markerTargetOf(int slot) const { return Text34(slot - 1); }
+    bool marks(int slot) const { return markerOf(slot).value() == 1; }
 
     void msgBox(const std::string& text) { m_dialogs.msgBox(text); }
     Dialogs& dialogs() { return m_dialogs; }

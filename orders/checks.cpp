@@ -51,7 +51,7 @@ Result<void, OrdersError> checkOrders(const FRMTEAMTOOL& f)
     if (!anySelected(f.Option2))
         return failed(OrdersErrorCode::NoPenaltyTaker);
     // Characters, not bytes: the box holds UTF-8.
-    if (utf8Length(trimSpaces(f.Text29.text)) != 2)
+    if (utf8Length(f.opponent()) != 2)
         return failed(OrdersErrorCode::OpponentIncorrect);
     if (isBlank(f.Combo2.text))
         return failed(OrdersErrorCode::TacticIncorrect);

@@ -88,9 +88,9 @@ std::string selectionState(const FRMTEAMTOOL& f)
         add(i < f.Option1.count() && f.Option1(i).value() ? "C" : "");
         add(i < f.Option2.count() && f.Option2(i).value() ? "P" : "");
     }
-    for (int k = 0; k < f.Check1.count(); ++k) {
-        add(f.Check1(k).value() ? "M" : "");
-        add(f.Text34(k).text);
+    for (int slot = 1; slot <= f.markerSlots(); ++slot) {
+        add(f.marks(slot) ? "M" : "");
+        add(f.markerTargetOf(slot).text);
     }
     for (const TextBox* box : {&f.Text29, &f.Text32, &f.Text33, &f.Text35, &f.Text36})
         add(box->text);

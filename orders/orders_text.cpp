@@ -101,9 +101,10 @@ std::optional<OrdersError> firstProblem(const FRMTEAMTOOL& f, std::string_view t
     for (int i = kGoalkeeperSlot; i < kFirstSubstituteSlot + substitutes; ++i)
         if (auto problem = slotProblem(f, i))
             return problem;
-    for (int k = 0; k < f.Check1.count(); ++k)
-        if (f.Check1(k).value() == 1)
-            if (auto problem = lineBreakIn("the marker target in slot " + std::to_string(k + 1), f.Text34(k).text))
+    for (int slot = 1; slot <= f.markerSlots(); ++slot)
+        if (f.marks(slot))
+            if (auto problem =
+                    lineBreakIn("the marker target in slot " + std::to_string(slot), f.markerTargetOf(slot).text))
                 return problem;
     return std::nullopt;
 }
@@ -129,8 +130,8 @@ std::filesystem::path ordersFolder(const FRMTEAMTOOL& f)
 Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f)
 {
     const int markers = markerCount(f);
-    const std::string_view team = trimSpaces(f.Text(8).text);
-    const std::string_view opponent = trimSpaces(f.Text29.text);
+    const std::string_view team = f.teamAbbreviation();
+    const std::string_view opponent = f.opponent();
     const int substitutes = substituteCount(f);
     if (auto problem = firstProblem(f, team, opponent, substitutes))
         return std::move(*problem);
@@ -160,15 +161,15 @@ Result<OrdersText, OrdersError> buildOrders(const FRMTEAMTOOL& f)
         lines.push_back(slotLine(f, i));
     lines.emplace_back("Markers");
     if (markers > 0)
-        for (int k = 0; k < f.Check1.count(); ++k)
-            if (f.Check1(k).value() == 1)
-                lines.push_back(f.Text27(k + 1).text + "," + f.Text34(k).text);
+        for (int slot = 1; slot <= f.markerSlots(); ++slot)
+            if (f.marks(slot))
+                lines.push_back(f.Text27(slot).text + "," + f.markerTargetOf(slot).text);
     lines.emplace_back("Transfer Bids");
     lines.emplace_back("Cut Players");
     lines.emplace_back("Press");
-    appendTextLines(lines, f.Text35.text);
+    appendTextLines(lines, f.press());
     lines.emplace_back("Comments to Commish");
-    appendTextLines(lines, f.Text36.text);
+    appendTextLines(lines, f.comments());
 
     std::string text;
     for (const std::string& line : lines) {

@@ -68,22 +68,20 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
                                " slots: " + joinedWithAnd(slots));
     }
 
-    for (int k = 0; k < f.Check1.count(); ++k)
-        if (f.Check1(k).value() == 1 && isBlank(f.Text34(k).text)) {
-            const int slot = k + 1;
+    for (int slot = 1; slot <= f.markerSlots(); ++slot)
+        if (f.marks(slot) && isBlank(f.markerTargetOf(slot).text)) {
             std::string marker = "the marker of " + slotName(f, slot);
             if (!isSlotEmpty(f, slot))
                 marker += ", " + nameIn(f, slot) + ",";
             warnings.push_back(marker + " has no target");
         }
 
-    if (const std::string_view opponent = trimSpaces(f.Text29.text);
-        !opponent.empty() && sameCode(opponent, f.Text(8).text))
+    if (const std::string_view opponent = f.opponent(); !opponent.empty() && sameCode(opponent, f.teamAbbreviation()))
         warnings.push_back("the opponent, " + std::string(opponent) + ", is your own team's abbreviation");
 
-    if (f.Text35.text == kStartingText)
+    if (f.press() == kStartingText)
         warnings.emplace_back("the press still reads \"Text35\"");
-    if (f.Text36.text == kStartingText)
+    if (f.comments() == kStartingText)
         warnings.emplace_back("the comments still read \"Text35\"");
     return warnings;
 }

@@ -28,8 +28,8 @@ bool isMarkerPosition(std::string_view position)
 int markerCount(const FRMTEAMTOOL& f)
 {
     int checked = 0;
-    for (int k = 0; k < f.Check1.count(); ++k)
-        if (f.Check1(k).value() == 1)
+    for (int slot = 1; slot <= f.markerSlots(); ++slot)
+        if (f.marks(slot))
             ++checked;
     return checked;
 }
@@ -65,7 +65,7 @@ void Check1_Click(FRMTEAMTOOL& f, int index)
 void Combo1_Click(FRMTEAMTOOL& f, int index)
 {
     if (isOutfieldSlot(index))
-        f.Check1(index - 1).setValue(0);
+        f.markerOf(index).setValue(0);
 }
 
 }  // namespace teamtool

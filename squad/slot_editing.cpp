@@ -21,7 +21,7 @@ void Command2_Click(FRMTEAMTOOL& f, int index)
     }
     if (isOutfieldSlot(index) && !isBlank(f.Text28(index).text)) {
         f.Text30.text = numberToText(readDecimalText(f.Text30.text) - readDecimalText(f.Text28(index).text));
-        f.Check1(index - 1).setValue(0);  // raises Check1_Click, which hides the target
+        f.markerOf(index).setValue(0);  // raises Check1_Click, which hides the target
     }
     f.Combo1(index).text.clear();
     f.Text27(index).text.clear();

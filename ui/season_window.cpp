@@ -305,7 +305,7 @@ void SeasonWindow::showSeason()
 {
     m_loads = m_form.loads;
     const SeasonView& view = m_form.seasonView;
-    setWindowTitle(qs(std::string(m_form.Text(8).text) + " " + std::string(m_form.Text(1).text) + ": the season"));
+    setWindowTitle(qs(seasonWindowTitle(m_form)));
     m_figures = seasonFigures(view);
     const int chosen = m_figure->currentIndex();
     const std::string before = chosen >= 0 ? m_figure->currentText().toStdString() : std::string("NSL");
@@ -405,10 +405,8 @@ void SeasonWindow::copySelection(Page& page)
 void SeasonWindow::exportShown()
 {
     Page& page = shownPage();
-    const std::string what = &page == &m_team ? "team" : page.table.figure;
     m_perform([&] {
-        exportTable(m_form, page.table.grid, shownRows(page),
-                    std::string(m_form.Text(8).text) + " season " + what + ".csv");
+        exportTable(m_form, page.table.grid, shownRows(page), seasonExportName(m_form, page.table, &page == &m_team));
     });
 }
 

@@ -37,9 +37,9 @@ bool holdsSelection(const FRMTEAMTOOL& f)
 // Every slot empty, no captain, penalty taker or marker, the total back to 0.
 void emptySquad(FRMTEAMTOOL& f)
 {
-    for (int k = 0; k < f.Check1.count(); ++k) {
-        f.Check1(k).setValue(0);  // raises Check1_Click, which hides the target
-        f.Text34(k).text.clear();
+    for (int slot = 1; slot <= f.markerSlots(); ++slot) {
+        f.markerOf(slot).setValue(0);  // raises Check1_Click, which hides the target
+        f.markerTargetOf(slot).text.clear();
     }
     for (int i = 0; i < f.Option1.count(); ++i) {
         f.Option1(i).setValue(false);
@@ -235,8 +235,8 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
             notPlaced.wentWith(slot, "he was a marker, of " + marker.target);
             continue;
         }
-        f.Text34(slot - 1).text = marker.target;
-        f.Check1(slot - 1).setValue(1);  // raises Check1_Click, which shows the target
+        f.markerTargetOf(slot).text = marker.target;
+        f.markerOf(slot).setValue(1);  // raises Check1_Click, which shows the target
     }
 
     f.Text29.text = orders.opponent;
@@ -244,8 +244,8 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     f.Combo3.text = orders.style;
     f.Text32.text = orders.grudge;
     f.Text33.text = orders.boost;
-    f.Text35.text = orders.press;
-    f.Text36.text = orders.comments;
+    f.press() = orders.press;
+    f.comments() = orders.comments;
     // The heading that ends the press, inside the comments: the press may have held it.
     if (("\n" + orders.comments + "\n").find("\nComments to Commish\n") != std::string::npos)
         notPlaced.note(kLastSubstituteSlot + 1,
@@ -288,9 +288,9 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
             f.msgBox(describeOrdersFileError(orders.error(), name));
         return false;
     }
-    if (!sameCode(orders->team, f.Text(8).text) &&
+    if (!sameCode(orders->team, f.teamAbbreviation()) &&
         !f.dialogs().ask(name + " holds the orders of team " + std::string(trimSpaces(orders->team)) + ", not " +
-                         std::string(trimSpaces(f.Text(8).text)) + ". Fill from it anyway?"))
+                         std::string(f.teamAbbreviation()) + ". Fill from it anyway?"))
         return false;
     if (holdsSelection(f) && !f.dialogs().ask("Replace the squad you have picked with the one in " + name + "?"))
         return false;

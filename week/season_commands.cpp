@@ -56,7 +56,7 @@ void describeFillFromLastWeek(FRMTEAMTOOL& f)
     std::string& description = command(f, "actionFillFromLastWeek").description;
     if (!s.keeping())
         description = "Keep Season is off: no orders are kept to fill from";
-    else if (!f.SSTab1.visible)
+    else if (!f.teamLoaded())
         description = "Fills the squad and orders from the newest orders kept for the loaded team";
     else if (s.lastOrders.empty())
         description = "No orders are kept for this team yet: Create Orders keeps them";
@@ -259,7 +259,7 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
 
 std::string lastTeamFolder(const FRMTEAMTOOL& f)
 {
-    if (f.SSTab1.visible && !f.Text31.text.empty())
+    if (f.teamLoaded() && !f.Text31.text.empty())
         return utf8FromPath(pathFromUtf8(f.Text31.text).parent_path());
     if (!f.season.recentFiles.empty())
         return utf8FromPath(pathFromUtf8(f.season.recentFiles.front()).parent_path());
@@ -270,9 +270,9 @@ std::string lastTeamFolder(const FRMTEAMTOOL& f)
 // `leave` ("Open another team file") and leave them unwritten.
 bool mayLeaveTeam(FRMTEAMTOOL& f, std::string_view leave)
 {
-    if (!f.SSTab1.visible || !holdsUnwrittenWork(f))
+    if (!f.teamLoaded() || !holdsUnwrittenWork(f))
         return true;
-    return f.dialogs().ask("The squad and orders of " + std::string(trimSpaces(f.Text(1).text)) +
+    return f.dialogs().ask("The squad and orders of " + std::string(f.teamName()) +
                            " have changed since Create Orders last wrote them. " + std::string(leave) +
                            " and leave them unwritten?");
 }
@@ -315,7 +315,7 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
     f.season.recentFiles = std::move(recentFiles);
     // A team loaded before the settings came (named at start): in the recent files and
     // the season as if it had loaded now.
-    if (f.SSTab1.visible) {
+    if (f.teamLoaded()) {
         addToRecentFiles(f, f.loadedTeamFile.path);
         if (f.season.keeping())
             keepLoadedTeam(f, !f.comparison.made());
@@ -446,7 +446,7 @@ void actionKeepSeason_Click(FRMTEAMTOOL& f)
     s.teamFolder.clear();
     s.lastOrders.clear();
     s.unreadable.clear();
-    if (s.keeping() && f.SSTab1.visible)
+    if (s.keeping() && f.teamLoaded())
         keepLoadedTeam(f, !f.comparison.made());
     describeFillFromLastWeek(f);
 }
@@ -456,7 +456,7 @@ void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f)
     const SeasonState& s = f.season;
     if (!s.keeping())
         return;
-    const std::string folder = f.SSTab1.visible && !s.teamFolder.empty() ? s.teamFolder : s.folder;
+    const std::string folder = f.teamLoaded() && !s.teamFolder.empty() ? s.teamFolder : s.folder;
     std::error_code ignored;
     std::filesystem::create_directories(pathFromUtf8(folder), ignored);
     if (!f.dialogs().openFolder(folder))

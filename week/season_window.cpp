@@ -201,6 +201,16 @@ void readSeasonView(FRMTEAMTOOL& f)
     f.seasonView = std::move(view);
 }
 
+std::string seasonWindowTitle(const FRMTEAMTOOL& f)
+{
+    return std::string(f.teamAbbreviation()) + " " + std::string(f.teamName()) + ": the season";
+}
+
+std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown, bool teamPage)
+{
+    return std::string(f.teamAbbreviation()) + " season " + (teamPage ? std::string("team") : shown.figure) + ".csv";
+}
+
 std::string seasonViewProblems(const SeasonView& view)
 {
     std::string text = view.folderProblem;
@@ -448,7 +458,7 @@ void actionExportPlayerStats_Click(FRMTEAMTOOL& f)
     if (rows.empty())
         for (int row = 1; row <= f.loadedPlayers; ++row)
             rows.push_back(row);
-    exportTable(f, f.MSFlexGrid1, rows, std::string(f.Text(8).text) + " player stats.csv");
+    exportTable(f, f.MSFlexGrid1, rows, std::string(f.teamAbbreviation()) + " player stats.csv");
 }
 
 void actionAddToSeason_Click(FRMTEAMTOOL& f)

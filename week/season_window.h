@@ -48,6 +48,11 @@ struct SeasonTable {
 // out.
 void readSeasonView(FRMTEAMTOOL& f);
 
+// The season window's title ("RDV Redvale Rovers: the season"), and the name its
+// export suggests for a page ("RDV season NSL.csv", "RDV season team.csv").
+std::string seasonWindowTitle(const FRMTEAMTOOL& f);
+std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown, bool teamPage);
+
 // What the window says under its tables of what it could not show: a season folder
 // that cannot be listed, kept files that cannot be read. Empty when all is shown.
 std::string seasonViewProblems(const SeasonView& view);

@@ -191,12 +191,12 @@ bool openTeamFileBeforeShown(FRMTEAMTOOL& f, const std::string& path)
     if (error || size > kQuickLoadBytes || !readStagedTeam(path, StagedLists::Skipped))
         return false;
     openTeamFile(f, path);
-    return f.SSTab1.visible;
+    return f.teamLoaded();
 }
 
 void dropFile(FRMTEAMTOOL& f, const std::string& path)
 {
-    if (f.SSTab1.visible)
+    if (f.teamLoaded())
         fillFromOrders(f, path);
     else
         openTeamFile(f, path);
