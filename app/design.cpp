@@ -244,31 +244,36 @@ struct Builder {
 std::span<const MenuCommandSpec> menuBarCommands()
 {
     using When = MenuCommand::When;
+    // clang-format off
     static constexpr MenuCommandSpec kCommands[] = {
         {"actionSelectFile", "&File", "&Select File...", "Open", When::BeforeLoad},
         {"actionLoadTeam", "&File", "&Load Team", "Ctrl+L", When::BeforeLoad},
         {"actionOpenTeamFile", "&File", "Open &Team File...", "", When::Always},
-        {"menuOpenRecent", "&File", "Open &Recent", "", When::Always, false, false, false, true},
-        {"actionFillFromOrders", "&File", "&Fill From Orders...", "Ctrl+Shift+O", When::AfterLoad, true},
+        {"menuOpenRecent", "&File", "Open &Recent", "", When::Always, {.recentFiles = true}},
+        {"actionFillFromOrders", "&File", "&Fill From Orders...", "Ctrl+Shift+O", When::AfterLoad,
+         {.separatorBefore = true}},
         {"actionFillFromLastWeek", "&File", "Fill From Last &Week's Orders", "Ctrl+Shift+L", When::WithKeptOrders,
-         false, false, false, false, "Fills the squad and orders from the newest orders kept for the loaded team"},
-        {"actionCompareWithTeamFile", "&File", "Co&mpare With Team File...", "", When::AfterLoad, true},
+         {.description = "Fills the squad and orders from the newest orders kept for the loaded team"}},
+        {"actionCompareWithTeamFile", "&File", "Co&mpare With Team File...", "", When::AfterLoad,
+         {.separatorBefore = true}},
         {"actionShowChanges", "&File", "C&hanges Since Last Week...", "", When::AfterComparison},
-        {"actionSeason", "&File", "Se&ason...", "Ctrl+Shift+E", When::WithKeptTeamFile, false, false, false, false,
-         "The loaded team's kept weeks side by side: each player's figures and the team's, in a chart and a table"},
+        {"actionSeason", "&File", "Se&ason...", "Ctrl+Shift+E", When::WithKeptTeamFile,
+         {.description = "The loaded team's kept weeks side by side: each player's figures and the team's, in a "
+                         "chart and a table"}},
         {"actionExportPlayerStats", "&File", "E&xport Player Stats...", "", When::AfterLoad},
-        {"actionKeepSeason", "&File", "&Keep Season", "", When::Always, true, false, true},
+        {"actionKeepSeason", "&File", "&Keep Season", "", When::Always, {.separatorBefore = true, .checkable = true}},
         {"actionOpenSeasonFolder", "&File", "Open Season F&older", "", When::WhileKeeping},
-        {"actionQuit", "&File", "&Quit", "Quit", When::Always, true, true},
+        {"actionQuit", "&File", "&Quit", "Quit", When::Always, {.separatorBefore = true, .closesWindow = true}},
         {"actionSuggestSquad", "&Orders", "&Suggest Squad", "Ctrl+Shift+B", When::AfterLoad},
-        {"actionPreviewOrders", "&Orders", "&Preview...", "Ctrl+Shift+P", When::AfterLoad, true},
+        {"actionPreviewOrders", "&Orders", "&Preview...", "Ctrl+Shift+P", When::AfterLoad, {.separatorBefore = true}},
         {"actionCopyOrders", "&Orders", "&Copy Orders", "Ctrl+Shift+C", When::AfterLoad},
         {"actionEmailOrders", "&Orders", "&E-mail Orders...", "", When::AfterLoad},
-        {"actionCreateOrders", "&Orders", "C&reate Orders", "Save", When::AfterLoad, true},
+        {"actionCreateOrders", "&Orders", "C&reate Orders", "Save", When::AfterLoad, {.separatorBefore = true}},
         {"actionTeamFileFormat", "&Help", "&Team File Format", "HelpContents", When::Always},
-        {"actionAbout", "&Help", "&About TeamTool", "", When::Always, true},
+        {"actionAbout", "&Help", "&About TeamTool", "", When::Always, {.separatorBefore = true}},
         {"actionAboutQt", "&Help", "About &Qt", "", When::Always},
     };
+    // clang-format on
     return kCommands;
 }
 

@@ -51,12 +51,15 @@ struct MenuCommandSpec {
     const char* caption;   // "&Select File..."
     const char* shortcut;  // see MenuCommand::shortcut
     MenuCommand::When when;
-    bool separatorBefore = false;
-    bool closesWindow = false;
-    bool checkable = false;    // a switch, on at start
-    bool recentFiles = false;  // the submenu of the recent files
-    // What it does, when that changes with the window: the description at start.
-    const char* description = "";
+    // What else it is, each said by name where it is so ({.separatorBefore = true}).
+    struct Options {
+        bool separatorBefore = false;
+        bool closesWindow = false;
+        bool checkable = false;    // a switch, on at start
+        bool recentFiles = false;  // the submenu of the recent files
+        // What it does, when that changes with the window: the description at start.
+        const char* description = "";
+    } options = {};
 };
 std::span<const MenuCommandSpec> menuBarCommands();
 

@@ -298,12 +298,12 @@ FRMTEAMTOOL::FRMTEAMTOOL(Dialogs& dialogs) : m_dialogs(dialogs)
         command->menu = spec.menu;
         command->shortcut = spec.shortcut;
         command->when = spec.when;
-        command->separatorBefore = spec.separatorBefore;
-        command->closesWindow = spec.closesWindow;
-        command->checkable = spec.checkable;
-        command->checked = spec.checkable;
-        command->recentFiles = spec.recentFiles;
-        command->description = spec.description;
+        command->separatorBefore = spec.options.separatorBefore;
+        command->closesWindow = spec.options.closesWindow;
+        command->checkable = spec.options.checkable;
+        command->checked = spec.options.checkable;
+        command->recentFiles = spec.options.recentFiles;
+        command->description = spec.options.description;
         m_menuCommands.push_back(m_ownedMenuCommands.emplace_back(std::move(command)).get());
     }
     m_constMenuCommands.assign(m_menuCommands.begin(), m_menuCommands.end());
