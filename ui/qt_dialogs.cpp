@@ -75,10 +75,11 @@ QString QtDialogs::qtFilter(const std::string& filter)
 
 namespace {
 
-// A file dialog of the program's own where Windows has none: Qt's, whose filter matches
-// names in any letter case.
-void setUpFileDialog(QFileDialog& dialog, const FileDialog& settings, const char* name, QFileDialog::AcceptMode accept,
-                     QFileDialog::FileMode mode)
+// A file dialog as the settings say, named `name`. Qt's own where Windows has none: its
+// filter matches names in any letter case; Windows' own dialog, used there, ignores
+// letter case by itself.
+void setUpFileDialog(QFileDialog& dialog, const FileDialog& settings, const QString& name,
+                     QFileDialog::AcceptMode accept, QFileDialog::FileMode mode)
 {
     dialog.setWindowTitle(QString::fromStdString(settings.dialogTitle));
     dialog.setDirectory(QString::fromStdString(settings.initDir));
@@ -105,7 +106,7 @@ QWidget* QtDialogs::dialogParent() const
 std::vector<std::string> QtDialogs::showOpenFiles(const FileDialog& settings)
 {
     QFileDialog dialog(dialogParent());
-    setUpFileDialog(dialog, settings, "OpenFilesDialog", QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
+    setUpFileDialog(dialog, settings, u"OpenFilesDialog"_s, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
     std::vector<std::string> paths;
     if (dialog.exec() == QDialog::Accepted)
         for (const QString& path : dialog.selectedFiles())
@@ -116,7 +117,7 @@ std::vector<std::string> QtDialogs::showOpenFiles(const FileDialog& settings)
 std::optional<std::string> QtDialogs::showSave(const FileDialog& settings)
 {
     QFileDialog dialog(dialogParent());
-    setUpFileDialog(dialog, settings, "SaveDialog", QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    setUpFileDialog(dialog, settings, u"SaveDialog"_s, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     dialog.setDefaultSuffix(u"csv"_s);
     if (!settings.fileName.empty())
         dialog.selectFile(QString::fromStdString(settings.fileName));
@@ -127,16 +128,11 @@ std::optional<std::string> QtDialogs::showSave(const FileDialog& settings)
 
 std::optional<std::string> QtDialogs::showOpen(const FileDialog& settings)
 {
-    const QString title = settings.dialogTitle.empty() ? m_title : QString::fromStdString(settings.dialogTitle);
-    QFileDialog dialog(dialogParent(), title, QString::fromStdString(settings.initDir), qtFilter(settings.filter));
-    dialog.setObjectName(QString::fromStdString(settings.fullName()));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-#ifndef Q_OS_WIN
-    // Qt's own dialog: its filter matches names in any letter case. Windows' own
-    // dialog, used there, ignores letter case by itself.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-#endif
+    QFileDialog dialog(dialogParent());
+    setUpFileDialog(dialog, settings, QString::fromStdString(settings.fullName()), QFileDialog::AcceptOpen,
+                    QFileDialog::ExistingFile);
+    if (settings.dialogTitle.empty())
+        dialog.setWindowTitle(m_title);
     dialog.setOption(QFileDialog::ReadOnly, false);
     // The settings' flags ask only to hide the dialog's read-only check box, and Qt's
     // dialog has none. A cancel comes back as no path at all, which is what

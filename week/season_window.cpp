@@ -136,6 +136,13 @@ double valueOf(std::string_view text)
     return tryParseNumber(text, value) ? value : 0;
 }
 
+// Where the season's file dialogs start: the loaded team file's folder, if one is loaded.
+std::string loadedTeamFolder(const FRMTEAMTOOL& f)
+{
+    const std::string& path = f.loadedTeamFile.path;
+    return path.empty() ? std::string() : utf8FromPath(pathFromUtf8(path).parent_path());
+}
+
 // Reads one team file's bytes: its staged team, or the sentence why it is none.
 Result<StagedTeam, std::string> readTeam(std::string bytes, const std::string& name)
 {
@@ -432,7 +439,7 @@ void exportTable(FRMTEAMTOOL& f, const Grid& grid, const std::vector<int>& rows,
     FileDialog settings;
     settings.dialogTitle = "Export";
     settings.fileName = suggestedName;
-    settings.initDir = f.Text31.text.empty() ? std::string() : utf8FromPath(pathFromUtf8(f.Text31.text).parent_path());
+    settings.initDir = loadedTeamFolder(f);
     settings.filter = "CSV Files (*.csv)|*.csv";
     const auto path = f.dialogs().showSave(settings);
     if (!path)
@@ -465,7 +472,7 @@ void actionAddToSeason_Click(FRMTEAMTOOL& f)
 {
     FileDialog settings;
     settings.dialogTitle = "Add Team Files";
-    settings.initDir = f.Text31.text.empty() ? std::string() : utf8FromPath(pathFromUtf8(f.Text31.text).parent_path());
+    settings.initDir = loadedTeamFolder(f);
     settings.filter = f.CommonDialog1.filter;
     const auto paths = f.dialogs().showOpenFiles(settings);
     if (!paths.empty())
