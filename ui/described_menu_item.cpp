@@ -3,6 +3,8 @@
 
 #include "ui/described_menu_item.h"
 
+#include "ui/accessible_factory.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
@@ -132,11 +134,7 @@ QAccessibleInterface* describedMenuItems(const QString& key, QObject* object)
 
 void describeToScreenReaders(QAction* action)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(describedMenuItems);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<&describedMenuItems>();
     action->setProperty(kDescribed, true);
 }
 
