@@ -206,6 +206,18 @@ std::optional<FileError> binaryDataError(std::string_view bytes, const std::stri
     return FileError::reading(FileErrorCode::Binary, path, {}, lineAtOffset(bytes, nul));
 }
 
+Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
+                                    std::string_view bytes)
+{
+    return detail::writeFile(folder, fileName, bytes, detail::Placing::Replace);
+}
+
+Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
+                                      std::string_view bytes)
+{
+    return detail::writeFile(folder, fileName, bytes, detail::Placing::CreateNew);
+}
+
 FolderLock::FolderLock(FolderLock&& other) noexcept
     : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path))
 {}

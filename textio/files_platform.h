@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace teamtool::detail {
 
@@ -29,6 +30,12 @@ struct OpenedFile {
 // Opens the regular file at path for reading without waiting on it: CannotOpen with
 // the system's reason, or NotAFile with what stands there instead. Errors name `name`.
 [[nodiscard]] Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path, const std::string& name);
+
+// Writes bytes as folder/fileName all or nothing, replacing what stands there or only
+// where nothing does: the system's own half of replaceFile and createNewFile.
+enum class Placing { Replace, CreateNew };
+[[nodiscard]] Result<void, FileError> writeFile(const std::filesystem::path& folder, const std::string& fileName,
+                                                std::string_view bytes, Placing placing);
 
 // The temporary name replaceFile writes fileName under before it takes its name:
 // ".RDVvsCD.TXT.4242-0.tmp".

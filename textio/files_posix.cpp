@@ -76,8 +76,6 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-enum class Placing { Replace, CreateNew };
-
 // Gives the finished temporary file the target's name unless that is taken; false with
 // errno set (EEXIST when it is taken). Linux renames without replacing where the file
 // system can; elsewhere, and where it cannot, a hard link takes the name and the
@@ -94,6 +92,24 @@ bool takeNewName(TemporaryFile& file, const std::filesystem::path& target)
 #endif
     return ::link(file.path().c_str(), target.c_str()) == 0;
 }
+
+// What stands at a path that is no regular file, as a message names it.
+std::string kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "not a regular file";
+}
+
+}  // namespace
+
+namespace detail {
 
 Result<void, FileError> writeFile(const std::filesystem::path& folder, const std::string& fileName,
                                   std::string_view bytes, Placing placing)
@@ -115,7 +131,7 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
     const bool targetExists = ::lstat(target.c_str(), &targetStat) == 0;
     if (targetExists && S_ISDIR(targetStat.st_mode))
         return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
-    if (targetExists && placing == Placing::CreateNew)
+    if (targetExists && placing == detail::Placing::CreateNew)
         return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
     if (targetExists && S_ISREG(targetStat.st_mode) && ::access(target.c_str(), W_OK) != 0)
         return FileError::replacing(FileErrorCode::ReadOnly, reason(errno), folder, fileName);
@@ -139,7 +155,7 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
         ::fchmod(file.fd(), targetStat.st_mode & 07777);  // best effort: the bytes matter more
     if (!writeAll(file.fd(), bytes) || ::fsync(file.fd()) != 0 || !file.close())
         return FileError::replacing(FileErrorCode::CannotWrite, reason(errno), folder, fileName);
-    if (placing == Placing::CreateNew) {
+    if (placing == detail::Placing::CreateNew) {
         if (!takeNewName(file, target)) {
             if (errno == EEXIST)
                 return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
@@ -161,24 +177,6 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
     }
     return {};
 }
-
-// What stands at a path that is no regular file, as a message names it.
-std::string kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    return "not a regular file";
-}
-
-}  // namespace
-
-namespace detail {
 
 Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path, const std::string& name)
 {
@@ -253,18 +251,6 @@ FolderLock FolderLock::take(const std::filesystem::path& folder)
         ::close(fd);  // the holder before removed it: the lock is the next file's
     }
     return lock;
-}
-
-Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
-                                    std::string_view bytes)
-{
-    return writeFile(folder, fileName, bytes, Placing::Replace);
-}
-
-Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
-                                      std::string_view bytes)
-{
-    return writeFile(folder, fileName, bytes, Placing::CreateNew);
 }
 
 }  // namespace teamtool

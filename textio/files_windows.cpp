@@ -89,7 +89,9 @@ bool writeAll(HANDLE handle, std::string_view bytes)
     return true;
 }
 
-enum class Placing { Replace, CreateNew };
+}  // namespace
+
+namespace detail {
 
 Result<void, FileError> writeFile(const std::filesystem::path& folder, const std::string& fileName,
                                   std::string_view bytes, Placing placing)
@@ -111,7 +113,7 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
     const bool targetExists = targetAttributes != INVALID_FILE_ATTRIBUTES;
     if (targetExists && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return FileError::replacing(FileErrorCode::FolderInTheWay, {}, folder, fileName);
-    if (targetExists && placing == Placing::CreateNew)
+    if (targetExists && placing == detail::Placing::CreateNew)
         return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
     if (targetExists && (targetAttributes & FILE_ATTRIBUTE_READONLY))
         return FileError::replacing(FileErrorCode::ReadOnly, reason(ERROR_ACCESS_DENIED), folder, fileName);
@@ -132,13 +134,13 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
 
     if (!writeAll(file.handle(), bytes) || !FlushFileBuffers(file.handle()) || !file.close())
         return FileError::replacing(FileErrorCode::CannotWrite, reason(GetLastError()), folder, fileName);
-    const BOOL replaced = targetExists && placing == Placing::Replace
+    const BOOL replaced = targetExists && placing == detail::Placing::Replace
                               ? ReplaceFileW(target.c_str(), file.path().c_str(), nullptr,
                                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
                               : MoveFileExW(file.path().c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
     if (!replaced) {
         const DWORD error = GetLastError();
-        if (placing == Placing::CreateNew && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
+        if (placing == detail::Placing::CreateNew && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
             return FileError::replacing(FileErrorCode::AlreadyExists, {}, folder, fileName);
         if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
             (GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
@@ -148,10 +150,6 @@ Result<void, FileError> writeFile(const std::filesystem::path& folder, const std
     file.keep();
     return {};
 }
-
-}  // namespace
-
-namespace detail {
 
 Result<OpenedFile, FileError> openRegularFile(const std::filesystem::path& path, const std::string& name)
 {
@@ -210,18 +208,6 @@ FolderLock FolderLock::take(const std::filesystem::path& folder)
     lock.m_handle = reinterpret_cast<std::intptr_t>(handle);
     lock.m_path = file;
     return lock;
-}
-
-Result<void, FileError> replaceFile(const std::filesystem::path& folder, const std::string& fileName,
-                                    std::string_view bytes)
-{
-    return writeFile(folder, fileName, bytes, Placing::Replace);
-}
-
-Result<void, FileError> createNewFile(const std::filesystem::path& folder, const std::string& fileName,
-                                      std::string_view bytes)
-{
-    return writeFile(folder, fileName, bytes, Placing::CreateNew);
 }
 
 }  // namespace teamtool
