@@ -14,6 +14,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QWidget>
 
@@ -21,16 +22,63 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
+// A timed start ends where the timing does: taking the window down again is no part
+// of starting.
+[[noreturn]] void endHere(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+// The event loop ends right after the window's first paint: the paint goes on, and
+// the loop ends once it is done, before anything the paint itself schedules.
+void quitAfterFirstPaint(QWidget& window)
+{
+    teamtool::ui::afterFirstPaint(window, [] { QCoreApplication::exit(0); });
+}
+
+// TeamTool until its window is first painted.
+class FirstPaint : public teamtool::ui::StartupProbe {
+public:
+    void windowMade(QWidget& window) override { quitAfterFirstPaint(window); }
+    void finished(int status) override { endHere(status); }
+};
+
+// TeamTool started on a team file until what the load and the season changed is
+// painted, the note that says with which week it was compared among it; should
+// nothing have changed, the window is painted again.
+class LoadedAndPainted : public teamtool::ui::StartupProbe {
+public:
+    void startedWhole(QWidget& window) override
+    {
+        bool painted = false;
+        teamtool::ui::afterFirstPaint(*qApp, [&painted] { painted = true; });
+        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+        if (!painted) {
+            window.update();
+            QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+        }
+        endHere(0);
+    }
+    void finished(int status) override { endHere(status); }
+};
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "teamtool") == 0) {
         int qtArgc = 1;
-        return teamtool::ui::runApplication(qtArgc, argv, teamtool::ui::QuitWhen::FirstPainted);
+        FirstPaint probe;
+        return teamtool::ui::runApplication(qtArgc, argv, &probe);
     }
     if (argc == 3 && std::strcmp(argv[1], "teamtool") == 0) {
         char* teamFile[] = {argv[0], argv[2], nullptr};
         int qtArgc = 2;
-        return teamtool::ui::runApplication(qtArgc, teamFile, teamtool::ui::QuitWhen::LoadedAndPainted);
+        LoadedAndPainted probe;
+        return teamtool::ui::runApplication(qtArgc, teamFile, &probe);
     }
     if (argc == 2 && (std::strcmp(argv[1], "bare") == 0 || std::strcmp(argv[1], "text") == 0)) {
         int qtArgc = 1;
@@ -39,11 +87,9 @@ int main(int argc, char** argv)
         window.setFixedSize(750, 627);
         if (std::strcmp(argv[1], "text") == 0)
             new QLabel("Select Team File", &window);
-        teamtool::ui::quitAfterFirstPaint(window);
+        quitAfterFirstPaint(window);
         window.show();
-        const int status = QApplication::exec();
-        std::fflush(nullptr);
-        std::_Exit(status);  // as TeamTool's own timed start: the window is not taken down
+        endHere(QApplication::exec());  // as TeamTool's own timed start: the window is not taken down
     }
     return 2;
 }

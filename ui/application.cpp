@@ -160,14 +160,12 @@ void nameApplication()
 
 }  // namespace
 
-void quitAfterFirstPaint(QWidget& widget)
+void afterFirstPaint(QObject& watched, std::function<void()> action)
 {
-    // The paint goes on; the event loop ends once it is done, before anything the
-    // paint itself schedules.
-    widget.installEventFilter(new OnFirstPaint(&widget, [] { QCoreApplication::exit(0); }));
+    watched.installEventFilter(new OnFirstPaint(&watched, std::move(action)));
 }
 
-int runApplication(int argc, char** argv, QuitWhen quit)
+int runApplication(int argc, char** argv, StartupProbe* probe)
 {
     // Help, version and a wrong option are answered before the window system is
     // needed, so that they work on any terminal.
@@ -193,8 +191,8 @@ int runApplication(int argc, char** argv, QuitWhen quit)
     QApplication::setDesktopFileName(QStringLiteral(TEAMTOOL_APP_ID));
 
     MainWindow& window = program.window;
-    if (quit == QuitWhen::FirstPainted)
-        quitAfterFirstPaint(window);
+    if (probe)
+        probe->windowMade(window);
     // A team file named at start that reads is in the window when it first shows; one
     // that does not, or a large one, is loaded once the window is painted where it
     // stands, so that its message or its progress is centred over it.
@@ -205,25 +203,13 @@ int runApplication(int argc, char** argv, QuitWhen quit)
     // The season and the remembered settings once the window is painted, then the
     // icon: it is not needed for the first paint, and decoding it is a good part of
     // starting.
-    window.installEventFilter(new OnFirstPaint(&window, [&program, &window, laterFile, quit] {
-        QTimer::singleShot(0, &window, [&program, &window, laterFile, quit] {
+    afterFirstPaint(window, [&program, &window, laterFile, probe] {
+        QTimer::singleShot(0, &window, [&program, &window, laterFile, probe] {
             program.startSeason();
             if (laterFile)
                 window.formView().openTeamFile(*laterFile);
-            if (quit == QuitWhen::LoadedAndPainted) {
-                // What the load and the season changed is painted now, the note that
-                // says with which week it was compared among it; should nothing have
-                // changed, the window is painted again. The timed start ends there.
-                auto painted = std::make_shared<bool>(false);
-                qApp->installEventFilter(new OnFirstPaint(qApp, [painted] { *painted = true; }));
-                QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
-                if (!*painted) {
-                    window.update();
-                    QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
-                }
-                std::fflush(nullptr);
-                std::_Exit(0);
-            }
+            if (probe)
+                probe->startedWhole(window);
             QTimer::singleShot(0, [] {
                 QIcon icon;
                 for (const int size : {16, 32, 64, 256})
@@ -231,14 +217,10 @@ int runApplication(int argc, char** argv, QuitWhen quit)
                 QApplication::setWindowIcon(icon);
             });
         });
-    }));
+    });
     const int status = QApplication::exec();
-    if (quit != QuitWhen::Closed) {
-        // A timed start ends where the timing does: taking the window down again is
-        // no part of starting.
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
+    if (probe)
+        probe->finished(status);
     return status;
 }
 
