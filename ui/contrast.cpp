@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace teamtool::ui {
 
@@ -70,13 +71,32 @@ QColor boundaryColour(const QPalette& palette)
 {
     const QColor window = palette.color(QPalette::Window);
     const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::WindowText);
+    // Worked out once per palette: each of the window's indicators asks on every paint,
+    // and the search blends up to 37 colours.
+    struct Found {
+        QRgb window;
+        QRgb base;
+        QRgb text;
+        QRgb fallback;
+        QColor edge;
+    };
+    static std::optional<Found> last;
+    const QRgb fallback = palette.color(QPalette::Text).rgba();
+    if (last && last->window == window.rgba() && last->base == base.rgba() && last->text == text.rgba() &&
+        last->fallback == fallback)
+        return last->edge;
+    QColor found = palette.color(QPalette::Text);
     for (int step = 0; step <= 36; ++step) {
         const double ratio = 3.0 + step * 0.5;
-        const QColor edge = mutedText(palette.color(QPalette::WindowText), window, ratio);
-        if (contrastRatio(edge, window) >= 3.0 && contrastRatio(edge, base) >= 3.0)
-            return edge;
+        const QColor edge = mutedText(text, window, ratio);
+        if (contrastRatio(edge, window) >= 3.0 && contrastRatio(edge, base) >= 3.0) {
+            found = edge;
+            break;
+        }
     }
-    return palette.color(QPalette::Text);
+    last = Found{window.rgba(), base.rgba(), text.rgba(), fallback, found};
+    return found;
 }
 
 void showWhereTheViewIs(QAbstractScrollArea* area)
