@@ -33,6 +33,7 @@ struct KeptTime {
     int minute = 0;
     int second = 0;
 
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 reads the defaulted <=>'s own 0 as a null pointer
     auto operator<=>(const KeptTime&) const = default;
 };
 

@@ -180,6 +180,7 @@ TEST_F(TeamFolder, TwoProgramsKeepingTheSameWeekAtOnceKeepItOnce)
     // Large enough that listing, comparing and writing overlap; each in a second of its own.
     const std::string week(std::size_t{8} << 20, 'w');
     std::vector<std::thread> keepers;
+    keepers.reserve(4);
     std::atomic<int> already = 0;
     for (int k = 0; k < 4; ++k)
         keepers.emplace_back([&, k] {
