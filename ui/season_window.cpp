@@ -3,7 +3,6 @@
 
 #include "ui/season_window.h"
 
-#include "teamfile/team_records.h"
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
@@ -308,7 +307,7 @@ void SeasonWindow::showSeason()
     setWindowTitle(qs(seasonWindowTitle(m_form)));
     m_figures = seasonFigures(view);
     const int chosen = m_figure->currentIndex();
-    const std::string before = chosen >= 0 ? m_figure->currentText().toStdString() : std::string("NSL");
+    const std::string before = chosen >= 0 ? m_figure->currentText().toStdString() : defaultSeasonFigure().heading;
     {
         const QSignalBlocker quiet(m_figure);
         m_figure->clear();
@@ -318,8 +317,8 @@ void SeasonWindow::showSeason()
         m_figure->setShownText(m_figure->itemText(std::max(again, 0)));
     }
     const int index = m_figure->currentIndex();
-    showTable(m_players,
-              playerTable(m_form, index >= 0 ? m_figures[static_cast<std::size_t>(index)].column : kNslColumn));
+    showTable(m_players, playerTable(m_form, index >= 0 ? m_figures[static_cast<std::size_t>(index)].column
+                                                        : defaultSeasonFigure().column));
     showTable(m_team, teamTable(view));
     const std::string problems = seasonViewProblems(view);
     m_unreadable->setText(qs(problems));

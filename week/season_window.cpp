@@ -230,6 +230,11 @@ std::string seasonViewProblems(const SeasonView& view)
     return text;
 }
 
+SeasonFigure defaultSeasonFigure()
+{
+    return {kNslColumn, std::string(headingOfColumn(kNslColumn))};
+}
+
 std::vector<SeasonFigure> seasonFigures(const SeasonView& view)
 {
     std::vector<int> columns = {kNslColumn, kSpColumn, kMaxSpColumn};

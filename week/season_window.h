@@ -57,6 +57,9 @@ std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown, boo
 // that cannot be listed, kept files that cannot be read. Empty when all is shown.
 std::string seasonViewProblems(const SeasonView& view);
 
+// The figure the players' table shows until another is chosen: NSL.
+SeasonFigure defaultSeasonFigure();
+
 // The player columns that hold numbers in every kept week: NSL, SP, Max SP, then the
 // others in the grid's order.
 std::vector<SeasonFigure> seasonFigures(const SeasonView& view);
