@@ -170,7 +170,7 @@ private Q_SLOTS:
         QFile probe(m_dir.filePath(settingsPath));
         probe.open(QIODevice::Append);
         QCOMPARE(program->window.noteLabel()->text(),
-                 note.arg(QDir::toNativeSeparators(m_dir.path()), probe.errorString()));
+                 QDir::toNativeSeparators(note.arg(m_dir.path(), probe.errorString())));
         QVERIFY(QFileInfo(m_dir.filePath("unreadable/settings.ini")).isDir());
     }
 

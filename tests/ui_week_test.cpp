@@ -521,7 +521,9 @@ private slots:
         std::filesystem::copy_file(TEAMTOOL_EXAMPLES_DIR "/team.txt", path,
                                    std::filesystem::copy_options::overwrite_existing);
         QMimeData mime;
-        mime.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"))});
+        // file:///tmp/a.txt, file:///C:/a.txt
+        const QByteArray local = QByteArray::fromStdString(path).toPercentEncoding("/:");
+        mime.setUrls({QUrl::fromEncoded((local.startsWith('/') ? "file://" : "file:///") + local)});
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_window, &enter);
         QVERIFY(enter.isAccepted());
@@ -529,8 +531,13 @@ private slots:
         QApplication::sendEvent(m_window, &drop);
         QVERIFY(!widget<QGroupBox>("Frame32")->isVisible());
         QCOMPARE(text("Text1"), QString("Redvale Rovers"));
-        QCOMPARE(m_form->loadedTeamFile.path, path);
-        QCOMPARE(m_form->season.recentFiles.front(), path);
+#ifdef Q_OS_WIN
+        const std::string opened = QDir::toNativeSeparators(QString::fromStdString(path)).toStdString();
+#else
+        const std::string& opened = path;  // its bytes, UTF-8 or not
+#endif
+        QCOMPARE(m_form->loadedTeamFile.path, opened);
+        QCOMPARE(m_form->season.recentFiles.front(), opened);
     }
 };
 

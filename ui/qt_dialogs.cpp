@@ -314,7 +314,7 @@ void QtDialogs::copyText(const std::string& text)
 {
     QString copied = QString::fromStdString(text);
 #ifdef Q_OS_WIN
-    copied.replace('\n', "\r\n");  // the platform's line ends
+    copied.replace(u'\n', u"\r\n"_s);  // the platform's line ends
 #endif
     QGuiApplication::clipboard()->setText(copied);
 }
