@@ -4,30 +4,33 @@
 #pragma once
 
 // Trimming as the whole program uses it: leading and trailing spaces (code 32) only;
-// tabs and other white space stay. A text that is empty after trimming is blank.
+// tabs and other white space stay. A text that is empty after trimming is blank. The
+// season's folder names alone trim tabs too (trimBlanks).
 
 #include <cstddef>
 #include <string_view>
 
 namespace teamtool {
 
-constexpr std::string_view trimSpaces(std::string_view text)
+// text without any of `characters` at either end.
+constexpr std::string_view trimmedOf(std::string_view text, std::string_view characters)
 {
-    const auto first = text.find_first_not_of(' ');
+    const auto first = text.find_first_not_of(characters);
     if (first == std::string_view::npos)
         return {};
-    const auto last = text.find_last_not_of(' ');
+    const auto last = text.find_last_not_of(characters);
     return text.substr(first, last - first + 1);
+}
+
+constexpr std::string_view trimSpaces(std::string_view text)
+{
+    return trimmedOf(text, " ");
 }
 
 // The same for blanks and tabs: how a name the team file gives is trimmed.
 constexpr std::string_view trimBlanks(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    return trimmedOf(text, " \t");
 }
 
 constexpr bool isBlank(std::string_view text)
