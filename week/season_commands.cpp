@@ -215,20 +215,21 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
     std::string notKept;
     std::vector<KeptFile> files;
     std::size_t position = 0;
-    const auto bytes = loadedBytes(f, notKept);
-    auto kept = bytes ? keepInFolder(folder, fileNameOf(f.loadedTeamFile.path), *bytes, s.now(), keeping.check())
-                      : Result<KeptIn, FileError>(FileError{});
-    if (kept) {
-        files = std::move(kept->files);
-        position = kept->index;
+    // Kept when its bytes are at hand; nothing was tried when they are not (notKept says why).
+    std::optional<Result<KeptIn, FileError>> kept;
+    if (const auto bytes = loadedBytes(f, notKept))
+        kept = keepInFolder(folder, fileNameOf(f.loadedTeamFile.path), *bytes, s.now(), keeping.check());
+    if (kept && *kept) {
+        files = std::move((*kept)->files);
+        position = (*kept)->index;
         s.keptTeamFiles = 1;
     } else {
-        if (kept.error().code == FileErrorCode::Cancelled) {
+        if (kept && kept->error().code == FileErrorCode::Cancelled) {
             notifyOf(f, {cancelledNote});
             return;
         }
-        if (bytes)
-            notKept = sentence(kept.error(), kTeamFileKind);
+        if (kept)
+            notKept = sentence(kept->error(), kTeamFileKind);
         // The season as it stands, to fill from and compare with all the same.
         auto listed = keptFiles(folder);
         if (!listed) {
