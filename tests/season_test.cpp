@@ -14,7 +14,6 @@
 #include <fstream>
 #include <string>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include <unistd.h>
@@ -49,8 +48,6 @@ std::string contents(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-}  // namespace
-
 TEST(KeptNames, StampsSortAsTimesAndReadBack)
 {
     EXPECT_EQ(stampOf(kMonday), "2026-11-30 20-05-09");
@@ -58,21 +55,57 @@ TEST(KeptNames, StampsSortAsTimesAndReadBack)
     EXPECT_EQ(dayOf({2024, 2, 29, 0, 0, 0}), "Thu 29 Feb 2024");
     EXPECT_EQ(dayOf({2027, 1, 3, 0, 0, 0}), "Sun 3 Jan 2027");
     EXPECT_EQ(keptTimeOf("2026-11-30 20-05-09 RDV.txt"), kMonday);
-    for (const char* notKept : {"RDV.txt", "2026-11-30 20-05-09", "2026-11-30 20-05-09RDV.txt",
-                                "2026-13-30 20-05-09 RDV.txt", "2026-11-30 2O-05-09 RDV.txt", ".2026-11-30 x.tmp"})
-        EXPECT_FALSE(keptTimeOf(notKept)) << notKept;
 }
 
-TEST(KeptNames, TeamFoldersHoldOnlyWhatAFileNameCan)
+// One named row per case: a name (the row's name in the test's own name) and the text
+// it maps, through the function under test, to what it must give.
+struct NamedRow {
+    const char* name;
+    std::string input;
+    std::string expected;
+};
+
+std::string rowName(const ::testing::TestParamInfo<NamedRow>& info)
 {
-    EXPECT_EQ(teamFolderName("RDV", "Redvale Rovers"), "RDV Redvale Rovers");
-    EXPECT_EQ(teamFolderName(" AB ", "\"A/B\" United: 2*"), "AB _A_B_ United_ 2_");
-    EXPECT_EQ(teamFolderName("", "Rovers."), "Rovers._");
-    EXPECT_EQ(teamFolderName("..", ""), "_._");
-    EXPECT_EQ(teamFolderName("", ""), "_");
-    EXPECT_EQ(teamFolderName("con", ""), "con_");
-    EXPECT_EQ(teamFolderName("LPT1", "Rovers"), "LPT1 Rovers");
+    return info.param.name;
 }
+
+class NotAKeptName : public ::testing::TestWithParam<NamedRow> {};
+
+TEST_P(NotAKeptName, HasNoKeptTime)
+{
+    EXPECT_FALSE(keptTimeOf(GetParam().input));
+}
+
+INSTANTIATE_TEST_SUITE_P(KeptNames, NotAKeptName,
+                         ::testing::Values(NamedRow{"NoStamp", "RDV.txt", ""},
+                                           NamedRow{"StampAlone", "2026-11-30 20-05-09", ""},
+                                           NamedRow{"NoSpaceAfterStamp", "2026-11-30 20-05-09RDV.txt", ""},
+                                           NamedRow{"MonthThirteen", "2026-13-30 20-05-09 RDV.txt", ""},
+                                           NamedRow{"LetterForDigit", "2026-11-30 2O-05-09 RDV.txt", ""},
+                                           NamedRow{"TemporaryFile", ".2026-11-30 x.tmp", ""}),
+                         rowName);
+
+// The abbreviation and the name, separated by a tab in the row's input.
+class TeamFolderNames : public ::testing::TestWithParam<NamedRow> {};
+
+TEST_P(TeamFolderNames, HoldOnlyWhatAFileNameCan)
+{
+    const std::string& input = GetParam().input;
+    const std::size_t tab = input.find('\t');
+    EXPECT_EQ(teamFolderName(input.substr(0, tab), input.substr(tab + 1)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeptNames, TeamFolderNames,
+                         ::testing::Values(NamedRow{"AbbreviationThenName", "RDV\tRedvale Rovers", "RDV Redvale Rovers"},
+                                           NamedRow{"ReservedCharacters", " AB \t\"A/B\" United: 2*",
+                                                    "AB _A_B_ United_ 2_"},
+                                           NamedRow{"TrailingDot", "\tRovers.", "Rovers._"},
+                                           NamedRow{"DotsAlone", "..\t", "_._"},
+                                           NamedRow{"Nothing", "\t", "_"},
+                                           NamedRow{"DeviceName", "con\t", "con_"},
+                                           NamedRow{"DeviceNameWithMore", "LPT1\tRovers", "LPT1 Rovers"}),
+                         rowName);
 
 TEST_F(TeamFolder, AFileIsKeptOncePerBytesAndNeverOverAnother)
 {
@@ -131,36 +164,45 @@ TEST_F(TeamFolder, AFolderThatCannotBeMadeIsAnErrorAndNothingIsWritten)
     EXPECT_EQ(contents(folder), "a file where the team's folder belongs");
 }
 
-TEST(KeptNames, KeptFileNamesAreCopiedAsAnySystemTakesThem)
+class PortableNames : public ::testing::TestWithParam<NamedRow> {};
+
+TEST_P(PortableNames, AreCopiedAsAnySystemTakesThem)
 {
-    for (const auto& [picked, kept] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"RDV.txt", "RDV.txt"},
-             {"RDV\nCD.TXT", "RDV_CD.TXT"},
-             {"a:b*c?.txt", "a_b_c_.txt"},
-             {"week 12.", "week 12._"},
-             {"week 12 ", "week 12 _"},
-         })
-        EXPECT_EQ(portableFileName(picked), kept) << picked;
+    EXPECT_EQ(portableFileName(GetParam().input), GetParam().expected);
 }
 
-TEST(KeptKinds, AKeptFileIsToldByWhatItHoldsNotByItsName)
+INSTANTIATE_TEST_SUITE_P(KeptNames, PortableNames,
+                         ::testing::Values(NamedRow{"Plain", "RDV.txt", "RDV.txt"},
+                                           NamedRow{"LineBreak", "RDV\nCD.TXT", "RDV_CD.TXT"},
+                                           NamedRow{"ReservedCharacters", "a:b*c?.txt", "a_b_c_.txt"},
+                                           NamedRow{"TrailingDot", "week 12.", "week 12._"},
+                                           NamedRow{"TrailingSpace", "week 12 ", "week 12 _"}),
+                         rowName);
+
+const std::string kOrders =
+    "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK Adams\r\nSUBS\r\nGK Lane\r\nMarkers\r\nTransfer Bids\r\n"
+    "Cut Players\r\nPress\r\n\r\nComments to Commish\r\n\r\n";
+
+class KeptKinds : public ::testing::TestWithParam<NamedRow> {};
+
+TEST_P(KeptKinds, AreToldByWhatTheFileHoldsNotByItsName)
 {
-    const std::string orders =
-        "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK Adams\r\nSUBS\r\nGK Lane\r\nMarkers\r\nTransfer Bids\r\n"
-        "Cut Players\r\nPress\r\n\r\nComments to Commish\r\n\r\n";
-    for (const auto& [what, bytes, kind] : std::initializer_list<std::tuple<const char*, std::string, KeptKind>>{
-             {"orders", orders, KeptKind::OrdersFile},
-             {"orders, LF line ends", "SUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
-              KeptKind::OrdersFile},
-             {"headings out of order", "Markers\nSUBS\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
-              KeptKind::TeamFile},
-             {"a heading inside a line", "xSUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
-              KeptKind::TeamFile},
-             {"a team file", "Redvale Rovers,RDV,3,1,75\r\n", KeptKind::TeamFile},
-             {"larger than any orders file", orders + std::string(kMaxOrdersFileBytes, ' '), KeptKind::TeamFile},
-         })
-        EXPECT_EQ(keptKindOf(bytes), kind) << what;
+    EXPECT_EQ(keptKindOf(GetParam().input) == KeptKind::OrdersFile ? "orders" : "team", GetParam().expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    KeptNames, KeptKinds,
+    ::testing::Values(
+        NamedRow{"Orders", kOrders, "orders"},
+        NamedRow{"OrdersWithLfLineEnds", "SUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
+                 "orders"},
+        NamedRow{"HeadingsOutOfOrder", "Markers\nSUBS\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
+                 "team"},
+        NamedRow{"AHeadingInsideALine", "xSUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
+                 "team"},
+        NamedRow{"ATeamFile", "Redvale Rovers,RDV,3,1,75\r\n", "team"},
+        NamedRow{"LargerThanAnyOrdersFile", kOrders + std::string(kMaxOrdersFileBytes, ' '), "team"}),
+    rowName);
 
 TEST_F(TeamFolder, FilesKeptInOneSecondAreListedInTheOrderTheyWereKept)
 {
@@ -212,3 +254,5 @@ TEST_F(TeamFolder, ATemporaryFileAKilledKeepLeftIsRemovedOnceItIsStale)
     EXPECT_TRUE(fs::exists(fresh));
     EXPECT_TRUE(fs::exists(owns));
 }
+
+}  // namespace

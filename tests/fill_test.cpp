@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The TeamTool developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// An orders file read back: what it carries, why a text is not one, and what Fill From
-// Orders says of a file it cannot read.
+// An orders file read back: what it carries and why a text is not one; and Fill From
+// Orders: what it says of a file it cannot read, last week's gaps and what went with them.
 
 #include "week/fill.h"
 #include "week/orders_reader.h"
-#include "window_fixture.h"
+#include "model_fixture.h"
+#include "squad/squad.h"
+#include "textio/trim.h"
 
 #include <gtest/gtest.h>
 
@@ -72,11 +74,16 @@ TEST(OrdersReader, SaysWhichLineIsNotAnOrdersFileLine)
     }
 }
 
-using FillFromAFile = testing::WindowWithFolder;
+class FillFromAFile : public testing::LoadedFormWithFolder {
+protected:
+    FillFromAFile() { f.SSTab1.visible = true; }  // a team is loaded
+
+    void setLists(const std::vector<testing::ListedPlayer>& players) { testing::setPlayerLists(f, players); }
+    std::string slot(int i) const { return std::string(trimSpaces(f.Text27(i).text)); }
+};
 
 TEST_F(FillFromAFile, AFileThatCannotBeReadIsOneSentenceAndChangesNothing)
 {
-    f.SSTab1.visible = true;  // a team is loaded
     const std::string large = write("LARGE.TXT", kOrders + std::string((1u << 20) - kOrders.size() + 10, 'x'));
     const std::string binary = write("BINARY.TXT", std::string("RDV\r\n\0", 6));
     const std::string missing = (folder / "MISSING.TXT").string();
@@ -89,6 +96,74 @@ TEST_F(FillFromAFile, AFileThatCannotBeReadIsOneSentenceAndChangesNothing)
                   "BINARY.TXT is not an orders file: it holds binary data.",
                   "The orders file \"" + missing + "\" cannot be opened: No such file or directory."}));
     EXPECT_EQ(f.Text29.text, "");
+}
+
+// Orders as Create Orders writes them, main side given as "POS NAME" lines.
+std::string ordersText(const std::string& team, const std::vector<std::string>& mainSide,
+                       const std::vector<std::string>& markers)
+{
+    std::string text = team + "\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\n";
+    text += markers.empty() ? "N\r\n" : "Y" + std::to_string(markers.size()) + "\r\n";
+    text += "Y1\r\n";
+    for (const std::string& line : mainSide)
+        text += line + "\r\n";
+    text += "SUBS\r\nS Sub\r\nMarkers\r\n";
+    for (const std::string& line : markers)
+        text += line + "\r\n";
+    return text + "Transfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n";
+}
+
+using LastWeeksOrders = FillFromAFile;
+
+TEST_F(LastWeeksOrders, AMarkerGoesToTheSlotOfHisNameThatCanMarkAndNamesAreNotMistakenForMarks)
+{
+    setLists({{"GK", "Keeper", "10"},
+              {"W", "Dixon", "11"},
+              {"CB", "Dixon", "12"},
+              {"DM", "Fox*", "13"},
+              {"CB", "Lee", "9"},
+              {"S", "Sub", "5"}});
+    f.Text(8).text = "RDV";
+    const auto path = write("RDVvsCD.TXT", ordersText("RDV",
+                                                      {"GK Keeper", "W Dixon", "CB Dixon", "DM Fox*", "CB Lee*#", "S A",
+                                                       "S B", "S C", "S D", "S E", "S F"},
+                                                      {"Dixon,9", "Fox*,10"}));
+    fillFromOrders(f, path);
+    EXPECT_EQ(f.Check1(1).value(), 1) << "the CB Dixon marks";
+    EXPECT_EQ(f.Text34(1).text, "9");
+    EXPECT_EQ(f.Check1(0).value(), 0);
+    EXPECT_EQ(slot(3), "Fox*");
+    EXPECT_EQ(f.Check1(2).value(), 1);
+    EXPECT_EQ(f.Text34(2).text, "10");
+    EXPECT_FALSE(f.Option1(3).value()) << "his name's star is no captain's mark";
+    EXPECT_EQ(slot(4), "Lee");
+    EXPECT_TRUE(f.Option1(4).value());
+    EXPECT_TRUE(f.Option2(4).value());
+    EXPECT_EQ(dialogs.notes.back(), "Filled from RDVvsCD.TXT: 6 of 12 players");
+    EXPECT_EQ(f.SSTab1.tab, 2);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].starts_with(
+        "Filled from RDVvsCD.TXT, except:\nmain side 5 (S), A: not in this week's lists\nmain side 6 (S)"))
+        << dialogs.messages[0];
+}
+
+TEST_F(LastWeeksOrders, AnotherTeamsFileIsFilledFromOnlyWhenTheManagerSaysSo)
+{
+    setLists({{"GK", "Keeper", "10"}});
+    f.Text(8).text = " rdv ";
+    const std::vector<std::string> mainSide = {"GK Keeper", "S A", "S B", "S C", "S D", "S E",
+                                               "S F",       "S G", "S H", "S I", "S J"};
+    fillFromOrders(f, write("SAME.TXT", ordersText("RDV", mainSide, {})));
+    EXPECT_TRUE(dialogs.questions.empty()) << "the same team in another letter case";
+    for (int i = 0; i < f.Text27.count(); ++i)
+        Command2_Click(f, i);  // Clear
+    const auto path = write("XYZvsCD.TXT", ordersText("XYZ", mainSide, {}));
+    fillFromOrders(f, path);
+    EXPECT_EQ(dialogs.questions.back(), "XYZvsCD.TXT holds the orders of team XYZ, not rdv. Fill from it anyway?");
+    EXPECT_EQ(slot(0), "");
+    dialogs.answer = true;
+    fillFromOrders(f, path);
+    EXPECT_EQ(slot(0), "Keeper");
 }
 
 }  // namespace
