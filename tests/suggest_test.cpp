@@ -1,16 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The TeamTool developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Suggest Squad's rule to the letter, its optimality against a brute-force search, and
-// Fill From Orders as it prepares a suggestion: last week's gaps and what went with them.
+// Suggest Squad's rule to the letter, and its optimality against a brute-force search.
 
 #include "app/window_state.h"
 #include "squad/squad.h"
 #include "squad/suggest.h"
 #include "textio/numbers.h"
 #include "textio/trim.h"
-#include "week/fill.h"
-#include "window_fixture.h"
+#include "model_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,35 +16,19 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace teamtool {
 namespace {
 
-struct Player {
-    std::string pos, name, nsl;
-};
+using Player = testing::ListedPlayer;
 
-class Suggest : public testing::WindowWithFolder {
+class Suggest : public testing::LoadedForm {
 protected:
-    void SetUp() override
-    {
-        WindowWithFolder::SetUp();
-        f.SSTab1.visible = true;  // a team is loaded
-    }
+    Suggest() { f.SSTab1.visible = true; }  // a team is loaded
 
-    void setLists(const std::vector<Player>& players)
-    {
-        for (int n = 1; n <= 5; ++n)
-            f.list(n).items.clear();
-        for (const Player& p : players) {
-            f.List1.items.push_back(p.pos);
-            f.List2.items.push_back(p.name);
-            f.List3.items.push_back(p.nsl);
-            f.List4.items.push_back("1");
-            f.List5.items.push_back("2");
-        }
-    }
+    void setLists(const std::vector<Player>& players) { testing::setPlayerLists(f, players); }
 
     std::string slot(int i) const { return std::string(trimSpaces(f.Text27(i).text)); }
 
@@ -74,78 +56,172 @@ protected:
     }
 };
 
-TEST_F(Suggest, FollowsTheRuleStepByStep)
-{
-    setLists({{"GK", "Keeper", "9"},
-              {"GK", "Backup", "12"},
-              {"CB", "Rock", "15"},
-              {"CB", "Wall", "15"},
-              {"S", "Striker", "20"},
-              {"W", "Winger", "x"},
-              {"DM", "Anchor", "11"},
-              {"MF", "", "30"},
-              {"AM", "Taken", "14.5"},
-              {"FB", "Fullback", "7"},
-              {"GK", "Third", "3"},
-              {"CF", "Nine", "13"}});
-    f.Text27(4).text = "Taken";  // the manager's: a lock, and Taken is no candidate
-    f.Text28(4).text = "14.5";
-    f.Combo1(4).text = "AM";
-    f.Combo1(2).text = "CB";
-    f.Combo1(3).text = " CB ";  // trimmed
-    f.Combo1(5).text = "DS";    // no DS at all
-    f.Combo1(12).text = "W";
-    f.Option1(4).setValue(true);
-    f.Text35.text = "Press";
-    const auto before = everythingElse();
+class SuggestStepByStep : public Suggest {
+protected:
+    SuggestStepByStep()
+    {
+        setLists({{"GK", "Keeper", "9"},
+                  {"GK", "Backup", "12"},
+                  {"CB", "Rock", "15"},
+                  {"CB", "Wall", "15"},
+                  {"S", "Striker", "20"},
+                  {"W", "Winger", "x"},
+                  {"DM", "Anchor", "11"},
+                  {"MF", "", "30"},
+                  {"AM", "Taken", "14.5"},
+                  {"FB", "Fullback", "7"},
+                  {"GK", "Third", "3"},
+                  {"CF", "Nine", "13"}});
+        f.Text27(4).text = "Taken";  // the manager's: a lock, and Taken is no candidate
+        f.Text28(4).text = "14.5";
+        f.Combo1(4).text = "AM";
+        f.Combo1(2).text = "CB";
+        f.Combo1(3).text = " CB ";  // trimmed
+        f.Combo1(5).text = "DS";    // no DS at all
+        f.Combo1(12).text = "W";
+        f.Option1(4).setValue(true);
+        f.Text35.text = "Press";
+    }
+};
 
+TEST_F(SuggestStepByStep, FollowsTheRule)
+{
+    const auto before = everythingElse();
     const Suggestion suggestion = suggestSquad(f);
 
     EXPECT_EQ(slot(0), "Backup");  // 1. the best GK
     EXPECT_EQ(slot(2), "Rock");    // 2. coded, ties to the earlier row
     EXPECT_EQ(slot(3), "Wall");
-    EXPECT_EQ(slot(5), "");  //    nothing left for a coded slot
-    EXPECT_EQ(f.Combo1(5).text, "DS");
+    EXPECT_EQ(slot(5), "Fullback");  //    no DS: the best defender left
+    EXPECT_EQ(f.Combo1(5).text, "FB");
     EXPECT_EQ(slot(1), "Striker");  // 3. blank main side: the best who is no GK
     EXPECT_EQ(slot(6), "Nine");
     EXPECT_EQ(slot(7), "Anchor");
-    EXPECT_EQ(slot(8), "Fullback");
-    EXPECT_EQ(slot(9), "Winger");  //    "x" counts as 0 but is a player
-    EXPECT_EQ(slot(10), "");       //    the blank-named row never is; the GKs are left
+    EXPECT_EQ(slot(8), "Winger");  //    "x" counts as 0 but is a player
+    EXPECT_EQ(slot(9), "");        //    the blank-named row never is; the GKs are left
     EXPECT_EQ(slot(4), "Taken");
-    EXPECT_EQ(slot(12), "");        // 4. no W left
+    EXPECT_EQ(slot(12), "");        // 4. no W, no attacker, no outfield player left
     EXPECT_EQ(slot(11), "Keeper");  // 5. the first blank substitute takes the best GK left
     EXPECT_EQ(slot(13), "Third");   //    the others anyone left
     EXPECT_EQ(slot(14), "");
     EXPECT_EQ(f.Combo1(1).text, "S");  // placed as a pick places him
-    EXPECT_EQ(f.Text28(9).text, "x");
+    EXPECT_EQ(f.Text28(8).text, "x");
     EXPECT_EQ(f.Text30.text, "81");  // 20 + 15 + 15 + 13 + 11 + 7 + 0: the lock was never added
     EXPECT_EQ(everythingElse(), before);
-
     EXPECT_EQ(suggestion.placed, 10);
-    std::vector<std::string> reasons;
-    for (const UnfilledSlot& unfilled : suggestion.unfilled)
-        reasons.push_back(unfilled.reason);
-    EXPECT_EQ(reasons, (std::vector<std::string>{
-                           "main side 5 (DS): no DS left to pick", "main side 10: no outfield player left to pick",
-                           "substitute 2 (W): no W left to pick", "substitute 4: no player left to pick",
-                           "substitute 5: no player left to pick"}));
+}
 
-    // Through the menu: a note of what went in, one message of what did not.
+TEST_F(SuggestStepByStep, SaysWhatWentInWhatTookAnotherPositionAndWhatStayedEmpty)
+{
+    actionSuggestSquad_Click(f);
+    EXPECT_EQ(dialogs.notes.back(), "Suggested 10 players");
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"These slots took another position:\n"
+                                        "main side 5 (DS): no DS left; Fullback (FB) picked, the best defender left\n\n"
+                                        "These slots stay empty:\nmain side 9: no outfield player left to pick\n"
+                                        "main side 10: no outfield player left to pick\n"
+                                        "substitute 2 (W): no outfield player left to pick\n"
+                                        "substitute 4: no player left to pick\nsubstitute 5: no player left to pick"}));
     Command2_Click(f, 13);  // Clear frees Third again
-    f.findMenuCommand("actionSuggestSquad")->click();
+    actionSuggestSquad_Click(f);
     EXPECT_EQ(slot(13), "Third");
     EXPECT_EQ(dialogs.notes.back(), "Suggested 1 player");
-    EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{"These slots stay empty:\nmain side 5 (DS): no DS left to pick\n"
-                                        "main side 10: no outfield player left to pick\n"
-                                        "substitute 2 (W): no W left to pick\nsubstitute 4: no player left to pick\n"
-                                        "substitute 5: no player left to pick"}));
-    for (const int i : {5, 10, 12, 14, 15})
+    for (const int i : {9, 10, 12, 14, 15})
         f.Text27(i).text = "Someone";
-    f.findMenuCommand("actionSuggestSquad")->click();
+    actionSuggestSquad_Click(f);
     EXPECT_EQ(dialogs.notes.back(), "Every slot holds a player: there is nothing to suggest");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// A coded slot whose position has no player left: the row's lists, then what main side 1
+// wishes, who it takes and what the message says of it.
+struct FallbackRow {
+    const char* name;
+    std::vector<Player> players;
+    const char* wish;
+    const char* picked;
+    const char* reason;
+};
+
+void PrintTo(const FallbackRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SuggestFallback : public Suggest, public ::testing::WithParamInterface<FallbackRow> {};
+
+TEST_P(SuggestFallback, TakesTheClosestPlayerLeft)
+{
+    setLists(GetParam().players);
+    for (int i = 0; i <= 15; ++i)
+        f.Text27(i).text = i == 1 ? "" : "Someone";
+    f.Combo1(1).text = GetParam().wish;
+    const Suggestion suggestion = suggestSquad(f);
+    EXPECT_EQ(slot(1), GetParam().picked);
+    std::string reason;
+    for (const auto& fallback : suggestion.fallbacks)
+        reason += fallback.reason;
+    for (const auto& unfilled : suggestion.unfilled)
+        reason += unfilled.reason;
+    EXPECT_EQ(reason, GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Suggest, SuggestFallback,
+    ::testing::Values(
+        FallbackRow{"ExactWishUnchanged", {{"FB", "Price", "18"}, {"CB", "Hendry", "11"}}, "CB", "Hendry", ""},
+        FallbackRow{"SameLineBestNsl",
+                    {{"S", "Nine", "30"}, {"AS", "Ames", "12"}, {"FB", "Price", "18"}, {"DS", "Dale", "18"}},
+                    "CB",
+                    "Price",
+                    "main side 1 (CB): no CB left; Price (FB) picked, the best defender left"},
+        FallbackRow{"MidfieldLine",
+                    {{"CB", "Rock", "30"}, {"AM", "Abe", "9"}, {"WH", "Wes", "10"}},
+                    "DM",
+                    "Wes",
+                    "main side 1 (DM): no DM left; Wes (WH) picked, the best midfielder left"},
+        FallbackRow{"AttackLine",
+                    {{"MF", "Moss", "30"}, {"CF", "Cobb", "9"}},
+                    "W",
+                    "Cobb",
+                    "main side 1 (W): no W left; Cobb (CF) picked, the best attacker left"},
+        FallbackRow{"NoneOfTheLineTakesTheBestOutfieldPlayer",
+                    {{"GK", "Lane", "40"}, {"MF", "Moss", "12"}, {"S", "Nine", "14"}},
+                    "CB",
+                    "Nine",
+                    "main side 1 (CB): no defender left; Nine (S) picked, the best outfield player left"},
+        FallbackRow{"AGoalkeeperWishOutsideHisSlot",
+                    {{"FB", "Price", "12"}},
+                    "GK",
+                    "Price",
+                    "main side 1 (GK): no GK left; Price (FB) picked, the best outfield player left"},
+        FallbackRow{"OnlyGoalkeepersLeft",
+                    {{"GK", "Lane", "40"}},
+                    "CB",
+                    "",
+                    "main side 1 (CB): no outfield player left to pick"}),
+    [](const ::testing::TestParamInfo<FallbackRow>& row) { return std::string(row.param.name); });
+
+TEST_F(Suggest, TheGoalkeepersSlotTakesOnlyAGoalkeeper)
+{
+    setLists({{"CB", "Rock", "15"}});
+    const Suggestion suggestion = suggestSquad(f);
+    EXPECT_EQ(slot(0), "");
+    EXPECT_EQ(slot(1), "Rock");
+    ASSERT_FALSE(suggestion.unfilled.empty());
+    EXPECT_EQ(suggestion.unfilled[0].reason, "the goalkeeper: no GK left to pick");
+}
+
+TEST_F(Suggest, AnExactWishOfALaterSlotIsNotTakenByAnEarlierSlotsFallback)
+{
+    setLists({{"CB", "Rock", "20"}, {"FB", "Price", "10"}});
+    for (int i = 3; i <= 15; ++i)
+        f.Text27(i).text = "Someone";
+    f.Combo1(1).text = "DS";
+    f.Combo1(2).text = "CB";
+    suggestSquad(f);
+    EXPECT_EQ(slot(2), "Rock");
+    EXPECT_EQ(slot(1), "Price");
 }
 
 TEST_F(Suggest, AGoalkeeperOnTheBenchAlreadyKeepsTheFirstBlankSubstituteForAnyone)
@@ -178,8 +254,9 @@ TEST_F(Suggest, TheManualsExample)
     EXPECT_EQ(suggestion.unfilled[0].reason, "substitute 3: no player left to pick");
 }
 
-// The highest Tot NSL the wishes allow, checked against every assignment of small teams.
-TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
+// Every wish met as closely as can be, then the highest Tot NSL, checked against every
+// assignment of small teams.
+TEST_F(Suggest, MeetsTheWishesAsCloselyAsCanBeThenGivesTheHighestTotal)
 {
     std::mt19937 random(2026);
     const std::vector<std::string> codes = {"GK", "CB", "FB", "DM", "S"};
@@ -218,41 +295,65 @@ TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
             for (int i = 0; i < 16; ++i)
                 slotted |= f.Text27(i).text == player.name && f.Text28(i).text == player.nsl;
             if (!slotted)
-                pool.emplace_back(player.pos, readDecimalText(player.nsl));
+                pool.emplace_back(player.position, readDecimalText(player.nsl));
         }
-        // Every way of filling the open slots, as many as can be, by the best total.
+        // Every way of filling the open slots, scored as the rule ranks them: first how
+        // many coded slots take their own position, then how many one of its line, then
+        // how many slots are filled, then the total.
+        std::vector<std::string> wishes;
+        for (const int slot : open)
+            wishes.emplace_back(f.Combo1(slot).text);
+        using Score = std::tuple<int, int, int, double>;
+        const auto tierOf = [](const std::string& wish, const std::string& position) {
+            if (wish.empty())
+                return 0;
+            if (position == wish)
+                return 2;
+            return lineOf(wish) && lineOf(wish) == lineOf(position) ? 1 : 0;
+        };
+        const auto better = [](const Score& a, const Score& b) {
+            if (std::tie(std::get<0>(a), std::get<1>(a), std::get<2>(a)) !=
+                std::tie(std::get<0>(b), std::get<1>(b), std::get<2>(b)))
+                return std::tie(std::get<0>(a), std::get<1>(a), std::get<2>(a)) >
+                       std::tie(std::get<0>(b), std::get<1>(b), std::get<2>(b));
+            return std::get<3>(a) > std::get<3>(b) + 1e-9;
+        };
         std::vector<bool> used(pool.size());
-        std::pair<int, double> bestFound{-1, 0};
-        std::function<void(std::size_t, int, double)> search = [&](std::size_t k, int filled, double total) {
+        Score bestFound{-1, 0, 0, 0};
+        std::function<void(std::size_t, Score)> search = [&](std::size_t k, Score score) {
             if (k == open.size()) {
-                if (filled > bestFound.first || (filled == bestFound.first && total > bestFound.second + 1e-9))
-                    bestFound = {filled, total};
+                if (better(score, bestFound))
+                    bestFound = score;
                 return;
             }
-            const std::string wish(f.Combo1(open[k]).text);
-            search(k + 1, filled, total);
+            search(k + 1, score);
             for (std::size_t c = 0; c < pool.size(); ++c) {
-                const bool fits = wish.empty() ? pool[c].first != "GK" : pool[c].first == wish;
-                if (used[c] || !fits)
+                if (used[c] || pool[c].first == "GK")
                     continue;
+                const int tier = tierOf(wishes[k], pool[c].first);
                 used[c] = true;
-                search(k + 1, filled + 1, total + pool[c].second);
+                search(k + 1, {std::get<0>(score) + (tier == 2), std::get<1>(score) + (tier == 1),
+                               std::get<2>(score) + 1, std::get<3>(score) + pool[c].second});
                 used[c] = false;
             }
         };
-        search(0, 0, 0);
+        search(0, {0, 0, 0, 0.0});
 
         suggestSquad(f);
-        int filled = 0;
-        double total = 0;
-        for (const int slot : open) {
-            if (isSlotEmpty(f, slot))
+        Score found{0, 0, 0, 0.0};
+        for (std::size_t k = 0; k < open.size(); ++k) {
+            if (isSlotEmpty(f, open[k]))
                 continue;
-            ++filled;
-            total += readDecimalText(f.Text28(slot).text);
+            const int tier = tierOf(wishes[k], f.Combo1(open[k]).text);
+            std::get<0>(found) += tier == 2;
+            std::get<1>(found) += tier == 1;
+            std::get<2>(found) += 1;
+            std::get<3>(found) += readDecimalText(f.Text28(open[k]).text);
         }
-        ASSERT_EQ(filled, bestFound.first) << "round " << round;
-        ASSERT_NEAR(total, bestFound.second, 1e-9) << "round " << round;
+        ASSERT_EQ(std::get<0>(found), std::get<0>(bestFound)) << "round " << round;
+        ASSERT_EQ(std::get<1>(found), std::get<1>(bestFound)) << "round " << round;
+        ASSERT_EQ(std::get<2>(found), std::get<2>(bestFound)) << "round " << round;
+        ASSERT_NEAR(std::get<3>(found), std::get<3>(bestFound), 1e-9) << "round " << round;
         for (int slot = 1; slot <= 10; ++slot) {
             if (!isBlank(before[static_cast<std::size_t>(slot)])) {
                 ASSERT_EQ(f.Text27(slot).text, before[static_cast<std::size_t>(slot)])
@@ -260,73 +361,6 @@ TEST_F(Suggest, GivesTheHighestTotalTheWishesAllow)
             }
         }
     }
-}
-
-// Orders as Create Orders writes them, main side given as "POS NAME" lines.
-std::string ordersText(const std::string& team, const std::vector<std::string>& mainSide,
-                       const std::vector<std::string>& markers)
-{
-    std::string text = team + "\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\n";
-    text += markers.empty() ? "N\r\n" : "Y" + std::to_string(markers.size()) + "\r\n";
-    text += "Y1\r\n";
-    for (const std::string& line : mainSide)
-        text += line + "\r\n";
-    text += "SUBS\r\nS Sub\r\nMarkers\r\n";
-    for (const std::string& line : markers)
-        text += line + "\r\n";
-    return text + "Transfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n";
-}
-
-using LastWeeksOrders = Suggest;
-
-TEST_F(LastWeeksOrders, AMarkerGoesToTheSlotOfHisNameThatCanMarkAndNamesAreNotMistakenForMarks)
-{
-    setLists({{"GK", "Keeper", "10"},
-              {"W", "Dixon", "11"},
-              {"CB", "Dixon", "12"},
-              {"DM", "Fox*", "13"},
-              {"CB", "Lee", "9"},
-              {"S", "Sub", "5"}});
-    f.Text(8).text = "RDV";
-    const auto path = write("RDVvsCD.TXT", ordersText("RDV",
-                                                      {"GK Keeper", "W Dixon", "CB Dixon", "DM Fox*", "CB Lee*#", "S A",
-                                                       "S B", "S C", "S D", "S E", "S F"},
-                                                      {"Dixon,9", "Fox*,10"}));
-    fillFromOrders(f, path);
-    EXPECT_EQ(f.Check1(1).value(), 1) << "the CB Dixon marks";
-    EXPECT_EQ(f.Text34(1).text, "9");
-    EXPECT_EQ(f.Check1(0).value(), 0);
-    EXPECT_EQ(slot(3), "Fox*");
-    EXPECT_EQ(f.Check1(2).value(), 1);
-    EXPECT_EQ(f.Text34(2).text, "10");
-    EXPECT_FALSE(f.Option1(3).value()) << "his name's star is no captain's mark";
-    EXPECT_EQ(slot(4), "Lee");
-    EXPECT_TRUE(f.Option1(4).value());
-    EXPECT_TRUE(f.Option2(4).value());
-    EXPECT_EQ(dialogs.notes.back(), "Filled from RDVvsCD.TXT: 6 of 12 players");
-    EXPECT_EQ(f.SSTab1.tab, 2);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].starts_with(
-        "Filled from RDVvsCD.TXT, except:\nmain side 5 (S), A: not in this week's lists\nmain side 6 (S)"))
-        << dialogs.messages[0];
-}
-
-TEST_F(LastWeeksOrders, AnotherTeamsFileIsFilledFromOnlyWhenTheManagerSaysSo)
-{
-    setLists({{"GK", "Keeper", "10"}});
-    f.Text(8).text = " rdv ";
-    const std::vector<std::string> mainSide = {"GK Keeper", "S A", "S B", "S C", "S D", "S E",
-                                               "S F",       "S G", "S H", "S I", "S J"};
-    fillFromOrders(f, write("SAME.TXT", ordersText("RDV", mainSide, {})));
-    EXPECT_TRUE(dialogs.questions.empty()) << "the same team in another letter case";
-    emptyWindow();
-    const auto path = write("XYZvsCD.TXT", ordersText("XYZ", mainSide, {}));
-    fillFromOrders(f, path);
-    EXPECT_EQ(dialogs.questions.back(), "XYZvsCD.TXT holds the orders of team XYZ, not rdv. Fill from it anyway?");
-    EXPECT_EQ(slot(0), "");
-    dialogs.answer = true;
-    fillFromOrders(f, path);
-    EXPECT_EQ(slot(0), "Keeper");
 }
 
 }  // namespace
