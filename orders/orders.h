@@ -9,6 +9,7 @@
 #include "textio/files.h"
 #include "textio/result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -89,8 +90,30 @@ std::string selectionState(const FRMTEAMTOOL& f);
 
 // What the checks let through but a manager seldom means, in the window's order, each
 // naming its slot as the window shows it ("substitute 5 (FB), Fenwick, is not in the
-// orders: substitute 4 is empty"). None for a clean squad; none of them stops the orders.
+// orders: substitute 4 is empty"), the better players left out last. None for a clean
+// squad; none of them stops the orders.
 std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f);
+
+// A selectable player the squad leaves out while a weaker one of his position plays on
+// the main side: row is his list row, slot the main-side slot of the weaker one.
+struct BetterPlayerLeftOut {
+    std::size_t row = 0;
+    int slot = 0;
+    double difference = 0;  // his NSL less the one who plays
+};
+
+// Every such pair, the largest difference first (then by slot). Per position the best
+// player left out is set against the weakest who plays, the second best against the
+// second weakest, and so on while the one left out is the better; a main-side player's
+// position is his slot's box, NSL texts read as Tot NSL reads them.
+std::vector<BetterPlayerLeftOut> betterPlayersLeftOut(const FRMTEAMTOOL& f);
+
+// The warning's sentence of one pair: "Doyle (CB, NSL 20.4) is not picked while Hendry
+// (CB, NSL 18.1) plays main side 2".
+std::string describeBetterPlayerLeftOut(const FRMTEAMTOOL& f, const BetterPlayerLeftOut& pair);
+
+// The most pairs the warnings name.
+inline constexpr std::size_t kMostBetterPlayerWarnings = 3;
 
 // "Create Orders": createOrders, then "Orders Built" or what kept them from being written.
 void Command1_Click(FRMTEAMTOOL& f);

@@ -6,10 +6,12 @@
 #include "app/frmteamtool.h"
 #include "orders/orders.h"
 #include "squad/squad.h"
+#include "textio/numbers.h"
 #include "textio/trim.h"
 #include "textio/words.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,16 +41,11 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
     std::vector<std::string> warnings;
 
     // Substitutes are written up to the first empty slot; any after it are left out.
-    int firstEmpty = -1;
-    for (int i = kFirstSubstituteSlot; i <= kLastSubstituteSlot; ++i) {
-        if (isSlotEmpty(f, i)) {
-            if (firstEmpty < 0)
-                firstEmpty = i;
-        } else if (firstEmpty >= 0) {
-            warnings.push_back(slotName(f, i) + ", " + nameIn(f, i) +
-                               ", is not in the orders: " + slotName(f, firstEmpty) + " is empty");
-        }
-    }
+    const int firstEmpty = kFirstSubstituteSlot + substituteCount(f);
+    for (int i = firstEmpty + 1; i <= kLastSubstituteSlot; ++i)
+        if (!isSlotEmpty(f, i))
+            warnings.push_back(slotName(f, i) + ", " + nameIn(f, i) + ", is not in the orders: " +
+                               slotName(f, firstEmpty) + " is empty");
 
     // One player in two slots: the same name and NSL.
     std::vector<int> told;  // slots already named with an earlier one
@@ -83,7 +80,51 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
         warnings.emplace_back("the press still reads \"Text35\"");
     if (f.comments() == kStartingText)
         warnings.emplace_back("the comments still read \"Text35\"");
+
+    const std::vector<BetterPlayerLeftOut> leftOut = betterPlayersLeftOut(f);
+    for (std::size_t k = 0; k < leftOut.size() && k < kMostBetterPlayerWarnings; ++k)
+        warnings.push_back(describeBetterPlayerLeftOut(f, leftOut[k]));
     return warnings;
+}
+
+std::vector<BetterPlayerLeftOut> betterPlayersLeftOut(const FRMTEAMTOOL& f)
+{
+    struct Player {
+        std::size_t index;  // list row or slot
+        double nsl;
+    };
+    std::map<std::string, std::pair<std::vector<Player>, std::vector<Player>>> byPosition;  // out, playing
+    for (const std::size_t row : unpickedRows(f))
+        byPosition[std::string(trimSpaces(f.List1.items[row]))].first.push_back(
+            {row, readDecimalText(f.List3.items[row])});
+    for (int slot = kFirstOutfieldSlot; slot <= kLastOutfieldSlot; ++slot)
+        if (!isSlotEmpty(f, slot))
+            if (const auto found = byPosition.find(std::string(trimSpaces(f.Combo1(slot).text)));
+                found != byPosition.end())
+                found->second.second.push_back(
+                    {static_cast<std::size_t>(slot), readDecimalText(trimSpaces(f.Text28(slot).text))});
+
+    std::vector<BetterPlayerLeftOut> pairs;
+    for (auto& [position, players] : byPosition) {
+        auto& [out, playing] = players;
+        std::ranges::stable_sort(out, [](const Player& a, const Player& b) { return a.nsl > b.nsl; });
+        std::ranges::stable_sort(playing, [](const Player& a, const Player& b) { return a.nsl < b.nsl; });
+        for (std::size_t k = 0; k < out.size() && k < playing.size() && out[k].nsl > playing[k].nsl; ++k)
+            pairs.push_back({out[k].index, static_cast<int>(playing[k].index), out[k].nsl - playing[k].nsl});
+    }
+    std::ranges::sort(pairs, [](const BetterPlayerLeftOut& a, const BetterPlayerLeftOut& b) {
+        return a.difference != b.difference ? a.difference > b.difference : a.slot < b.slot;
+    });
+    return pairs;
+}
+
+std::string describeBetterPlayerLeftOut(const FRMTEAMTOOL& f, const BetterPlayerLeftOut& pair)
+{
+    const std::string position(trimSpaces(f.Combo1(pair.slot).text));
+    return std::string(trimSpaces(f.List2.items[pair.row])) + " (" + std::string(trimSpaces(f.List1.items[pair.row])) +
+           ", NSL " + std::string(trimSpaces(f.List3.items[pair.row])) + ") is not picked while " +
+           nameIn(f, pair.slot) + " (" + position + ", NSL " + std::string(trimSpaces(f.Text28(pair.slot).text)) +
+           ") plays main side " + std::to_string(pair.slot);
 }
 
 }  // namespace teamtool

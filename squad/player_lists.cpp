@@ -9,7 +9,11 @@
 #include "textio/numbers.h"
 #include "textio/trim.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 namespace teamtool {
 
@@ -97,6 +101,30 @@ void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_v
     // No goalkeeper among the outfield ten: a GK picked there becomes a DS.
     const bool keeperOutfield = isOutfieldSlot(slot) && position == kGoalkeeper;
     placeInSlot(f, slot, keeperOutfield ? std::string_view("DS") : position, name, nsl);
+}
+
+std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f)
+{
+    std::unordered_set<std::string_view> slotted;  // names in slots: most rows are not
+    for (int i = 0; i < f.Text27.count(); ++i)
+        if (!isSlotEmpty(f, i))
+            slotted.insert(f.Text27(i).text);
+    const auto inASlot = [&](std::size_t row) {
+        const std::string_view name = f.List2.items[row];
+        if (!slotted.contains(name))
+            return false;
+        for (int i = 0; i < f.Text27.count(); ++i)
+            if (f.Text27(i).text == name && f.Text28(i).text == f.List3.items[row])
+                return true;
+        return false;
+    };
+    const std::size_t rows = std::min({f.List1.items.size(), f.List2.items.size(), f.List3.items.size()});
+    std::vector<std::size_t> found;
+    found.reserve(rows);
+    for (std::size_t row = 0; row < rows; ++row)
+        if (!isBlank(f.List2.items[row]) && !inASlot(row))
+            found.push_back(row);
+    return found;
 }
 
 std::string slotName(const FRMTEAMTOOL& f, int slot)

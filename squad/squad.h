@@ -8,8 +8,10 @@
 // Slot 0 is the goalkeeper, slots 1 to 10 the outfield side, 11 to 15 the
 // substitutes; marker k (Check1(k), Text34(k)) belongs to slot k + 1.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace teamtool {
 
@@ -52,6 +54,11 @@ void pickInto(FRMTEAMTOOL& f, int slot, std::string_view position, std::string_v
 // A slot as the window shows it to the manager: "the goalkeeper", "main side 3 (CB)",
 // "substitute 2 (W)", or without the brackets while its position box is blank.
 std::string slotName(const FRMTEAMTOOL& f, int slot);
+
+// The list rows whose player is in no slot and has a name, in list order: the players
+// still to pick. A slot holds a row's player when its name and NSL equal the row's List2
+// and List3 texts.
+std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f);
 
 // The squad's event procedures, named after the control and the event.
 

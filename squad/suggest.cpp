@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_set>
 
 namespace teamtool {
 
@@ -25,28 +24,11 @@ struct Candidate {
     bool taken = false;
 };
 
-// The rows whose player is in no slot and has a name, in list order.
 std::vector<Candidate> candidates(const FRMTEAMTOOL& f)
 {
-    std::unordered_set<std::string_view> slotted;  // names in slots: most rows are not
-    for (int i = 0; i < f.Text27.count(); ++i)
-        if (!isSlotEmpty(f, i))
-            slotted.insert(f.Text27(i).text);
-    const auto inASlot = [&](std::size_t row) {
-        const std::string_view name = f.List2.items[row];
-        if (!slotted.contains(name))
-            return false;
-        for (int i = 0; i < f.Text27.count(); ++i)
-            if (f.Text27(i).text == name && f.Text28(i).text == f.List3.items[row])
-                return true;
-        return false;
-    };
-    const std::size_t rows = std::min({f.List1.items.size(), f.List2.items.size(), f.List3.items.size()});
     std::vector<Candidate> found;
-    found.reserve(rows);
-    for (std::size_t row = 0; row < rows; ++row)
-        if (!isBlank(f.List2.items[row]) && !inASlot(row))
-            found.push_back({row, f.List1.items[row], readDecimalText(f.List3.items[row])});
+    for (const std::size_t row : unpickedRows(f))
+        found.push_back({row, f.List1.items[row], readDecimalText(f.List3.items[row])});
     return found;
 }
 

@@ -194,7 +194,9 @@ TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
     EXPECT_EQ(dialogs.messages.back(), "Orders Built");
     // The note says where the orders went, then why they were not kept.
     const std::string written = "RDVvsCD.TXT written in " + fs::path(folder).make_preferred().string() + "\n";
-    EXPECT_EQ(dialogs.notes.back().rfind(written + "The orders were not kept in the season: ", 0), 0u)
+    const std::string warned = dialogs.notes.back().substr(0, dialogs.notes.back().find("The orders were not kept"));
+    EXPECT_EQ(dialogs.notes.back().rfind(warned + "The orders were not kept in the season: ", 0), 0u);
+    EXPECT_EQ(warned.rfind(written + "Before you send them, check:\n", 0), 0u)
         << dialogs.notes.back();
     const std::string orders = fileBytes(folder / "RDVvsCD.TXT");
 
