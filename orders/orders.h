@@ -109,8 +109,10 @@ struct BetterPlayerLeftOut {
 std::vector<BetterPlayerLeftOut> betterPlayersLeftOut(const FRMTEAMTOOL& f);
 
 // The warning's sentence of one pair: "Doyle (CB, NSL 20.4) is not picked while Hendry
-// (CB, NSL 18.1) plays main side 2".
+// (CB, NSL 18.1) plays main side 2"; and its end, who plays instead: "Hendry (CB, NSL
+// 18.1) plays main side 2".
 std::string describeBetterPlayerLeftOut(const FRMTEAMTOOL& f, const BetterPlayerLeftOut& pair);
+std::string describeWhoPlaysInstead(const FRMTEAMTOOL& f, const BetterPlayerLeftOut& pair);
 
 // The most pairs the warnings name.
 inline constexpr std::size_t kMostBetterPlayerWarnings = 3;

@@ -44,8 +44,8 @@ std::vector<std::string> ordersWarnings(const FRMTEAMTOOL& f)
     const int firstEmpty = kFirstSubstituteSlot + substituteCount(f);
     for (int i = firstEmpty + 1; i <= kLastSubstituteSlot; ++i)
         if (!isSlotEmpty(f, i))
-            warnings.push_back(slotName(f, i) + ", " + nameIn(f, i) + ", is not in the orders: " +
-                               slotName(f, firstEmpty) + " is empty");
+            warnings.push_back(slotName(f, i) + ", " + nameIn(f, i) +
+                               ", is not in the orders: " + slotName(f, firstEmpty) + " is empty");
 
     // One player in two slots: the same name and NSL.
     std::vector<int> told;  // slots already named with an earlier one
@@ -118,13 +118,15 @@ std::vector<BetterPlayerLeftOut> betterPlayersLeftOut(const FRMTEAMTOOL& f)
     return pairs;
 }
 
+std::string describeWhoPlaysInstead(const FRMTEAMTOOL& f, const BetterPlayerLeftOut& pair)
+{
+    return nameIn(f, pair.slot) + " (" + std::string(trimSpaces(f.Combo1(pair.slot).text)) + ", NSL " +
+           std::string(trimSpaces(f.Text28(pair.slot).text)) + ") plays main side " + std::to_string(pair.slot);
+}
+
 std::string describeBetterPlayerLeftOut(const FRMTEAMTOOL& f, const BetterPlayerLeftOut& pair)
 {
-    const std::string position(trimSpaces(f.Combo1(pair.slot).text));
-    return std::string(trimSpaces(f.List2.items[pair.row])) + " (" + std::string(trimSpaces(f.List1.items[pair.row])) +
-           ", NSL " + std::string(trimSpaces(f.List3.items[pair.row])) + ") is not picked while " +
-           nameIn(f, pair.slot) + " (" + position + ", NSL " + std::string(trimSpaces(f.Text28(pair.slot).text)) +
-           ") plays main side " + std::to_string(pair.slot);
+    return listedPlayer(f, pair.row) + " is not picked while " + describeWhoPlaysInstead(f, pair);
 }
 
 }  // namespace teamtool

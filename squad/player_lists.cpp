@@ -127,6 +127,14 @@ std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f)
     return found;
 }
 
+std::string listedPlayer(const FRMTEAMTOOL& f, std::size_t item)
+{
+    const auto text = [&](const ListBox& list) {
+        return item < list.items.size() ? std::string(trimSpaces(list.items[item])) : std::string();
+    };
+    return text(f.List2) + " (" + text(f.List1) + ", NSL " + text(f.List3) + ")";
+}
+
 std::string slotName(const FRMTEAMTOOL& f, int slot)
 {
     if (slot == kGoalkeeperSlot)

@@ -60,6 +60,9 @@ std::string slotName(const FRMTEAMTOOL& f, int slot);
 // and List3 texts.
 std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f);
 
+// A player of the lists as the warnings name him: "Doyle (CB, NSL 20.4)".
+std::string listedPlayer(const FRMTEAMTOOL& f, std::size_t item);
+
 // The squad's event procedures, named after the control and the event.
 
 // The five player lists: listNumber 1 to 5 for List1 to List5. A click keeps them on

@@ -53,9 +53,8 @@ const std::array<Line, 3> kLines = {
 
 const Line* lineOf(std::string_view code)
 {
-    const auto found = std::ranges::find_if(kLines, [&](const Line& line) {
-        return std::ranges::find(line.codes, code) != line.codes.end();
-    });
+    const auto found = std::ranges::find_if(
+        kLines, [&](const Line& line) { return std::ranges::find(line.codes, code) != line.codes.end(); });
     return found == kLines.end() ? nullptr : &*found;
 }
 
@@ -102,7 +101,8 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
         }
         const auto fallBack = [&](int slot, Candidate& chosen, std::string_view missing, std::string_view bestOf) {
             std::string reason = slotName(f, slot) + ": no " + std::string(missing) + " left; ";
-            reason += std::string(f.List2.items[chosen.row]) + " (" + std::string(chosen.position) + ") picked, the best ";
+            reason +=
+                std::string(f.List2.items[chosen.row]) + " (" + std::string(chosen.position) + ") picked, the best ";
             reason += std::string(bestOf) + " left";
             suggestion.fallbacks.push_back({slot, std::move(reason)});
             put(slot, chosen);
@@ -111,9 +111,10 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
         for (const int slot : unmet) {
             const std::string code = wish(slot);
             const Line* line = lineOf(code);
-            Candidate* chosen = line ? best(all, [line](std::string_view p) {
-                return std::ranges::find(line->codes, p) != line->codes.end();
-            })
+            Candidate* chosen = line ? best(all,
+                                            [line](std::string_view p) {
+                                                return std::ranges::find(line->codes, p) != line->codes.end();
+                                            })
                                      : nullptr;
             if (chosen)
                 fallBack(slot, *chosen, code, line->player);

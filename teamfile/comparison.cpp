@@ -295,4 +295,23 @@ std::string teamBoxNote(const FRMTEAMTOOL& f, const Control& control)
     return {};
 }
 
+std::vector<SelectableAgain> selectableSinceEarlier(const FRMTEAMTOOL& f)
+{
+    const Comparison& c = f.comparison;
+    std::vector<SelectableAgain> found;
+    if (!c.made())
+        return found;
+    for (std::size_t item = 0; item < c.listItemRow.size(); ++item) {
+        const int row = c.listItemRow[item];
+        if (row < 1 || row > static_cast<int>(c.earlierRow.size()))
+            continue;
+        const int earlier = c.earlierRow[static_cast<std::size_t>(row - 1)];
+        if (earlier < 0)
+            found.push_back({item, true});
+        else if (!canBePicked(c.earlierCell(earlier, kWiColumn), c.earlierCell(earlier, kWsColumn)))
+            found.push_back({item, false});
+    }
+    return found;
+}
+
 }  // namespace teamtool

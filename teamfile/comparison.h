@@ -13,9 +13,11 @@
 #include "app/dialogs.h"
 #include "teamfile/read_error.h"
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace teamtool {
 
@@ -50,6 +52,16 @@ std::optional<ChangeMark> gridCellMark(const FRMTEAMTOOL& f, int row, int col);
 // List2 a new player's note; the other lists nothing.
 std::string listItemNote(const FRMTEAMTOOL& f, int list, int item);
 std::optional<ChangeMark> listItemMark(const FRMTEAMTOOL& f, int list, int item);
+
+// A player in this week's lists who could not be picked in the earlier file: back from
+// injury or suspension, or new (not in it at all).
+struct SelectableAgain {
+    std::size_t item = 0;  // his item in List1 to List5
+    bool isNew = false;
+};
+
+// Every such player, in list order; none while nothing is compared.
+std::vector<SelectableAgain> selectableSinceEarlier(const FRMTEAMTOOL& f);
 
 // "was Rovers" for a team box whose text differs from the earlier file's; empty for
 // any other control.

@@ -4,11 +4,11 @@
 // An orders file read back: what it carries and why a text is not one; and Fill From
 // Orders: what it says of a file it cannot read, last week's gaps and what went with them.
 
-#include "week/fill.h"
-#include "week/orders_reader.h"
 #include "model_fixture.h"
 #include "squad/squad.h"
 #include "textio/trim.h"
+#include "week/fill.h"
+#include "week/orders_reader.h"
 
 #include <gtest/gtest.h>
 

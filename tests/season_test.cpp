@@ -96,16 +96,14 @@ TEST_P(TeamFolderNames, HoldOnlyWhatAFileNameCan)
     EXPECT_EQ(teamFolderName(input.substr(0, tab), input.substr(tab + 1)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(KeptNames, TeamFolderNames,
-                         ::testing::Values(NamedRow{"AbbreviationThenName", "RDV\tRedvale Rovers", "RDV Redvale Rovers"},
-                                           NamedRow{"ReservedCharacters", " AB \t\"A/B\" United: 2*",
-                                                    "AB _A_B_ United_ 2_"},
-                                           NamedRow{"TrailingDot", "\tRovers.", "Rovers._"},
-                                           NamedRow{"DotsAlone", "..\t", "_._"},
-                                           NamedRow{"Nothing", "\t", "_"},
-                                           NamedRow{"DeviceName", "con\t", "con_"},
-                                           NamedRow{"DeviceNameWithMore", "LPT1\tRovers", "LPT1 Rovers"}),
-                         rowName);
+INSTANTIATE_TEST_SUITE_P(
+    KeptNames, TeamFolderNames,
+    ::testing::Values(NamedRow{"AbbreviationThenName", "RDV\tRedvale Rovers", "RDV Redvale Rovers"},
+                      NamedRow{"ReservedCharacters", " AB \t\"A/B\" United: 2*", "AB _A_B_ United_ 2_"},
+                      NamedRow{"TrailingDot", "\tRovers.", "Rovers._"}, NamedRow{"DotsAlone", "..\t", "_._"},
+                      NamedRow{"Nothing", "\t", "_"}, NamedRow{"DeviceName", "con\t", "con_"},
+                      NamedRow{"DeviceNameWithMore", "LPT1\tRovers", "LPT1 Rovers"}),
+    rowName);
 
 TEST_F(TeamFolder, AFileIsKeptOncePerBytesAndNeverOverAnother)
 {
@@ -192,16 +190,15 @@ TEST_P(KeptKinds, AreToldByWhatTheFileHoldsNotByItsName)
 
 INSTANTIATE_TEST_SUITE_P(
     KeptNames, KeptKinds,
-    ::testing::Values(
-        NamedRow{"Orders", kOrders, "orders"},
-        NamedRow{"OrdersWithLfLineEnds", "SUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
-                 "orders"},
-        NamedRow{"HeadingsOutOfOrder", "Markers\nSUBS\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
-                 "team"},
-        NamedRow{"AHeadingInsideALine", "xSUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n",
-                 "team"},
-        NamedRow{"ATeamFile", "Redvale Rovers,RDV,3,1,75\r\n", "team"},
-        NamedRow{"LargerThanAnyOrdersFile", kOrders + std::string(kMaxOrdersFileBytes, ' '), "team"}),
+    ::testing::Values(NamedRow{"Orders", kOrders, "orders"},
+                      NamedRow{"OrdersWithLfLineEnds",
+                               "SUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n", "orders"},
+                      NamedRow{"HeadingsOutOfOrder",
+                               "Markers\nSUBS\nTransfer Bids\nCut Players\nPress\nComments to Commish\n", "team"},
+                      NamedRow{"AHeadingInsideALine",
+                               "xSUBS\nMarkers\nTransfer Bids\nCut Players\nPress\nComments to Commish\n", "team"},
+                      NamedRow{"ATeamFile", "Redvale Rovers,RDV,3,1,75\r\n", "team"},
+                      NamedRow{"LargerThanAnyOrdersFile", kOrders + std::string(kMaxOrdersFileBytes, ' '), "team"}),
     rowName);
 
 TEST_F(TeamFolder, FilesKeptInOneSecondAreListedInTheOrderTheyWereKept)

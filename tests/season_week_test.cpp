@@ -161,7 +161,11 @@ TEST_F(Season, EachWeekIsComparedWithTheTeamFileKeptBeforeIt)
 
 TEST_F(Season, FillFromLastWeeksOrdersIsFillFromOrdersWithTheKeptFile)
 {
-    loadAt(kWeek1, write("RDV-1.txt", week(1)));
+    // Sandoval is suspended in week 1 and can play again in week 2.
+    std::string week1 = week(1);
+    const std::string sandoval = "Sandoval,26,CB,16.6,2600,6,5,1,12,6,1,9,13,0,0";
+    week1.replace(week1.find(sandoval), sandoval.size(), "Sandoval,26,CB,16.6,2600,6,5,1,12,6,1,9,13,0,3");
+    loadAt(kWeek1, write("RDV-1.txt", week1));
     pickLastWeeksSquad(f);
     now = {2026, 11, 30, 21, 0, 0};
     f.Command1.click();
@@ -177,8 +181,12 @@ TEST_F(Season, FillFromLastWeeksOrdersIsFillFromOrdersWithTheKeptFile)
     f.findMenuCommand("actionFillFromLastWeek")->click();
     ASSERT_TRUE(fillFromOrders(*byHand, kept.string()));
     EXPECT_EQ(windowState(f), windowState(*byHand));
-    EXPECT_EQ(dialogs.notes.back(), byHandDialogs.notes.back());
-    EXPECT_EQ(dialogs.notes.back(), "Filled from 2026-11-30 21-00-00 RDVvsCD.TXT: 16 of 16 players");
+    // Without a season nothing is compared, so nothing is said of who was out last week.
+    EXPECT_EQ(byHandDialogs.notes.back(), "Filled from 2026-11-30 21-00-00 RDVvsCD.TXT: 16 of 16 players");
+    EXPECT_EQ(dialogs.notes.back(), "Filled from 2026-11-30 21-00-00 RDVvsCD.TXT: 16 of 16 players\n"
+                                    "Selectable this week, not last week:\n"
+                                    "\u2022 Sandoval (CB, NSL 16.6), back: not picked while Okafor (CB, NSL 14) plays "
+                                    "main side 3");
 }
 
 TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
@@ -196,8 +204,7 @@ TEST_F(Season, ASeasonThatCannotBeKeptNeverStandsInTheWay)
     const std::string written = "RDVvsCD.TXT written in " + fs::path(folder).make_preferred().string() + "\n";
     const std::string warned = dialogs.notes.back().substr(0, dialogs.notes.back().find("The orders were not kept"));
     EXPECT_EQ(dialogs.notes.back().rfind(warned + "The orders were not kept in the season: ", 0), 0u);
-    EXPECT_EQ(warned.rfind(written + "Before you send them, check:\n", 0), 0u)
-        << dialogs.notes.back();
+    EXPECT_EQ(warned.rfind(written + "Before you send them, check:\n", 0), 0u) << dialogs.notes.back();
     const std::string orders = fileBytes(folder / "RDVvsCD.TXT");
 
     // The same week without a season: the same window, the same bytes.

@@ -4,11 +4,11 @@
 // Suggest Squad's rule to the letter, and its optimality against a brute-force search.
 
 #include "app/window_state.h"
+#include "model_fixture.h"
 #include "squad/squad.h"
 #include "squad/suggest.h"
 #include "textio/numbers.h"
 #include "textio/trim.h"
-#include "model_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -51,4 +51,14 @@ std::string csvLine(const std::vector<std::string_view>& cells)
     return text + "\r\n";
 }
 
+std::string bulletedLines(std::string_view heading, const std::vector<std::string>& items)
+{
+    if (items.empty())
+        return {};
+    std::string lines(heading);
+    for (const std::string& item : items)
+        lines += "\n\u2022 " + item;
+    return lines;
+}
+
 }  // namespace teamtool

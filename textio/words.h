@@ -14,6 +14,10 @@ namespace teamtool {
 // "a", "a and b", "a, b and c".
 std::string joinedWithAnd(const std::vector<std::string>& items);
 
+// A heading and its items, one line each under it: "heading\n• a\n• b"; empty for no
+// items.
+std::string bulletedLines(std::string_view heading, const std::vector<std::string>& items);
+
 // A table's line as a spreadsheet takes it: from the clipboard, the cells separated by
 // tabs and ended by '\n'; in a CSV file, separated by commas, each quoted where it holds
 // a comma, a quote, a line end or a blank at either end, ended by CR LF.

@@ -5,12 +5,15 @@
 
 #include "app/design.h"
 #include "app/frmteamtool.h"
+#include "orders/orders.h"
 #include "squad/squad.h"
+#include "teamfile/comparison.h"
 #include "teamfile/record_reader.h"
 #include "teamfile/staged_team.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
 #include "textio/trim.h"
+#include "textio/words.h"
 #include "week/open_beside_team.h"
 #include "week/orders_reader.h"
 
@@ -256,6 +259,28 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     return filled;
 }
 
+// The players who can be picked this week but could not last week, a line each, with
+// what the warning of a better player left out says of any it names: "\nSelectable
+// this week, not last week:\n• Doyle (CB, NSL 19.6), back: not picked while Hendry (CB,
+// NSL 18.1) plays main side 2". Empty when there are none or nothing is compared.
+std::string selectableAgainLines(const FRMTEAMTOOL& f)
+{
+    const std::vector<SelectableAgain> again = selectableSinceEarlier(f);
+    if (again.empty())
+        return {};
+    std::vector<BetterPlayerLeftOut> leftOut = betterPlayersLeftOut(f);
+    if (leftOut.size() > kMostBetterPlayerWarnings)
+        leftOut.resize(kMostBetterPlayerWarnings);
+    std::vector<std::string> lines;
+    for (const SelectableAgain& player : again) {
+        std::string& line = lines.emplace_back(listedPlayer(f, player.item) + (player.isNew ? ", new" : ", back"));
+        if (const auto named = std::ranges::find(leftOut, player.item, &BetterPlayerLeftOut::row);
+            named != leftOut.end())
+            line += ": not picked while " + describeWhoPlaysInstead(f, *named);
+    }
+    return "\n" + bulletedLines("Selectable this week, not last week:", lines);
+}
+
 }  // namespace
 
 bool fillFromOrders(FRMTEAMTOOL& f, const std::string& path)
@@ -297,7 +322,7 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
     const Filled filled = fillFrom(f, *orders);
     f.SSTab1.tab = kSelectTeamPage;  // where the filled squad shows
     f.dialogs().notify("Filled from " + name + ": " + std::to_string(filled.placed) + " of " +
-                       std::to_string(filled.players) + " players");
+                       std::to_string(filled.players) + " players" + selectableAgainLines(f));
     if (!filled.notPlaced.empty())
         f.msgBox("Filled from " + name + ", except:" + filled.notPlaced);
     return true;

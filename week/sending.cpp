@@ -6,6 +6,7 @@
 #include "app/frmteamtool.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
+#include "textio/words.h"
 #include "week/season_commands.h"
 
 #include <filesystem>
@@ -52,12 +53,7 @@ std::string percentEncoded(std::string_view text)
 
 std::string warningLines(const std::vector<std::string>& warnings)
 {
-    if (warnings.empty())
-        return {};
-    std::string lines = "Before you send them, check:";
-    for (const std::string& warning : warnings)
-        lines += "\n\u2022 " + warning;
-    return lines;
+    return bulletedLines("Before you send them, check:", warnings);
 }
 
 std::string ordersWrittenNote(const FRMTEAMTOOL& f, const std::string& fileName)
