@@ -268,6 +268,8 @@ std::span<const MenuCommandSpec> menuBarCommands()
         {"actionPreviewOrders", "&Orders", "&Preview...", "Ctrl+Shift+P", When::AfterLoad, {.separatorBefore = true}},
         {"actionCopyOrders", "&Orders", "&Copy Orders", "Ctrl+Shift+C", When::AfterLoad},
         {"actionEmailOrders", "&Orders", "&E-mail Orders...", "", When::AfterLoad},
+        {"actionLeagueAddress", "&Orders", "League's &Address...", "", When::AfterLoad,
+         {.description = "The address E-mail Orders sends the loaded team's orders to"}},
         {"actionCreateOrders", "&Orders", "C&reate Orders", "Save", When::AfterLoad, {.separatorBefore = true}},
         {"actionTeamFileFormat", "&Help", "&Team File Format", "HelpContents", When::Always},
         {"actionAbout", "&Help", "&About TeamTool", "", When::Always, {.separatorBefore = true}},

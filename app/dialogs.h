@@ -13,6 +13,7 @@
 #include "textio/progress.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,14 @@ struct OrdersPreview {
     std::string folder;                 // where it would be written
     std::string text;                   // the file's text, one '\n' per line end
     std::vector<std::string> warnings;  // what the manager may not have meant
+};
+
+// A small dialog asking for one line of text, with OK and Cancel.
+struct TextRequest {
+    std::string objectName;  // LeagueAddressDialog
+    std::string title;       // the window's title
+    std::string label;       // what the box is for, above it
+    std::string text;        // what the box holds at first, all selected
 };
 
 // A long task's progress as the desktop shows it: the task says how far it is, and
@@ -108,10 +117,15 @@ public:
     // A short note that needs no answer and goes by itself ("Orders copied").
     virtual void notify(const std::string& /*text*/) {}
 
-    // Opens url (mailto:, file:) with the user's program for it; false when none answers.
-    virtual bool openUrl(const std::string& /*url*/) { return false; }
-    // Opens the folder at path (UTF-8) in the file manager; false when none answers.
-    virtual bool openFolder(const std::string& /*path*/) { return false; }
+    // Asks for one line of text; the text when the user presses OK, nothing on Cancel.
+    virtual std::optional<std::string> askText(const TextRequest& /*request*/) { return std::nullopt; }
+
+    // Opens url (mailto:) with the user's program for it. When no program answers,
+    // noneAnswered runs: at once, or once the desktop's opener has said so (later, on
+    // the window's thread, while the window lives).
+    virtual void openUrl(const std::string& /*url*/, std::function<void()> noneAnswered) { noneAnswered(); }
+    // Opens the folder at path (UTF-8) in the file manager, the same way.
+    virtual void openFolder(const std::string& /*path*/, std::function<void()> noneAnswered) { noneAnswered(); }
 
     // Shows a page of the program's manual: "team-file-format", "orders-file-format",
     // "messages".

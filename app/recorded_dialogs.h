@@ -34,6 +34,10 @@ public:
     std::vector<double> progressSeen;                    // how far each report said, 0 to 1
     double cancelAt = 2;                                 // the user cancels once this far: never
     std::vector<std::string> openedFolders;              // each folder shown in the file manager
+    std::vector<std::string> openedUrls;                 // each address handed to its program
+    bool programAnswers = true;                          // a mail program and a file manager do
+    std::vector<TextRequest> textRequests;               // each one-line question asked
+    std::deque<std::optional<std::string>> textAnswers;  // nullopt: Cancel; none left: Cancel
     std::vector<std::string> openManyAnswer;             // the files picked where many may be
     std::optional<std::string> saveAnswer;               // where a file is saved: cancelled
     std::vector<FileDialog> saveSettings;                // how each save dialog was set up
@@ -81,10 +85,28 @@ public:
 
     void copyText(const std::string& text) override { copied.push_back(text); }
 
-    bool openFolder(const std::string& path) override
+    void openFolder(const std::string& path, std::function<void()> noneAnswered) override
     {
         openedFolders.push_back(path);
-        return true;
+        if (!programAnswers)
+            noneAnswered();
+    }
+
+    void openUrl(const std::string& url, std::function<void()> noneAnswered) override
+    {
+        openedUrls.push_back(url);
+        if (!programAnswers)
+            noneAnswered();
+    }
+
+    std::optional<std::string> askText(const TextRequest& request) override
+    {
+        textRequests.push_back(request);
+        if (textAnswers.empty())
+            return std::nullopt;
+        auto given = textAnswers.front();
+        textAnswers.pop_front();
+        return given;
     }
 
     std::unique_ptr<Progress> startProgress(const std::string& text) override

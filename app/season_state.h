@@ -4,12 +4,13 @@
 #pragma once
 
 // What the window knows of the season and of the files loaded before: the only state
-// that outlives a run (the program remembers `keep` and `recentFiles`), and what the
-// season holds of the loaded team.
+// that outlives a run (the program remembers `keep`, `recentFiles` and
+// `leagueAddresses`), and what the season holds of the loaded team.
 
 #include "season/season.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct SeasonState {
     bool keep = true;
     // The team files loaded last, newest first, by path.
     std::vector<std::string> recentFiles;
+    // The league's address E-mail Orders sends each team's orders to, by the name of the
+    // team's season folder ("RDV Redvale Rovers"); empty when the manager gave none.
+    std::map<std::string, std::string> leagueAddresses;
     // When a file is kept: now, unless a test says otherwise.
     std::function<KeptTime()> clock;
 

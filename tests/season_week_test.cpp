@@ -13,6 +13,7 @@
 #include "window_fixture.h"
 
 #include <algorithm>
+#include <map>
 #include <fstream>
 #include <iterator>
 
@@ -120,8 +121,46 @@ TEST_F(Season, EachTeamFileAndEachOrdersFileIsKeptOnceAsItWas)
     // E-mail Orders writes, so it keeps too.
     f.Text35.text = "A new press statement";
     now = {2026, 11, 30, 20, 30, 0};
+    dialogs.textAnswers.emplace_back("orders@league.example");
     f.findMenuCommand("actionEmailOrders")->click();
     EXPECT_EQ(fileBytes(team / "2026-11-30 20-30-00 RDVvsCD.TXT"), fileBytes(folder / "RDVvsCD.TXT"));
+}
+
+TEST_F(Season, TheLeaguesAddressIsAskedForOnceATeamAndRemembered)
+{
+    loadAt(kWeek1, write("RDV.txt", week(1)));
+    pickLastWeeksSquad(f);
+    MenuCommand& email = *f.findMenuCommand("actionEmailOrders");
+
+    email.click();  // the address is asked for; Cancel writes nothing
+    ASSERT_EQ(dialogs.textRequests.size(), 1u);
+    EXPECT_EQ(dialogs.textRequests[0].objectName, "LeagueAddressDialog");
+    EXPECT_EQ(dialogs.textRequests[0].text, "");
+    EXPECT_FALSE(fs::exists(folder / "RDVvsCD.TXT"));
+    EXPECT_TRUE(dialogs.openedUrls.empty());
+
+    dialogs.textAnswers.emplace_back(" orders@league.example?bcc=x ");
+    email.click();
+    ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+    EXPECT_TRUE(dialogs.openedUrls[0].starts_with("mailto:orders@league.example%3Fbcc%3Dx?subject=RDVvsCD&body="))
+        << dialogs.openedUrls[0];
+    EXPECT_TRUE(fs::exists(folder / "RDVvsCD.TXT"));
+    email.click();  // asked once only
+    EXPECT_EQ(dialogs.textRequests.size(), 2u);
+    EXPECT_EQ(dialogs.openedUrls.size(), 2u);
+
+    // League's Address... shows it and changes it; Keep Season off keeps it.
+    f.findMenuCommand("actionKeepSeason")->click();
+    dialogs.textAnswers.emplace_back("a@league.example,b@league.example");
+    f.findMenuCommand("actionLeagueAddress")->click();
+    EXPECT_EQ(dialogs.textRequests.back().text, "orders@league.example?bcc=x");
+    EXPECT_EQ(settingsToRemember(f).leagueAddresses,
+              (std::map<std::string, std::string>{{"RDV Redvale Rovers", "a@league.example,b@league.example"}}));
+    dialogs.programAnswers = false;
+    email.click();
+    EXPECT_TRUE(dialogs.openedUrls.back().starts_with("mailto:a@league.example,b@league.example?subject="));
+    EXPECT_EQ(dialogs.messages.back(), "No mail program answered. The orders are written to " +
+                                           (folder / "RDVvsCD.TXT").make_preferred().string() + ".");
 }
 
 TEST_F(Season, EachWeekIsComparedWithTheTeamFileKeptBeforeIt)
@@ -316,7 +355,7 @@ TEST_F(Season, ATeamLoadedBeforeTheSettingsCameIsKeptWhenTheyCome)
     openTeamFile(f, week1);
     EXPECT_FALSE(fs::exists(data));
     f.season.folder = data.string();
-    restoreSettings(f, true, {"/league/older.txt"});
+    restoreSettings(f, {.keepSeason = true, .recentFiles = {"/league/older.txt"}, .leagueAddresses = {}});
     EXPECT_EQ(keptNames(), std::vector<std::string>{"2026-11-30 20-00-00 RDV.txt"});
     EXPECT_EQ(f.season.recentFiles, (std::vector<std::string>{week1, "/league/older.txt"}));
 }

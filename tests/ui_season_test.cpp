@@ -21,6 +21,10 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <map>
+#include <string>
+#include <vector>
+
 using namespace teamtool;
 
 class SeasonMenus : public QObject {
@@ -111,11 +115,14 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir.filePath("data/RDV Redvale Rovers")).entryList(QDir::Files).size(), 1);
     }
 
-    // A recent file whose name is not UTF-8 (Linux) is remembered by its bytes.
+    // A recent file whose name is not UTF-8 (Linux) is remembered by its bytes, and
+    // each team's league address by its team.
     void aRecentFileIsRememberedByItsBytes()
     {
         QFile::remove(m_dir.filePath("settings.ini"));
         std::vector<std::string> recent = {QFile::encodeName(m_dir.filePath("RDV.txt")).toStdString()};
+        const std::map<std::string, std::string> addresses = {{"RDV Redvale Rovers", "orders@league.example"},
+                                                              {"AB _A_B_ United_ 2_", ""}};
 #ifndef Q_OS_WIN
         recent.push_back(QFile::encodeName(m_dir.path()).toStdString() + "/caf\xe9.txt");
         // As "teamtool caf\xe9.txt" names it.
@@ -125,10 +132,12 @@ private Q_SLOTS:
         {
             auto program = start();
             program->form->season.recentFiles = recent;
+            program->form->season.leagueAddresses = addresses;
             program->settings->store(*program->form);
         }
         auto program = start();
         QCOMPARE(program->form->season.recentFiles, recent);
+        QCOMPARE(program->form->season.leagueAddresses, addresses);
     }
 
     // Settings that cannot be read or written are said once, and the run goes on with

@@ -4,6 +4,7 @@
 #include "ui/qt_dialogs.h"
 
 #include "ui/contrast.h"
+#include "week/sending.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,12 +20,15 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTextBrowser>
 #include <QUrl>
@@ -168,10 +172,7 @@ PreviewChoice QtDialogs::showPreview(const OrdersPreview& preview)
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QLabel* warnings = nullptr;
     if (!preview.warnings.empty()) {
-        QString lines = u"Before you send them, check:"_s;
-        for (const std::string& warning : preview.warnings)
-            lines += u"\n\u2022 "_s + QString::fromStdString(warning);
-        warnings = new QLabel(lines, &dialog);
+        warnings = new QLabel(QString::fromStdString(warningLines(preview.warnings)), &dialog);
         warnings->setObjectName("previewWarnings");
         warnings->setWordWrap(true);
         warnings->setTextFormat(Qt::PlainText);
@@ -325,14 +326,74 @@ void QtDialogs::notify(const std::string& text)
         m_noteSink(QString::fromStdString(text));
 }
 
-bool QtDialogs::openUrl(const std::string& url)
+std::optional<std::string> QtDialogs::askText(const TextRequest& request)
 {
-    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+    QDialog dialog(dialogParent());
+    dialog.setObjectName(QString::fromStdString(request.objectName));
+    dialog.setWindowTitle(QString::fromStdString(request.title));
+    auto* label = new QLabel(QString::fromStdString(request.label), &dialog);
+    label->setWordWrap(true);
+    auto* box = new QLineEdit(QString::fromStdString(request.text), &dialog);
+    box->setObjectName(u"textBox"_s);
+    box->selectAll();
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 48);
+    label->setBuddy(box);  // the box is named by the label, for a screen reader too
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(box);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box->text().toStdString();
 }
 
-bool QtDialogs::openFolder(const std::string& path)
+void QtDialogs::openUrl(const std::string& url, std::function<void()> noneAnswered)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    openOnDesktop(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode), std::move(noneAnswered));
+}
+
+void QtDialogs::openFolder(const std::string& path, std::function<void()> noneAnswered)
+{
+    openOnDesktop(QUrl::fromLocalFile(QString::fromStdString(path)), std::move(noneAnswered));
+}
+
+void QtDialogs::openOnDesktop(const QUrl& url, std::function<void()> noneAnswered)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt hands the address to xdg-open and reports success once it has started, even
+    // when it then finds no program for the address. So xdg-open is run here, and its
+    // exit says: 0 when a program took the address, anything else when none did. It
+    // may keep running while the program it started does (a desktop without its own
+    // opener); then there is nothing to say. It outlives the window if it must.
+    if (const QString opener = QStandardPaths::findExecutable(u"xdg-open"_s); !opener.isEmpty()) {
+        auto* process = new QProcess;
+        process->setProgram(opener);
+        process->setArguments({url.isLocalFile() ? url.toLocalFile() : QString::fromLatin1(url.toEncoded())});
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        QObject* context = m_parent ? static_cast<QObject*>(m_parent) : qApp;
+        QObject::connect(process, &QProcess::finished, context,
+                         [process, noneAnswered](int exitCode, QProcess::ExitStatus status) {
+                             process->deleteLater();
+                             if (exitCode != 0 || status != QProcess::NormalExit)
+                                 noneAnswered();
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, context,
+                         [process, noneAnswered](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart)
+                                 return;
+                             process->deleteLater();
+                             noneAnswered();
+                         });
+        process->start();
+        return;
+    }
+#endif
+    if (!QDesktopServices::openUrl(url))
+        noneAnswered();
 }
 
 void QtDialogs::showManual(const std::string& page)

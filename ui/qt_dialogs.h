@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QUrl;
 class QWidget;
 
 namespace teamtool::ui {
@@ -40,8 +41,9 @@ public:
     bool showChanges(const std::string& text) override;
     void copyText(const std::string& text) override;
     void notify(const std::string& text) override;
-    bool openUrl(const std::string& url) override;
-    bool openFolder(const std::string& path) override;
+    std::optional<std::string> askText(const TextRequest& request) override;
+    void openUrl(const std::string& url, std::function<void()> noneAnswered) override;
+    void openFolder(const std::string& path, std::function<void()> noneAnswered) override;
     void showManual(const std::string& page) override;
     void about(const std::string& title, const std::string& text) override;
     void aboutToolkit() override;
@@ -60,6 +62,8 @@ public:
 
 private:
     QWidget* dialogParent() const;
+    // Opens url with the desktop's program for it; noneAnswered when there is none.
+    void openOnDesktop(const QUrl& url, std::function<void()> noneAnswered);
 
     QWidget* m_parent = nullptr;
     QString m_title;

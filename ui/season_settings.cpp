@@ -23,6 +23,7 @@ namespace {
 
 constexpr auto kKeepSeason = "season/keep";
 constexpr auto kRecentFiles = "recentFiles";
+constexpr auto kLeagueAddresses = "leagueAddress";  // a group: one key per team folder
 
 // Why the settings file at path cannot be read, if it cannot: it is no regular file,
 // or the system will not open it. Read by the text layer first, so that a named pipe
@@ -38,7 +39,7 @@ std::optional<FileError> whyUnreadable(const QSettings& settings)
     if (!bytes)
         return bytes.error();
     if (settings.status() != QSettings::NoError)
-        return FileError::reading(FileErrorCode::CannotRead, path, "it is not in the settings' format");
+        return settingsFormatError(path);
     return std::nullopt;
 }
 
@@ -56,33 +57,40 @@ SeasonSettings::SeasonSettings(QString dataFolder, std::unique_ptr<QSettings> se
 void SeasonSettings::restore(FRMTEAMTOOL& form)
 {
     std::optional<FileError> unreadable = whyUnreadable(*m_settings);
-    m_recent.clear();
+    m_remembered = {};
     if (!unreadable) {
-        m_keep = m_settings->value(kKeepSeason, true).toBool();
+        m_remembered.keepSeason = m_settings->value(kKeepSeason, true).toBool();
         for (const QVariant& stored : m_settings->value(kRecentFiles).toList())
             if (std::string path = pathOfStored(stored); !path.empty())
-                m_recent.push_back(std::move(path));
+                m_remembered.recentFiles.push_back(std::move(path));
+        m_settings->beginGroup(kLeagueAddresses);
+        for (const QString& team : m_settings->childKeys())
+            m_remembered.leagueAddresses[team.toStdString()] = m_settings->value(team).toString().toStdString();
+        m_settings->endGroup();
         unreadable = whyUnreadable(*m_settings);  // what QSettings itself found
     }
     m_unreadable = unreadable.has_value();
     form.season.folder = QDir::toNativeSeparators(m_dataFolder).toStdString();
-    restoreSettings(form, m_keep, m_recent, unreadable);
-    m_keep = form.season.keep;
-    m_recent = form.season.recentFiles;
+    restoreSettings(form, m_remembered, unreadable);
+    m_remembered = settingsToRemember(form);
     m_restored = true;
 }
 
 void SeasonSettings::store(FRMTEAMTOOL& form)
 {
-    if (!m_restored || m_unreadable || (form.season.keep == m_keep && form.season.recentFiles == m_recent))
+    if (!m_restored || m_unreadable || settingsToRemember(form) == m_remembered)
         return;
-    m_keep = form.season.keep;
-    m_recent = form.season.recentFiles;
+    m_remembered = settingsToRemember(form);
     QVariantList paths;
-    for (const std::string& path : m_recent)
+    for (const std::string& path : m_remembered.recentFiles)
         paths << storedPath(path);
-    m_settings->setValue(kKeepSeason, m_keep);
+    m_settings->setValue(kKeepSeason, m_remembered.keepSeason);
     m_settings->setValue(kRecentFiles, paths);
+    m_settings->remove(kLeagueAddresses);
+    m_settings->beginGroup(kLeagueAddresses);
+    for (const auto& [team, address] : m_remembered.leagueAddresses)
+        m_settings->setValue(QString::fromStdString(team), QString::fromStdString(address));
+    m_settings->endGroup();
     m_settings->sync();
     if (m_settings->status() == QSettings::AccessError) {
         const QFileInfo file(m_settings->fileName());

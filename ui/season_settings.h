@@ -3,12 +3,13 @@
 
 #pragma once
 
-// Where the season lives on this system, and the two things the program remembers
-// between runs: whether the season is kept, and the recent files (QSettings, in the
-// platform's place). The model holds them; this reads them once and writes them back
+// Where the season lives on this system, and what the program remembers between runs:
+// whether the season is kept, the recent files and each team's league address
+// (QSettings, in the platform's place). The model holds them; this reads them once and writes them back
 // whenever the model's differ from what was written.
 
 #include "app/frmteamtool.h"
+#include "week/season_commands.h"
 
 #include <QSettings>
 #include <QString>
@@ -42,8 +43,7 @@ private:
     std::unique_ptr<QSettings> m_settings;
     bool m_restored = false;
     bool m_unreadable = false;
-    bool m_keep = true;
-    std::vector<std::string> m_recent;
+    RememberedSettings m_remembered;  // as last read or written
 };
 
 }  // namespace teamtool::ui

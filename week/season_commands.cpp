@@ -298,12 +298,12 @@ bool mayQuit(FRMTEAMTOOL& f)
     return mayLeaveTeam(f, "Quit");
 }
 
-void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles,
-                     const std::optional<FileError>& unreadable)
+void restoreSettings(FRMTEAMTOOL& f, RememberedSettings remembered, const std::optional<FileError>& unreadable)
 {
+    bool& keepSeason = remembered.keepSeason;
+    std::vector<std::string>& recentFiles = remembered.recentFiles;
     if (unreadable) {
-        keepSeason = true;
-        recentFiles.clear();
+        remembered = {};
         f.season.settingsNote = sentence(*unreadable, kSettingsFileKind) +
                                 " Keep Season is on for this run and no file is listed as recent, as their settings "
                                 "could not be read; nothing is remembered until they can be.";
@@ -314,6 +314,7 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
     if (recentFiles.size() > kMaxRecentFiles)
         recentFiles.resize(kMaxRecentFiles);
     f.season.recentFiles = std::move(recentFiles);
+    f.season.leagueAddresses = std::move(remembered.leagueAddresses);
     // A team loaded before the settings came (named at start): in the recent files and
     // the season as if it had loaded now.
     if (f.teamLoaded()) {
@@ -325,6 +326,16 @@ void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> r
         f.loadedTeamFile.bytes = {};  // nobody keeps them
     describeFillFromLastWeek(f);
     notifyOf(f, {});  // the settings' note, if the season had none to say it with
+}
+
+RememberedSettings settingsToRemember(const FRMTEAMTOOL& f)
+{
+    return {f.season.keep, f.season.recentFiles, f.season.leagueAddresses};
+}
+
+FileError settingsFormatError(const std::string& path)
+{
+    return FileError::reading(FileErrorCode::CannotRead, path, "it is not in the settings' format");
 }
 
 void settingsNotWritten(FRMTEAMTOOL& f, const FileError& error)
@@ -460,8 +471,8 @@ void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f)
     const std::string folder = f.teamLoaded() && !s.teamFolder.empty() ? s.teamFolder : s.folder;
     std::error_code ignored;
     std::filesystem::create_directories(pathFromUtf8(folder), ignored);
-    if (!f.dialogs().openFolder(folder))
-        f.msgBox("No file manager answered. The season folder is " + folder + ".");
+    f.dialogs().openFolder(folder,
+                           [&f, folder] { f.msgBox("No file manager answered. The season folder is " + folder + "."); });
 }
 
 }  // namespace teamtool

@@ -17,19 +17,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <map>
 #include <vector>
 
 namespace teamtool {
 
 class FRMTEAMTOOL;
 
-// What the program remembers from the last run: whether the season is kept, and the
-// recent files. A team loaded already (one named at start) is then kept and compared
-// as if it had loaded now.
+// What the program remembers between runs.
+struct RememberedSettings {
+    bool keepSeason = true;
+    std::vector<std::string> recentFiles;              // newest first
+    std::map<std::string, std::string> leagueAddresses;  // by team folder name
+
+    bool operator==(const RememberedSettings&) const = default;
+};
+
+// What the program remembers from the last run. A team loaded already (one named at
+// start) is then kept and compared as if it had loaded now.
 // When the settings could not be read (`unreadable`), Keep Season is on, no file is
-// recent, and a passing note says so once, with the file and why.
-void restoreSettings(FRMTEAMTOOL& f, bool keepSeason, std::vector<std::string> recentFiles,
+// recent, no address known, and a passing note says so once, with the file and why.
+void restoreSettings(FRMTEAMTOOL& f, RememberedSettings remembered,
                      const std::optional<FileError>& unreadable = std::nullopt);
+// What the window holds now that the program remembers.
+RememberedSettings settingsToRemember(const FRMTEAMTOOL& f);
+// A settings file the system reads but whose contents are not settings.
+FileError settingsFormatError(const std::string& path);
 // The settings could not be written: a passing note says so, the first time only.
 void settingsNotWritten(FRMTEAMTOOL& f, const FileError& error);
 

@@ -4,8 +4,10 @@
 #include "week/sending.h"
 
 #include "app/frmteamtool.h"
+#include "season/season.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
+#include "textio/trim.h"
 #include "textio/words.h"
 #include "week/season_commands.h"
 
@@ -29,7 +31,31 @@ std::optional<OrdersText> ordersOrMessage(FRMTEAMTOOL& f)
     return std::move(orders).value();
 }
 
-std::string percentEncoded(std::string_view text)
+// text with every byte but the unreserved ones, and those of `kept`, as %XX.
+// The team the league's address is kept for: its season folder's name.
+std::string leagueAddressKey(const FRMTEAMTOOL& f)
+{
+    return teamFolderName(f.loadedTeamFile.abbreviation, f.loadedTeamFile.name);
+}
+
+// Asks for the loaded team's league address, the one known in the box; false on Cancel.
+bool askLeagueAddress(FRMTEAMTOOL& f)
+{
+    const std::string* known = leagueAddressOf(f);
+    const std::string team(trimSpaces(f.teamName()));
+    const auto given = f.dialogs().askText(
+        {.objectName = "LeagueAddressDialog",
+         .title = "League's Address",
+         .label = "E-mail Orders sends the orders of " + (team.empty() ? std::string("this team") : team) +
+                  " to this address (or addresses, separated by commas):",
+         .text = known ? *known : std::string()});
+    if (!given)
+        return false;
+    f.season.leagueAddresses[leagueAddressKey(f)] = std::string(trimSpaces(*given));
+    return true;
+}
+
+std::string percentEncoded(std::string_view text, std::string_view kept = {})
 {
     constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
@@ -37,7 +63,7 @@ std::string percentEncoded(std::string_view text)
         const auto byte = static_cast<unsigned char>(c);
         const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
                                 (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
-                                byte == '~';
+                                byte == '~' || kept.find(c) != std::string_view::npos;
         if (unreserved) {
             out += c;
         } else {
@@ -79,13 +105,16 @@ std::string ordersTextForReading(const OrdersText& orders)
     return lines;
 }
 
-std::string mailtoUrl(const OrdersText& orders)
+std::string mailtoUrl(const OrdersText& orders, std::string_view to)
 {
     std::string_view subject = orders.fileName;
     if (subject.ends_with(".TXT"))
         subject.remove_suffix(4);
-    // Line breaks in a mail body are CR LF, whatever the platform.
-    return "mailto:?subject=" + percentEncoded(subject) + "&body=" + percentEncoded(windows1252ToUtf8(orders.bytes));
+    // The address keeps its @ and the commas between addresses; a '?', '&' or '%' in
+    // it is encoded, so it can add no header of its own. Line breaks in a mail body are
+    // CR LF, whatever the platform.
+    return "mailto:" + percentEncoded(to, "@,") + "?subject=" + percentEncoded(subject) +
+           "&body=" + percentEncoded(windows1252ToUtf8(orders.bytes));
 }
 
 void actionPreviewOrders_Click(FRMTEAMTOOL& f)
@@ -121,6 +150,10 @@ void actionCopyOrders_Click(FRMTEAMTOOL& f)
 
 void actionEmailOrders_Click(FRMTEAMTOOL& f)
 {
+    if (!ordersOrMessage(f))
+        return;
+    if (!leagueAddressOf(f) && !askLeagueAddress(f))
+        return;
     const auto created = createOrders(f);
     if (!created) {
         f.msgBox(describeOrdersError(created.error()));
@@ -129,10 +162,23 @@ void actionEmailOrders_Click(FRMTEAMTOOL& f)
     ordersWritten(f);
     // The mail program opening is the confirmation; without one the manager is told
     // where the file is, to send it by hand.
-    if (!f.dialogs().openUrl(mailtoUrl(*created))) {
-        const std::filesystem::path file = ordersFolder(f) / pathFromUtf8(created->fileName);
-        f.msgBox("No mail program answered. The orders are written to " + utf8FromPath(file) + ".");
-    }
+    const std::string file = utf8FromPath(ordersFolder(f) / pathFromUtf8(created->fileName));
+    f.dialogs().openUrl(mailtoUrl(*created, *leagueAddressOf(f)), [&f, file] {
+        f.msgBox("No mail program answered. The orders are written to " + file + ".");
+    });
+}
+
+void actionLeagueAddress_Click(FRMTEAMTOOL& f)
+{
+    if (f.teamLoaded())
+        askLeagueAddress(f);
+}
+
+const std::string* leagueAddressOf(const FRMTEAMTOOL& f)
+{
+    const auto& addresses = f.season.leagueAddresses;
+    const auto found = addresses.find(leagueAddressKey(f));
+    return found == addresses.end() ? nullptr : &found->second;
 }
 
 }  // namespace teamtool

@@ -142,6 +142,7 @@ constexpr std::array kEventTable = {
     EventBinding{"actionPreviewOrders",  Event::Click, plain<actionPreviewOrders_Click>,  "Orders > Preview..."},
     EventBinding{"actionCopyOrders",     Event::Click, plain<actionCopyOrders_Click>,     "Orders > Copy Orders"},
     EventBinding{"actionEmailOrders",    Event::Click, plain<actionEmailOrders_Click>,    "Orders > E-mail Orders..."},
+    EventBinding{"actionLeagueAddress",  Event::Click, plain<actionLeagueAddress_Click>,  "Orders > League's Address..."},
     EventBinding{"actionCreateOrders",   Event::Click, thenSeasonOfOrders<Command1_Click>, "Orders > Create Orders, as the button"},
     EventBinding{"actionTeamFileFormat", Event::Click, plain<actionTeamFileFormat_Click>, "Help > Team File Format"},
     EventBinding{"actionAbout",          Event::Click, plain<actionAbout_Click>,          "Help > About TeamTool"},
