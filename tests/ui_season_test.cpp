@@ -183,6 +183,73 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(m_dir.filePath("unreadable/settings.ini")).isDir());
     }
 
+    // The week in four commands, from the keyboard: week 1 filled and written, then in
+    // week 2, with a centre back gone and a better midfielder back, Fill From Last Week's
+    // Orders and Suggest Squad leave a full squad, and the warning names who is left out.
+    void theWeekIsFourCommands()
+    {
+        QFile exampleFile(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QVERIFY(exampleFile.open(QIODevice::ReadOnly));
+        const std::string example = exampleFile.readAll().toStdString();
+        const auto edited = [&](const std::string& from, const std::string& to) {
+            std::string text = example;
+            text.replace(text.find(from), from.size(), to);
+            return text;
+        };
+        QVERIFY(QDir(m_dir.path()).mkpath("week1") && QDir(m_dir.path()).mkpath("week2"));
+        const QString week1 = m_dir.filePath("week1/RDV.txt");
+        const QString week2 = m_dir.filePath("week2/RDV.txt");
+        const std::string carr = "Carr,27,AM,13.4,1500,2,3,0,6,5,0,1,3,0,0";
+        testing::writeFile(week1, edited(carr, "Carr,27,AM,13.4,1500,2,3,0,6,5,0,1,3,0,2"));  // suspended
+        const std::string okafor = "Okafor,20,CB,14,3200,2,5,1,6,9,1,2,2,0,0,32,26,5,24,5,9,15,NIR,0,10,0,,,0,,\r\n";
+        testing::writeFile(week2, edited(okafor, ""));  // sold
+        const QString orders = m_dir.filePath("week1/last.TXT");
+        testing::writeFile(orders, "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\ny\r\nN\r\nY5\r\n"
+                                   "GK Ashworth\r\nDS Bellamy\r\nCB Smith, John\r\nCB Okafor\r\nFB Hendry\r\n"
+                                   "DS Doyle*\r\nDM McAllister\r\nCM Varga\r\nMF Fenwick\r\nWH Quinn#\r\n"
+                                   "AM Baptiste\r\nSUBS\r\nW Reyes\r\nW Thornton\r\nS Kowalski\r\nS Delaney\r\n"
+                                   "AS Iwobi\r\nMarkers\r\nTransfer Bids\r\nCut Players\r\nPress\r\n\r\n"
+                                   "Comments to Commish\r\n\r\n");
+        auto program = start();
+        testing::MessageBoxWatcher messages;
+        // Offscreen, a closed message box hands the focus back to no window.
+        const auto activate = [&] {
+            program->window.activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &program->window);
+        };
+        const auto command = [&](QKeySequence keys) {
+            activate();
+            QTest::keySequence(&program->window, keys);
+            QCoreApplication::processEvents();
+        };
+        const auto press = [&] {
+            QTest::mouseClick(program->window.formView().control("Command1"), Qt::LeftButton);
+            QTRY_VERIFY(!messages.texts.isEmpty() && messages.texts.back() == "Orders Built");
+        };
+
+        program->window.formView().openTeamFile(week1.toStdString());  // Open With
+        activate();
+        testing::answerFileDialogWith(orders);
+        QTest::keySequence(&program->window, QKeySequence("Ctrl+Shift+O"));
+        QTRY_COMPARE(program->form->Text27(15).text, "Iwobi");
+        press();
+
+        program.reset();  // the next week, the next run
+        program = start();
+        program->window.formView().openTeamFile(week2.toStdString());  // Open With
+        QTRY_COMPARE(QString::fromStdString(program->form->Text31.text), QDir::toNativeSeparators(week2));
+        command(QKeySequence("Ctrl+Shift+L"));
+        QTRY_VERIFY(program->window.noteLabel()->text().contains(
+            "Carr (AM, NSL 13.4), back: not picked while Baptiste (AM, NSL 8.9) plays main side 10"));
+        command(QKeySequence("Ctrl+Shift+B"));
+        for (int slot = 0; slot < 16; ++slot)
+            QVERIFY2(!program->form->Text27(slot).text.empty(), qPrintable(QString::number(slot)));
+        QCOMPARE(program->form->Text27(3).text, "Sandoval");  // the best CB left
+        press();
+        QTRY_VERIFY(program->window.noteLabel()->text().contains(
+            "Carr (AM, NSL 13.4) is not picked while Baptiste (AM, NSL 8.9) plays main side 10"));
+    }
+
     // File > Season... over two kept weeks: the window, its figure, and the chart's
     // lines the table's numbers, in light and in dark.
     void theSeasonWindowChartsWhatItsTableHolds()
