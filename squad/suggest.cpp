@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace teamtool {
 
@@ -19,29 +21,63 @@ namespace {
 
 struct Candidate {
     std::size_t row;
-    std::string_view position;
     double nsl;
     bool taken = false;
 };
 
-std::vector<Candidate> candidates(const FRMTEAMTOOL& f)
+// Who goes first of two candidates: the higher NSL, the earlier row on a tie.
+bool before(const Candidate& a, const Candidate& b)
 {
-    std::vector<Candidate> found;
-    for (const std::size_t row : unpickedRows(f))
-        found.push_back({row, f.List1.items[row], readDecimalText(f.List3.items[row])});
-    return found;
+    return a.nsl != b.nsl ? a.nsl > b.nsl : a.row < b.row;
 }
 
-// The best candidate not yet taken that `fits`, or nullptr: highest NSL, earlier row on a tie.
-template <class Fits>
-Candidate* best(std::vector<Candidate>& all, Fits fits)
-{
-    Candidate* chosen = nullptr;
-    for (Candidate& candidate : all)
-        if (!candidate.taken && fits(candidate.position) && (!chosen || candidate.nsl > chosen->nsl))
-            chosen = &candidate;
-    return chosen;
-}
+// The candidates by position, the best of each position first. A suggestion takes at
+// most one player per slot, so only as many of each position as there are slots can
+// ever be the best left of it: the rest are never kept, and each choice looks at a
+// handful of players whatever the size of the team.
+class Pool {
+public:
+    Pool(const FRMTEAMTOOL& f, std::size_t slots)
+    {
+        std::unordered_map<std::string_view, std::size_t> groupOf;
+        for (const std::size_t row : unpickedRows(f)) {
+            const std::string_view position = f.List1.items[row];
+            const auto [found, added] = groupOf.try_emplace(position, m_groups.size());
+            if (added)
+                m_groups.push_back({position, {}});
+            m_groups[found->second].players.push_back({row, readDecimalText(f.List3.items[row])});
+        }
+        for (Group& group : m_groups) {
+            auto& players = group.players;
+            const std::size_t kept = std::min(slots, players.size());
+            std::partial_sort(players.begin(), players.begin() + static_cast<std::ptrdiff_t>(kept), players.end(),
+                              before);
+            players.resize(kept);
+        }
+    }
+
+    // The best candidate not yet taken whose position `fits`, or nullptr.
+    template <class Fits>
+    Candidate* best(Fits fits)
+    {
+        Candidate* chosen = nullptr;
+        for (Group& group : m_groups) {
+            if (!fits(group.position))
+                continue;
+            const auto first = std::ranges::find(group.players, false, &Candidate::taken);
+            if (first != group.players.end() && (!chosen || before(*first, *chosen)))
+                chosen = &*first;
+        }
+        return chosen;
+    }
+
+private:
+    struct Group {
+        std::string_view position;
+        std::vector<Candidate> players;
+    };
+    std::vector<Group> m_groups;
+};
 
 }  // namespace
 
@@ -60,17 +96,17 @@ const Line* lineOf(std::string_view code)
 
 Suggestion suggestSquad(FRMTEAMTOOL& f)
 {
-    std::vector<Candidate> all = candidates(f);
+    Pool pool(f, static_cast<std::size_t>(f.Text27.count()));
     Suggestion suggestion;
 
     const auto put = [&](int slot, Candidate& chosen) {
         chosen.taken = true;
-        pickInto(f, slot, chosen.position, f.List2.items[chosen.row], f.List3.items[chosen.row]);
+        pickInto(f, slot, f.List1.items[chosen.row], f.List2.items[chosen.row], f.List3.items[chosen.row]);
         ++suggestion.placed;
     };
     // Fills slot with the best candidate that fits, or says why it stays empty.
     const auto fill = [&](int slot, auto fits, const std::string& wanted) {
-        if (Candidate* chosen = best(all, fits))
+        if (Candidate* chosen = pool.best(fits))
             put(slot, *chosen);
         else
             suggestion.unfilled.push_back({slot, slotName(f, slot) + ": no " + wanted + " left to pick"});
@@ -94,15 +130,15 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
                 continue;
             if (const std::string code = wish(slot); code.empty())
                 blanks.push_back(slot);
-            else if (Candidate* chosen = best(all, ofPosition(code)))
+            else if (Candidate* chosen = pool.best(ofPosition(code)))
                 put(slot, *chosen);
             else
                 unmet.push_back(slot);
         }
         const auto fallBack = [&](int slot, Candidate& chosen, std::string_view missing, std::string_view bestOf) {
             std::string reason = slotName(f, slot) + ": no " + std::string(missing) + " left; ";
-            reason +=
-                std::string(f.List2.items[chosen.row]) + " (" + std::string(chosen.position) + ") picked, the best ";
+            reason += std::string(f.List2.items[chosen.row]) + " (" + std::string(f.List1.items[chosen.row]) +
+                      ") picked, the best ";
             reason += std::string(bestOf) + " left";
             suggestion.fallbacks.push_back({slot, std::move(reason)});
             put(slot, chosen);
@@ -111,11 +147,8 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
         for (const int slot : unmet) {
             const std::string code = wish(slot);
             const Line* line = lineOf(code);
-            Candidate* chosen = line ? best(all,
-                                            [line](std::string_view p) {
-                                                return std::ranges::find(line->codes, p) != line->codes.end();
-                                            })
-                                     : nullptr;
+            const auto ofLine = [line](std::string_view p) { return lineOf(p) == line; };
+            Candidate* chosen = line ? pool.best(ofLine) : nullptr;
             if (chosen)
                 fallBack(slot, *chosen, code, line->player);
             else
@@ -124,7 +157,7 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
         for (const int slot : lineless) {
             const std::string code = wish(slot);
             const Line* line = lineOf(code);
-            if (Candidate* chosen = best(all, noKeeper))
+            if (Candidate* chosen = pool.best(noKeeper))
                 fallBack(slot, *chosen, line ? line->player : code, "outfield player");
             else
                 suggestion.unfilled.push_back({slot, slotName(f, slot) + ": no outfield player left to pick"});
@@ -141,7 +174,7 @@ Suggestion suggestSquad(FRMTEAMTOOL& f)
         keeperOnBench |= !isSlotEmpty(f, slot) && wish(slot) == kGoalkeeper;
     for (std::size_t k = 0; k < blankSubstitutes.size(); ++k) {
         // Only the first blank substitute slot is kept for a GK.
-        if (k == 0 && !keeperOnBench && best(all, ofPosition(kGoalkeeper)))
+        if (k == 0 && !keeperOnBench && pool.best(ofPosition(kGoalkeeper)))
             fill(blankSubstitutes[k], ofPosition(kGoalkeeper), std::string(kGoalkeeper));
         else
             fill(blankSubstitutes[k], anyone, "player");

@@ -343,7 +343,8 @@ private slots:
         testing::writeFile(bin + QStringLiteral("/xdg-open"),
                            "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/opened\"\n"
                            "exit $(cat \"$(dirname \"$0\")/exit\" 2>/dev/null || echo 0)\n");
-        QFile::setPermissions(bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(bin + QStringLiteral("/xdg-open"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ":" + path);
         action("actionEmailOrders")->trigger();
@@ -351,9 +352,10 @@ private slots:
         // An opener that finds no mail program is said, with where the orders are.
         testing::writeFile(bin + QStringLiteral("/exit"), "3");
         action("actionEmailOrders")->trigger();
-        QTRY_COMPARE(messages.texts, QStringList{QStringLiteral("No mail program answered. The orders are written to ") +
-                                                 QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("RDVvsCD.TXT"))) +
-                                                 QStringLiteral(".")});
+        QTRY_COMPARE(messages.texts,
+                     QStringList{QStringLiteral("No mail program answered. The orders are written to ") +
+                                 QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("RDVvsCD.TXT"))) +
+                                 QStringLiteral(".")});
         qputenv("PATH", path);
 #endif
         QCOMPARE(readAll(m_dir.filePath("RDVvsCD.TXT")), kLastWeek);

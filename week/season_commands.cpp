@@ -471,8 +471,8 @@ void actionOpenSeasonFolder_Click(FRMTEAMTOOL& f)
     const std::string folder = f.teamLoaded() && !s.teamFolder.empty() ? s.teamFolder : s.folder;
     std::error_code ignored;
     std::filesystem::create_directories(pathFromUtf8(folder), ignored);
-    f.dialogs().openFolder(folder,
-                           [&f, folder] { f.msgBox("No file manager answered. The season folder is " + folder + "."); });
+    f.dialogs().openFolder(
+        folder, [&f, folder] { f.msgBox("No file manager answered. The season folder is " + folder + "."); });
 }
 
 }  // namespace teamtool

@@ -43,12 +43,12 @@ bool askLeagueAddress(FRMTEAMTOOL& f)
 {
     const std::string* known = leagueAddressOf(f);
     const std::string team(trimSpaces(f.teamName()));
-    const auto given = f.dialogs().askText(
-        {.objectName = "LeagueAddressDialog",
-         .title = "League's Address",
-         .label = "E-mail Orders sends the orders of " + (team.empty() ? std::string("this team") : team) +
-                  " to this address (or addresses, separated by commas):",
-         .text = known ? *known : std::string()});
+    const auto given = f.dialogs().askText({.objectName = "LeagueAddressDialog",
+                                            .title = "League's Address",
+                                            .label = "E-mail Orders sends the orders of " +
+                                                     (team.empty() ? std::string("this team") : team) +
+                                                     " to this address (or addresses, separated by commas):",
+                                            .text = known ? *known : std::string()});
     if (!given)
         return false;
     f.season.leagueAddresses[leagueAddressKey(f)] = std::string(trimSpaces(*given));
@@ -163,9 +163,8 @@ void actionEmailOrders_Click(FRMTEAMTOOL& f)
     // The mail program opening is the confirmation; without one the manager is told
     // where the file is, to send it by hand.
     const std::string file = utf8FromPath(ordersFolder(f) / pathFromUtf8(created->fileName));
-    f.dialogs().openUrl(mailtoUrl(*created, *leagueAddressOf(f)), [&f, file] {
-        f.msgBox("No mail program answered. The orders are written to " + file + ".");
-    });
+    f.dialogs().openUrl(mailtoUrl(*created, *leagueAddressOf(f)),
+                        [&f, file] { f.msgBox("No mail program answered. The orders are written to " + file + "."); });
 }
 
 void actionLeagueAddress_Click(FRMTEAMTOOL& f)
