@@ -13,9 +13,9 @@
 #include "window_fixture.h"
 
 #include <algorithm>
-#include <map>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 using namespace teamtool;
 using namespace teamtool::testing;

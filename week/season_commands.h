@@ -14,10 +14,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <map>
 #include <vector>
 
 namespace teamtool {
@@ -27,7 +27,7 @@ class FRMTEAMTOOL;
 // What the program remembers between runs.
 struct RememberedSettings {
     bool keepSeason = true;
-    std::vector<std::string> recentFiles;              // newest first
+    std::vector<std::string> recentFiles;                // newest first
     std::map<std::string, std::string> leagueAddresses;  // by team folder name
 
     bool operator==(const RememberedSettings&) const = default;
