@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
@@ -48,6 +49,68 @@ class SeasonMenus : public QObject {
         if (!found)
             qFatal("no action %s", name);
         return found;
+    }
+
+    // The season window on the example team: the kept week before it (Ashworth's NSL
+    // 18.1) and the loaded one (19.3), opened through File > Season... as a user does.
+    std::unique_ptr<ui::ProgramWindow> openSeasonWindow()
+    {
+        QFile::remove(m_dir.filePath("settings.ini"));
+        QDir(m_dir.filePath("data")).removeRecursively();
+        const QString team = m_dir.filePath("data/RDV Redvale Rovers");
+        QDir().mkpath(team);
+        QByteArray earlier = exampleWeek();
+        earlier.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,18.1");
+        testing::writeFile(team + "/2026-11-30 20-00-00 RDV.txt", earlier.toStdString());
+        const QString teamFile = m_dir.filePath("RDV.txt");
+        QFile::remove(teamFile);
+        QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", teamFile);
+        auto program = start();
+        testing::answerFileDialogWith(teamFile);
+        action(*program, "actionOpenTeamFile")->trigger();
+        if (QTest::qWaitFor([&] { return program->form->SSTab1.visible; }))
+            action(*program, "actionSeason")->trigger();
+        return program;
+    }
+
+    static QByteArray exampleWeek()
+    {
+        QFile example(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        return example.open(QIODevice::ReadOnly) ? example.readAll() : QByteArray();
+    }
+
+    template <class T = QWidget>
+    static T* seasonChild(const ui::ProgramWindow& program, const char* name)
+    {
+        auto* found = program.season ? program.season->findChild<T*>(name) : nullptr;
+        if (!found)
+            qFatal("no %s in the season window", name);
+        return found;
+    }
+
+    // The chart's lines, by name.
+    static QStringList chartedNames(const ui::ProgramWindow& program)
+    {
+        QStringList names;
+        for (auto* line : seasonChild<QChartView>(program, "SeasonChart")->chart()->series())
+            names << line->name();
+        return names;
+    }
+
+    // The box, the table, its accessible name and the chart say the same figure.
+    static void checkAgree(const ui::ProgramWindow& program, const QString& figure)
+    {
+        auto* box = seasonChild<QComboBox>(program, "SeasonFigure");
+        auto* table = seasonChild<QTableView>(program, "SeasonTable");
+        QCOMPARE(box->currentText(), figure);
+        QCOMPARE(table->accessibleName(), figure + " week by week");
+        QCOMPARE(seasonChild<QChartView>(program, "SeasonChart")->chart()->title(), figure + " week by week");
+        QVERIFY(seasonChild(program, "SeasonChart")->accessibleName().startsWith(figure + " of "));
+        const int column = figure == "NSL" ? 2 : figure == "SP" ? 3 : -1;  // Ashworth's figures in the grid
+        if (column > 0) {
+            const auto* grid = program.window.findChild<QTableView*>("MSFlexGrid1")->model();
+            QCOMPARE(table->model()->index(0, 2).data().toString(), grid->index(0, column).data().toString());
+        }
     }
 
 private Q_SLOTS:
@@ -252,54 +315,111 @@ private Q_SLOTS:
 
     // File > Season... over two kept weeks: the window, its figure, and the chart's
     // lines the table's numbers, in light and in dark.
-    void theSeasonWindowChartsWhatItsTableHolds()
+    void theSeasonWindowShowsTheKeptWeeks()
     {
-        // A season of its own, with the settings of a first run.
-        QFile::remove(m_dir.filePath("settings.ini"));
-        QDir(m_dir.filePath("data")).removeRecursively();
-        QFile example(TEAMTOOL_EXAMPLES_DIR "/team.txt");
-        QVERIFY(example.open(QIODevice::ReadOnly));
-        const QByteArray week = example.readAll();
-        const QString team = m_dir.filePath("data/RDV Redvale Rovers");
-        QVERIFY(QDir().mkpath(team));
-        QByteArray earlier = week;
-        earlier.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,18.1");
-        QFile kept(team + "/2026-11-30 20-00-00 RDV.txt");
-        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(earlier) == earlier.size());
-        kept.close();
-        const QString teamFile = m_dir.filePath("RDV.txt");
-        QFile::remove(teamFile);
-        QVERIFY(QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", teamFile));
-
-        auto program = start();
-        QVERIFY(!action(*program, "actionSeason")->isEnabled());
-        testing::answerFileDialogWith(teamFile);
-        action(*program, "actionOpenTeamFile")->trigger();
-        QTRY_VERIFY(program->form->SSTab1.visible);
-        QVERIFY(action(*program, "actionSeason")->isEnabled());
-        action(*program, "actionSeason")->trigger();
+        auto program = openSeasonWindow();
         QVERIFY(program->season && program->season->isVisible());
         QCOMPARE(program->season->objectName(), "SeasonWindow");
         QVERIFY(!program->season->isModal());
-        auto* figure = program->season->findChild<QComboBox*>("SeasonFigure");
-        QVERIFY(figure && figure->itemText(0) == "NSL" && figure->itemText(1) == "SP");
-        auto* table = program->season->findChild<QTableView*>("SeasonTable");
-        QVERIFY(table && program->season->findChild<QWidget*>("SeasonTeam"));
-        const QAbstractItemModel* cells = table->model();
+        auto* figure = seasonChild<QComboBox>(*program, "SeasonFigure");
+        QVERIFY(figure->itemText(0) == "NSL" && figure->itemText(1) == "SP");
+        const QAbstractItemModel* cells = seasonChild<QTableView>(*program, "SeasonTable")->model();
+        QVERIFY(seasonChild(*program, "SeasonTeam"));
         QCOMPARE(cells->headerData(1, Qt::Horizontal).toString(), "30 Nov");
         QCOMPARE(cells->index(0, 0).data().toString(), "Ashworth");
         QCOMPARE(cells->index(0, 1).data().toString(), "18.1");
         QCOMPARE(cells->index(0, 3).data().toString(), "+1.2");
-        auto* chart = program->season->findChild<QWidget*>("SeasonChart");
-        QVERIFY(chart && chart->accessibleDescription().endsWith("; the table below holds the figures"));
+        QVERIFY(seasonChild(*program, "SeasonChart")
+                    ->accessibleDescription()
+                    .endsWith("; the table below holds the figures"));
+        checkAgree(*program, "NSL");
+        QCOMPARE(program->form->Text(8).text, "RDV");  // the main window as it was
+    }
 
-        // One line for the one player selected, its points the table's figures.
+    // Every way of choosing a figure shows it, and the box, the table and the chart agree
+    // after closing and opening again, and after Add Team Files.
+    void theFigureIsChosenAnyWayAndAllAgree()
+    {
+        auto program = openSeasonWindow();
+        auto* box = seasonChild<QComboBox>(*program, "SeasonFigure");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        checkAgree(*program, "SP");
+        QTest::keyClick(box, Qt::Key_Home);
+        checkAgree(*program, "NSL");
+        QTest::keyClick(box, Qt::Key_S);  // a letter typed
+        checkAgree(*program, "SP");
+        QTest::keyClick(box, Qt::Key_End);
+        checkAgree(*program, box->itemText(box->count() - 1));
+        QTest::keyClick(box, Qt::Key_Home);
+        // The mouse: the list opened with a click, an entry clicked.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QAbstractItemView* list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() + 50);  // a release sooner is the opening click's
+        const QModelIndex sp = list->model()->index(1, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(sp).center());
+        QTRY_VERIFY(!list->isVisible());
+        checkAgree(*program, "SP");
+
+        program->season->close();
+        action(*program, "actionSeason")->trigger();
+        checkAgree(*program, "SP");
+        QByteArray older = exampleWeek();
+        older.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,17.0");
+        testing::writeFile(m_dir.filePath("older.txt"), older.toStdString());
+        {
+            testing::MessageBoxWatcher boxes;
+            testing::answerFileDialogWith(m_dir.filePath("older.txt"));
+            seasonChild<QAction>(*program, "actionAddToSeason")->trigger();
+            QTRY_COMPARE(boxes.texts.size(), 1);
+        }
+        checkAgree(*program, "SP");
+    }
+
+    // One selected player is one line; another figure keeps the players; a heading
+    // clicked sorts and selects nothing; Shift with a click extends from the current cell.
+    void theChartFollowsTheSelection()
+    {
+        auto program = openSeasonWindow();
+        auto* table = seasonChild<QTableView>(*program, "SeasonTable");
+        const auto click = [&](int row, Qt::KeyboardModifiers keys = {}) {
+            const QModelIndex cell = table->model()->index(row, 1);
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, keys, table->visualRect(cell).center());
+        };
+        QCOMPARE(chartedNames(*program).size(), 5);  // nothing selected: the five highest
+        click(0);
+        QCOMPARE(chartedNames(*program), QStringList{"Ashworth"});
+        click(2, Qt::ControlModifier);
+        const QStringList two = chartedNames(*program);
+        QCOMPARE(two.size(), 2);
+        auto* box = seasonChild<QComboBox>(*program, "SeasonFigure");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(chartedNames(*program), two);
+        QHeaderView* headings = table->horizontalHeader();
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                          QPoint(headings->sectionViewportPosition(2) + 4, headings->height() / 2));
+        QCOMPARE(chartedNames(*program), two);
+        click(1);
+        click(3, Qt::ShiftModifier);
+        QCOMPARE(chartedNames(*program).size(), 3);
+    }
+
+    // The window's own commands, through Qt's dialogs: copy, export, add, remove; and
+    // the lines in a dark palette.
+    void theSeasonWindowsCommandsWork()
+    {
+        auto program = openSeasonWindow();
+        auto* table = seasonChild<QTableView>(*program, "SeasonTable");
+        const QAbstractItemModel* cells = table->model();
+        auto* chart = seasonChild<QChartView>(*program, "SeasonChart");
+
+        // One line per selected player, its points the table's figures.
         table->selectionModel()->select(cells->index(0, 0), QItemSelectionModel::ClearAndSelect);
         table->selectionModel()->select(cells->index(1, 0), QItemSelectionModel::Select);
         QVERIFY(chart->accessibleName().startsWith("NSL of Ashworth and "));
-        const auto lines = static_cast<QChartView*>(chart)->chart()->series();
-        QCOMPARE(lines.size(), 2);
-        const auto points = static_cast<QLineSeries*>(lines.front())->points();
+        const auto points = static_cast<QLineSeries*>(chart->chart()->series().front())->points();
         QCOMPARE(points.size(), 2);
         QCOMPARE(points[0].y(), 18.1);
         QCOMPARE(points[1].y(), 19.3);
@@ -310,29 +430,29 @@ private Q_SLOTS:
         dark.setColor(QPalette::Window, QColor(40, 40, 40));
         dark.setColor(QPalette::Text, Qt::white);
         chart->setPalette(dark);
-        figure->setCurrentIndex(1);
-        figure->setCurrentIndex(0);
-        for (auto* line : static_cast<QChartView*>(chart)->chart()->series())
+        auto* box = seasonChild<QComboBox>(*program, "SeasonFigure");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        for (auto* line : chart->chart()->series())
             QVERIFY(static_cast<QLineSeries*>(line)->color().lightness() > 128);
-        QCOMPARE(program->form->Text(8).text, "RDV");  // the main window as it was
+        QTest::keyClick(box, Qt::Key_Up);
 
-        // The window's own commands, through Qt's dialogs: copy, export, add, remove.
         table->selectionModel()->select(cells->index(0, 1), QItemSelectionModel::ClearAndSelect);
-        program->season->findChild<QAction*>("actionCopySeason")->trigger();
+        seasonChild<QAction>(*program, "actionCopySeason")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text().remove('\r'), "30 Nov\n18.1\n");
         const QString csv = m_dir.filePath("season.csv");
         testing::answerFileDialogWith(csv);
-        program->season->findChild<QAction*>("actionExportSeason")->trigger();
+        seasonChild<QAction>(*program, "actionExportSeason")->trigger();
         QFile exported(csv);
         QVERIFY(exported.open(QIODevice::ReadOnly) && exported.readAll().startsWith("\xEF\xBB\xBFName,30 Nov,"));
-        QByteArray older = week;
+        QByteArray older = exampleWeek();
         older.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,17.0");
         const QString added = m_dir.filePath("older.txt");
         testing::writeFile(added, older.toStdString());
         {
             testing::MessageBoxWatcher boxes;
             testing::answerFileDialogWith(added);
-            program->season->findChild<QAction*>("actionAddToSeason")->trigger();
+            seasonChild<QAction>(*program, "actionAddToSeason")->trigger();
             QTRY_COMPARE(boxes.texts.size(), 1);
             QVERIFY(boxes.texts.front().startsWith("Added to the season:\n  older.txt"));
         }
@@ -340,18 +460,17 @@ private Q_SLOTS:
         table->setCurrentIndex(cells->index(0, 1));
         {
             testing::QuestionAnswerer yes(true);
-            program->season->findChild<QAction*>("actionRemoveWeek")->trigger();
+            seasonChild<QAction>(*program, "actionRemoveWeek")->trigger();
             QCOMPARE(yes.questions.size(), 1);
         }
         QCOMPARE(program->form->seasonView.weeks.size(), 2U);
-        program->season->findChild<QTabWidget*>("SeasonPages")->setCurrentIndex(1);
+        seasonChild<QTabWidget>(*program, "SeasonPages")->setCurrentIndex(1);
         testing::answerFileDialogWith(m_dir.filePath("team.csv"));
-        program->season->findChild<QAction*>("actionExportSeason")->trigger();
+        seasonChild<QAction>(*program, "actionExportSeason")->trigger();
         QVERIFY(QFile::exists(m_dir.filePath("team.csv")));
 
         // Ctrl+C in the Player Stats grid: the selected cells with their headings.
         auto* grid = program->window.findChild<QTableView*>("MSFlexGrid1");
-        QVERIFY(grid);
         grid->selectionModel()->select(grid->model()->index(0, 1), QItemSelectionModel::ClearAndSelect);
         grid->selectionModel()->select(grid->model()->index(0, 2), QItemSelectionModel::Select);
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);

@@ -6,8 +6,10 @@
 #include "ui/plain_text_delegate.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -48,7 +50,11 @@ FrozenColumnsTableView::FrozenColumnsTableView(QWidget* parent) : QTableView(par
     // the file's order. The frozen columns' headings belong to the frozen view.
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
         view->horizontalHeader()->setSectionsClickable(true);
+        // A heading pressed selects its column in a table view; here it only sorts.
+        disconnect(view->horizontalHeader(), &QHeaderView::sectionPressed, view, nullptr);
+        disconnect(view->horizontalHeader(), &QHeaderView::sectionEntered, view, nullptr);
         connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, &FrozenColumnsTableView::cycleSortOrder);
+        view->viewport()->installEventFilter(this);
     }
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
         if (column < m_frozenCount) {
@@ -63,9 +69,37 @@ void FrozenColumnsTableView::setModel(QAbstractItemModel* model)
     QTableView::setModel(model);
     m_frozen->setModel(model);
     m_frozen->setSelectionModel(selectionModel());
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (!(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) || !m_anchor.isValid())
+            m_anchor = current;
+    });
     connect(model, &QAbstractItemModel::modelReset, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
     connect(model, &QAbstractItemModel::columnsInserted, this, &FrozenColumnsTableView::showOnlyFrozenColumns);
     showOnlyFrozenColumns();
+}
+
+bool FrozenColumnsTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Shift with a click: the cells from the anchor to the one clicked, in whichever
+    // view either was clicked (Ctrl too: added to the selection).
+    if (event->type() == QEvent::MouseButtonPress && m_anchor.isValid()) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        QTableView* view = watched == m_frozen->viewport() ? m_frozen : this;
+        const QModelIndex at = view->indexAt(press->position().toPoint());
+        if (press->button() == Qt::LeftButton && (press->modifiers() & Qt::ShiftModifier) && at.isValid()) {
+            const QItemSelection range(
+                model()->index(std::min(at.row(), m_anchor.row()), std::min(at.column(), m_anchor.column())),
+                model()->index(std::max(at.row(), m_anchor.row()), std::max(at.column(), m_anchor.column())));
+            const auto how = press->modifiers() & Qt::ControlModifier ? QItemSelectionModel::Select
+                                                                      : QItemSelectionModel::ClearAndSelect;
+            selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+            selectionModel()->select(range, how);
+            if (!hasFocus())
+                setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void FrozenColumnsTableView::keyPressEvent(QKeyEvent* event)

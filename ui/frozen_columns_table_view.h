@@ -12,8 +12,9 @@ namespace teamtool::ui {
 
 // A read-only table whose first columns stay put when the rest scrolls sideways: a
 // second view over the same model lies over those columns. A click on a heading, or
-// Ctrl+Enter on a cell, sorts by that column; Tab leaves the table. Cells are selected
-// as in a spreadsheet, for copying.
+// Ctrl+Enter on a cell, sorts by that column and selects nothing; Tab leaves the table.
+// Cells are selected as in a spreadsheet, for copying: Shift with a click extends the
+// selection from the current cell, in either view.
 class FrozenColumnsTableView : public QTableView {
     Q_OBJECT
 public:
@@ -46,6 +47,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateFrozenGeometry();
@@ -53,6 +55,9 @@ private:
     void cycleSortOrder(int column);
 
     QTableView* m_frozen;
+    // Where Shift extends a selection from: the current cell as last chosen without
+    // Shift, the same for both views (each view alone would keep its own).
+    QPersistentModelIndex m_anchor;
     int m_frozenCount = 0;
     int m_sortColumn = -1;  // -1: the file's order
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

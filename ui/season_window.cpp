@@ -5,7 +5,6 @@
 
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
-#include "ui/model_combo_box.h"
 
 #include <QAction>
 #include <QCategoryAxis>
@@ -62,9 +61,11 @@ public:
         setFocusPolicy(Qt::NoFocus);
     }
 
-    void draw(const SeasonTable& table, const SeasonView& view, const std::vector<int>& rows)
+    void draw(const SeasonTable& table, const SeasonView& view, const std::vector<int>& rows, const QString& title)
     {
         auto* chart = new QChart();
+        chart->setTitle(title);
+        chart->setTitleBrush(palette().color(QPalette::Text));
         chart->legend()->setAlignment(Qt::AlignRight);
         chart->setMargins(QMargins(4, 4, 4, 4));
         const QPalette& colours = palette();
@@ -174,7 +175,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     auto* players = new QWidget(this);
     auto* figureRow = new QHBoxLayout();
     auto* figureLabel = new QLabel(u"Fi&gure:"_s, players);
-    m_figure = new ModelComboBox(players);
+    m_figure = new QComboBox(players);
     m_figure->setObjectName("SeasonFigure");
     figureLabel->setBuddy(m_figure);
     figureRow->addWidget(figureLabel);
@@ -199,14 +200,10 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     layout->addWidget(m_unreadable);
     setCentralWidget(central);
 
-    // A pick shows the figure; the box tells a screen reader of it.
-    connect(m_figure, &QComboBox::activated, this,
-            [this](int index) { m_figure->setShownText(m_figure->itemText(index)); });
-    connect(m_figure, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0 || static_cast<std::size_t>(index) >= m_figures.size())
-            return;
-        showTable(m_players, playerTable(m_form, m_figures[static_cast<std::size_t>(index)].column));
-    });
+    // Every way of choosing a figure (a click, the arrow, Home, End and Page keys, a
+    // letter typed, a screen reader's action) changes the box's current entry: that one
+    // signal shows it.
+    connect(m_figure, &QComboBox::currentIndexChanged, this, &SeasonWindow::showChosenFigure);
 
     QMenu* file = menuBar()->addMenu(u"&File"_s);
     QAction* add = file->addAction(u"&Add Team Files..."_s);
@@ -277,8 +274,10 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
     });
     connect(page.view, &FrozenColumnsTableView::fileOrderRequested, page.model, &GridModel::unsort);
     connect(page.view, &FrozenColumnsTableView::copyRequested, this, [this, &page] { copySelection(page); });
-    connect(page.view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, &page] { drawChart(page); });
+    connect(page.view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &page] {
+        if (!m_restoring)
+            drawChart(page);
+    });
     split->addWidget(page.chart);
     split->addWidget(page.view);
     split->setStretchFactor(0, 3);
@@ -306,32 +305,48 @@ void SeasonWindow::showSeason()
     const SeasonView& view = m_form.seasonView;
     setWindowTitle(qs(seasonWindowTitle(m_form)));
     m_figures = seasonFigures(view);
-    const int chosen = m_figure->currentIndex();
-    const std::string before = chosen >= 0 ? m_figure->currentText().toStdString() : defaultSeasonFigure().heading;
+    // The figure chosen before, if the season still has it, else the default.
+    const QString before = m_figure->currentIndex() >= 0 ? m_figure->currentText() : qs(defaultSeasonFigure().heading);
     {
         const QSignalBlocker quiet(m_figure);
         m_figure->clear();
         for (const SeasonFigure& figure : m_figures)
             m_figure->addItem(qs(figure.heading));
-        const int again = m_figure->findText(qs(before));
-        m_figure->setShownText(m_figure->itemText(std::max(again, 0)));
+        int again = m_figure->findText(before);
+        if (again < 0)
+            again = m_figure->findText(qs(defaultSeasonFigure().heading));
+        m_figure->setCurrentIndex(std::max(again, 0));
     }
-    const int index = m_figure->currentIndex();
-    showTable(m_players, playerTable(m_form, index >= 0 ? m_figures[static_cast<std::size_t>(index)].column
-                                                        : defaultSeasonFigure().column));
+    showChosenFigure();
     showTable(m_team, teamTable(view));
     const std::string problems = seasonViewProblems(view);
     m_unreadable->setText(qs(problems));
     m_unreadable->setVisible(!problems.empty());
 }
 
+void SeasonWindow::showChosenFigure()
+{
+    const int index = m_figure->currentIndex();
+    const int column = index >= 0 && static_cast<std::size_t>(index) < m_figures.size()
+                           ? m_figures[static_cast<std::size_t>(index)].column
+                           : defaultSeasonFigure().column;
+    showTable(m_players, playerTable(m_form, column));
+}
+
 void SeasonWindow::showTable(Page& page, SeasonTable table)
 {
+    // The current cell and the selected players stay where they were: the rows of a
+    // page are the same players whatever figure it shows.
     const QModelIndex current = page.view->currentIndex();
+    const int currentRow = current.isValid() ? page.model->gridRow(current.row()) : 0;
+    std::vector<int> selected = page.view->selectedRowsAndColumns().first;
+    for (int& row : selected)
+        row = page.model->gridRow(row);
+    const bool samePlayers = page.table.grid.rows() == table.grid.rows();
     page.table = std::move(table);
     ++m_shown;
-    page.view->setAccessibleName(page.table.figure.empty() ? QStringLiteral("The team's numbers week by week")
-                                                           : qs(page.table.figure + " week by week"));
+    page.view->setAccessibleName(qs(seasonTableTitle(page.table)));
+    m_restoring = true;  // the chart is drawn once, below
     page.model->reload();
     if (page.view->sortColumn() >= 0)
         page.model->sort(page.view->sortColumn(), page.view->sortOrder());
@@ -352,26 +367,31 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
         page.view->setColumnWidthPixels(
             column, std::max(figure, metrics.horizontalAdvance(qs(grid.textMatrix(0, column)))) + padding);
     }
-    if (current.isValid())
-        page.view->setCurrentIndex(page.model->index(std::min(current.row(), page.model->rowCount() - 1),
-                                                     std::min(current.column(), page.model->columnCount() - 1)));
+    if (samePlayers && page.model->rowCount() > 0) {
+        QItemSelection again;
+        for (int row = 0; row < page.model->rowCount(); ++row) {
+            const int gridRow = page.model->gridRow(row);
+            if (std::ranges::find(selected, gridRow) != selected.end())
+                again.select(page.model->index(row, 0), page.model->index(row, page.model->columnCount() - 1));
+            if (current.isValid() && gridRow == currentRow)
+                page.view->selectionModel()->setCurrentIndex(
+                    page.model->index(row, std::min(current.column(), page.model->columnCount() - 1)),
+                    QItemSelectionModel::NoUpdate);
+        }
+        page.view->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
+    }
+    m_restoring = false;
     drawChart(page);
 }
 
 void SeasonWindow::drawChart(Page& page) const
 {
+    // The players that hold a selected cell, one or many.
     std::vector<int> selected;
-    for (const QModelIndex& index : page.view->selectionModel()->selectedRows(0))
-        selected.push_back(page.model->gridRow(index.row()));
-    if (selected.empty()) {
-        // Whole rows or single cells: the rows that hold a selected cell.
-        for (const int row : page.view->selectedRowsAndColumns().first)
-            selected.push_back(page.model->gridRow(row));
-        if (selected.size() == 1)
-            selected.clear();  // one cell is where the cursor is, no choice of lines
-    }
+    for (const int row : page.view->selectedRowsAndColumns().first)
+        selected.push_back(page.model->gridRow(row));
     const std::vector<int> rows = chartedRows(page.table, selected);
-    page.chart->draw(page.table, m_form.seasonView, rows);
+    page.chart->draw(page.table, m_form.seasonView, rows, qs(seasonTableTitle(page.table)));
     const std::string description = chartDescription(page.table, m_form.seasonView, rows);
     page.chart->setAccessibleName(qs(description.substr(0, description.find(';'))));
     page.chart->setAccessibleDescription(qs(description));

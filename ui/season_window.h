@@ -17,6 +17,7 @@
 #include <vector>
 
 class QAbstractSeries;
+class QComboBox;
 class QLabel;
 class QTabWidget;
 
@@ -24,7 +25,6 @@ namespace teamtool::ui {
 
 class FrozenColumnsTableView;
 class GridModel;
-class ModelComboBox;
 class SeasonChart;
 
 class SeasonWindow : public QMainWindow {
@@ -52,6 +52,8 @@ private:
     QWidget* buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
                        QWidget* above);
     void showTable(Page& page, SeasonTable table);
+    // Shows the players' table of the figure the box has now.
+    void showChosenFigure();
     void drawChart(Page& page) const;
     Page& shownPage();
     std::vector<int> shownRows(const Page& page) const;
@@ -63,13 +65,14 @@ private:
     FRMTEAMTOOL& m_form;
     std::function<void(const std::function<void()>&)> m_perform;
     QTabWidget* m_pages = nullptr;
-    ModelComboBox* m_figure = nullptr;
+    QComboBox* m_figure = nullptr;
     QLabel* m_unreadable = nullptr;
     std::vector<SeasonFigure> m_figures;
     Page m_players;
     Page m_team;
     unsigned m_shown = 0;
-    unsigned m_loads = 0;  // the form's loads when last shown
+    unsigned m_loads = 0;      // the form's loads when last shown
+    bool m_restoring = false;  // a table is being replaced: its selection is put back
 };
 
 }  // namespace teamtool::ui

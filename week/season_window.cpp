@@ -342,6 +342,11 @@ SeasonTable teamTable(const SeasonView& view)
     return table;
 }
 
+std::string seasonTableTitle(const SeasonTable& table)
+{
+    return table.figure.empty() ? "The team's numbers week by week" : table.figure + " week by week";
+}
+
 std::vector<int> chartedRows(const SeasonTable& table, std::vector<int> selected)
 {
     constexpr std::size_t kMostLines = 8;

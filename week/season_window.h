@@ -73,6 +73,10 @@ SeasonTable playerTable(const FRMTEAMTOOL& f, int column);
 // The team's fields that hold numbers in every kept week, one per row.
 SeasonTable teamTable(const SeasonView& view);
 
+// What a table and its chart show, as their title: "NSL week by week", "The team's
+// numbers week by week".
+std::string seasonTableTitle(const SeasonTable& table);
+
 // The rows whose lines the chart draws: the selected ones (grid rows from 1, up to
 // eight), or with none selected the five with the highest figure in the last week.
 std::vector<int> chartedRows(const SeasonTable& table, std::vector<int> selected);
