@@ -17,10 +17,12 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 
 #include <map>
 #include <string>
@@ -404,6 +406,39 @@ private Q_SLOTS:
         click(1);
         click(3, Qt::ShiftModifier);
         QCOMPARE(chartedNames(*program).size(), 3);
+    }
+
+    // Its first size fits the screen's available area at any scale (ctest runs this at
+    // 2x too); its dialogs open over it, and its notes show in it.
+    void theSeasonWindowFitsTheScreenAndKeepsItsDialogs()
+    {
+        auto program = openSeasonWindow();
+        QVERIFY(program->season);
+        const QRect room = program->season->screen()->availableGeometry();
+        QVERIFY2(room.contains(program->season->geometry()), qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                                                            .arg(program->season->width())
+                                                                            .arg(program->season->height())
+                                                                            .arg(room.width())
+                                                                            .arg(room.height())));
+        program->season->activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == program->season);
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, [&parent] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            parent = QApplication::activeModalWidget()->parentWidget();
+            QApplication::activeModalWidget()->close();
+        });
+        seasonChild<QAction>(*program, "actionExportSeason")->trigger();
+        QCOMPARE(parent, program->season.data());
+        auto* table = seasonChild<QTableView>(*program, "SeasonTable");
+        table->setCurrentIndex(table->model()->index(0, 0));  // the Name column: no week
+        program->season->activateWindow();                    // offscreen, a closed dialog hands it back to none
+        QTRY_VERIFY(QApplication::activeWindow() == program->season);
+        seasonChild<QAction>(*program, "actionRemoveWeek")->trigger();
+        const auto* note = program->season->findChild<QLabel*>("PassingNote");
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->text(), "Choose a cell in a week's column first");
+        QVERIFY(program->window.noteLabel()->text() != note->text());
     }
 
     // The window's own commands, through Qt's dialogs: copy, export, add, remove; and

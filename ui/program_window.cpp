@@ -12,11 +12,20 @@ ProgramWindow::ProgramWindow(std::unique_ptr<SeasonSettings> seasonSettings)
     : form(createMainWindow(dialogs)), window(*form), settings(std::move(seasonSettings))
 {
     dialogs.setParent(&window, window.windowTitle());
-    dialogs.setNoteSink([this](const QString& note) { window.showNote(note); });
+    // A note shows in the window the manager is in: the season's, while it is active.
+    dialogs.setNoteSink([this](const QString& note) {
+        if (season && season->isActiveWindow())
+            season->showNote(note);
+        else
+            window.showNote(note);
+    });
     dialogs.setSeasonSink([this] {
-        if (!season)
-            season = std::make_unique<SeasonWindow>(
+        if (!season) {
+            // The main window owns it, as a window of its own over it.
+            season = new SeasonWindow(
                 *form, [this](const std::function<void()>& action) { window.formView().perform(action); }, &window);
+            season->fitToScreen();
+        }
         season->showSeason();
         season->show();
         season->raise();

@@ -12,6 +12,8 @@
 #include "ui/season_settings.h"
 #include "ui/season_window.h"
 
+#include <QPointer>
+
 #include <memory>
 
 namespace teamtool::ui {
@@ -32,8 +34,8 @@ struct ProgramWindow {
     std::unique_ptr<FRMTEAMTOOL> form;
     MainWindow window;
     std::unique_ptr<SeasonSettings> settings;
-    // File > Season...'s window, made when first asked for.
-    std::unique_ptr<SeasonWindow> season;
+    // File > Season...'s window, made when first asked for; the main window owns it.
+    QPointer<SeasonWindow> season;
 };
 
 }  // namespace teamtool::ui

@@ -100,10 +100,12 @@ void setUpFileDialog(QFileDialog& dialog, const FileDialog& settings, const QStr
 
 QWidget* QtDialogs::dialogParent() const
 {
-    // A window of the program's own over the main one, the season's, takes its dialogs.
+    // A window of the program's own over the main one, the season's, takes its dialogs:
+    // one whose parents lead to the main window (isAncestorOf stops at a window's edge).
     QWidget* active = QApplication::activeWindow();
-    if (active && m_parent && active != m_parent->window() && m_parent->isAncestorOf(active))
-        return active;
+    for (QWidget* up = active ? active->parentWidget() : nullptr; up && m_parent; up = up->parentWidget())
+        if (up == m_parent->window())
+            return active;
     return m_parent;
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
+#include "ui/passing_note.h"
 
 #include <QAction>
 #include <QCategoryAxis>
@@ -20,6 +21,7 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolTip>
@@ -57,7 +59,7 @@ public:
     explicit SeasonChart(QWidget* parent) : QChartView(parent)
     {
         setRenderHint(QPainter::Antialiasing);
-        setMinimumHeight(180);
+        setMinimumHeight(120);
         setFocusPolicy(Qt::NoFocus);
     }
 
@@ -199,6 +201,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     m_unreadable->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(m_unreadable);
     setCentralWidget(central);
+    m_note = new PassingNote(this);
 
     // Every way of choosing a figure (a click, the arrow, Home, End and Page keys, a
     // letter typed, a screen reader's action) changes the box's current entry: that one
@@ -284,6 +287,24 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
     split->setStretchFactor(1, 2);
     layout->addWidget(split);
     return widget;
+}
+
+void SeasonWindow::showNote(const QString& text)
+{
+    m_note->pass(text);
+}
+
+void SeasonWindow::fitToScreen()
+{
+    const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
+    if (!shown)
+        return;
+    // The frame the window manager adds is not known before the window shows: leave
+    // room for a title bar and borders.
+    const QSize room = shown->availableGeometry().size() - QSize(16, 48);
+    resize(size().boundedTo(room));
+    move(shown->availableGeometry().topLeft() + QPoint(8, 8) +
+         QPoint(std::max(0, room.width() - width()) / 2, std::max(0, room.height() - height()) / 2));
 }
 
 void SeasonWindow::followLoads()

@@ -25,6 +25,7 @@ namespace teamtool::ui {
 
 class FrozenColumnsTableView;
 class GridModel;
+class PassingNote;
 class SeasonChart;
 
 class SeasonWindow : public QMainWindow {
@@ -40,6 +41,11 @@ public:
     // After the main window changed: another team file loaded is read and shown, or,
     // when its season holds no team file, the window closes.
     void followLoads();
+    // A passing note over this window's bottom edge, read out as the main window's are.
+    void showNote(const QString& text);
+    // Its first size: as designed where the screen has room, else the screen's available
+    // area, the chart giving way to the table.
+    void fitToScreen();
 
 private:
     struct Page {
@@ -67,6 +73,7 @@ private:
     QTabWidget* m_pages = nullptr;
     QComboBox* m_figure = nullptr;
     QLabel* m_unreadable = nullptr;
+    PassingNote* m_note = nullptr;
     std::vector<SeasonFigure> m_figures;
     Page m_players;
     Page m_team;
