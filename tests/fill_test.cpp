@@ -166,5 +166,27 @@ TEST_F(LastWeeksOrders, AnotherTeamsFileIsFilledFromOnlyWhenTheManagerSaysSo)
     EXPECT_EQ(slot(0), "Keeper");
 }
 
+TEST_F(LastWeeksOrders, APlayerNamedTwiceIsPlacedOnceForEachOfHisRows)
+{
+    const std::vector<std::string> mainSide = {"GK Keeper", "CB Smith", "S Smith", "S C", "S D", "S E",
+                                               "S F",       "S G",      "S H",     "S I", "S J"};
+    f.Text(8).text = "RDV";
+    setLists({{"GK", "Keeper", "10"}, {"CB", "Smith", "12"}, {"S", "Smith", "9"}});
+    fillFromOrders(f, write("TWO.TXT", ordersText("RDV", mainSide, {})));
+    EXPECT_EQ(slot(1), "Smith");
+    EXPECT_EQ(slot(2), "Smith");
+    EXPECT_EQ(f.Text28(2).text, "9") << "the second of the name";
+
+    setLists({{"GK", "Keeper", "10"}, {"CB", "Smith", "12"}});
+    dialogs.answer = true;  // replace the squad
+    fillFromOrders(f, write("ONE.TXT", ordersText("RDV", mainSide, {})));
+    EXPECT_EQ(slot(2), "");
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(
+        dialogs.messages.back().find("main side 2 (S), Smith: named twice in the orders; he is in main side 1 (CB)"),
+        std::string::npos)
+        << dialogs.messages.back();
+}
+
 }  // namespace
 }  // namespace teamtool

@@ -159,7 +159,7 @@ TEST_F(SeasonWindowTest, CopiesAndExportsAreExact)
                                                 "Doyle,18.5,19,19.8,+1.3\r\nMarsh,12,,,\r\n");
 
     // The main window's grid, in the order it is shown.
-    f.shownGridRows = {3, 1};
+    f.shownGridRows = {3, 1, f.loadedPlayers + 1};  // the grid's empty last row too
     dialogs.saveAnswer = (folder / "stats.csv").string();
     f.findMenuCommand("actionExportPlayerStats")->click();
     const std::string stats = fileBytes(folder / "stats.csv");
@@ -167,6 +167,8 @@ TEST_F(SeasonWindowTest, CopiesAndExportsAreExact)
     EXPECT_NE(stats.find("\r\nW,Quinn,13.2,"), std::string::npos);
     EXPECT_LT(stats.find("Quinn"), stats.find("Doyle"));
     EXPECT_EQ(stats.find("Iwobi"), std::string::npos);
+    EXPECT_FALSE(stats.ends_with("\r\n,,,")) << "no empty row";
+    EXPECT_EQ(std::count(stats.begin(), stats.end(), '\n'), 3);
 
     // A folder that is not there: nothing written, and the message says why.
     dialogs.saveAnswer = (folder / "gone" / "x.csv").string();

@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
@@ -485,6 +486,14 @@ private Q_SLOTS:
         const QString added = m_dir.filePath("older.txt");
         testing::writeFile(added, older.toStdString());
         {
+            QFile file(added);  // an earlier week: its column comes first
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime(QDate(2026, 11, 23), QTime(20, 0)), QFileDevice::FileModificationTime));
+        }
+        QHeaderView* headings = table->horizontalHeader();
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                          QPoint(headings->sectionViewportPosition(1) + 4, headings->height() / 2));
+        {
             testing::MessageBoxWatcher boxes;
             testing::answerFileDialogWith(added);
             seasonChild<QAction>(*program, "actionAddToSeason")->trigger();
@@ -492,6 +501,9 @@ private Q_SLOTS:
             QVERIFY(boxes.texts.front().startsWith("Added to the season:\n  older.txt"));
         }
         QCOMPARE(program->form->seasonView.weeks.size(), 3U);
+        // The sort stays with the week it was on, wherever its column went.
+        QCOMPARE(cells->headerData(1, Qt::Horizontal).toString(), "23 Nov");
+        QCOMPARE(cells->headerData(headings->sortIndicatorSection(), Qt::Horizontal).toString(), "30 Nov");
         table->setCurrentIndex(cells->index(0, 1));
         {
             testing::QuestionAnswerer yes(true);

@@ -152,14 +152,20 @@ void FrozenColumnsTableView::cycleSortOrder(int column)
 {
     if (!model())
         return;
-    if (column != m_sortColumn) {
-        m_sortColumn = column;
-        m_sortOrder = Qt::AscendingOrder;
-    } else if (m_sortOrder == Qt::AscendingOrder) {
-        m_sortOrder = Qt::DescendingOrder;
-    } else {
-        m_sortColumn = -1;
-    }
+    if (column != m_sortColumn)
+        sortBy(column, Qt::AscendingOrder);
+    else if (m_sortOrder == Qt::AscendingOrder)
+        sortBy(column, Qt::DescendingOrder);
+    else
+        sortBy(-1, m_sortOrder);
+}
+
+void FrozenColumnsTableView::sortBy(int column, Qt::SortOrder order)
+{
+    if (!model())
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
         view->horizontalHeader()->setSortIndicatorShown(m_sortColumn >= 0);
         view->horizontalHeader()->setSortIndicator(m_sortColumn, m_sortOrder);

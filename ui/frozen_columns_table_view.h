@@ -34,6 +34,8 @@ Q_SIGNALS:
 public:
     void setColumnWidthPixels(int column, int width);
     QTableView* frozenView() const { return m_frozen; }
+    // Sorts by column (-1: the file's order), as heading clicks would have.
+    void sortBy(int column, Qt::SortOrder order);
     // The column the rows are sorted by (-1: none) and the order.
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }

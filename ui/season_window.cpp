@@ -364,13 +364,22 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
     for (int& row : selected)
         row = page.model->gridRow(row);
     const bool samePlayers = page.table.grid.rows() == table.grid.rows();
+    const QString sortedBy = page.view->sortColumn() >= 0
+                                 ? page.model->headerData(page.view->sortColumn(), Qt::Horizontal).toString()
+                                 : QString();
     page.table = std::move(table);
     ++m_shown;
     page.view->setAccessibleName(qs(seasonTableTitle(page.table)));
     m_restoring = true;  // the chart is drawn once, below
     page.model->reload();
-    if (page.view->sortColumn() >= 0)
-        page.model->sort(page.view->sortColumn(), page.view->sortOrder());
+    // The sort stays on the same heading (a week's columns move when one is added).
+    if (!sortedBy.isEmpty()) {
+        int column = -1;
+        for (int col = 0; col < page.model->columnCount() && column < 0; ++col)
+            if (page.model->headerData(col, Qt::Horizontal).toString() == sortedBy)
+                column = col;
+        page.view->sortBy(column, page.view->sortOrder());
+    }
     // Widths without asking every cell: a week's column as wide as its heading or its
     // longest figure in digits, the names' as the longest name.
     const QFontMetrics metrics(page.view->font());

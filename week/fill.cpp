@@ -168,17 +168,23 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     emptySquad(f);
     Filled filled;
     // A player not in this week's lists leaves his slot empty, its position box saying
-    // what the slot needs.
+    // what the slot needs; so does one the orders name again, once his rows are placed.
+    std::unordered_map<std::string, int> placedIn;  // the first slot of each name placed
     const auto placeSlot = [&](int slot, const OrdersSlot& read) {
         ++filled.players;
         if (const auto row = rows.take(read.name)) {
             place(f, slot, *row, read.position);
+            placedIn.try_emplace(read.name, slot);
             ++filled.placed;
             return true;
         }
         if (slot != kGoalkeeperSlot)
             f.Combo1(slot).text = read.position;
-        notPlaced.missing(slot, slotName(f, slot) + ", " + read.name + ": not in this week's lists");
+        const auto earlier = placedIn.find(read.name);
+        notPlaced.missing(slot, slotName(f, slot) + ", " + read.name +
+                                    (earlier == placedIn.end()
+                                         ? std::string(": not in this week's lists")
+                                         : ": named twice in the orders; he is in " + slotName(f, earlier->second)));
         return false;
     };
     std::array<OrdersSlot, 11> mainSide;

@@ -475,6 +475,8 @@ void actionExportPlayerStats_Click(FRMTEAMTOOL& f)
     if (rows.empty())
         for (int row = 1; row <= f.loadedPlayers; ++row)
             rows.push_back(row);
+    // The grid's rows past the players (the empty one it always ends with) are no one's.
+    std::erase_if(rows, [&](int row) { return row < 1 || row > f.loadedPlayers; });
     exportTable(f, f.MSFlexGrid1, rows, std::string(f.teamAbbreviation()) + " player stats.csv");
 }
 
