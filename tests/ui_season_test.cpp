@@ -4,12 +4,14 @@
 // The season through the real menus, offscreen, on a data folder and settings of the
 // test's own: what is kept, and what the program remembers into its next run.
 
+#include "ui/contrast.h"
 #include "ui/program_window.h"
 #include "ui/system_paths.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
@@ -56,7 +58,8 @@ class SeasonMenus : public QObject {
 
     // The season window on the example team: the kept week before it (Ashworth's NSL
     // 18.1) and the loaded one (19.3), opened through File > Season... as a user does.
-    std::unique_ptr<ui::ProgramWindow> openSeasonWindow()
+    // sameDay: another week kept an hour later on 30 Nov (Ashworth's NSL 18.2).
+    std::unique_ptr<ui::ProgramWindow> openSeasonWindow(bool sameDay = false)
     {
         QFile::remove(m_dir.filePath("settings.ini"));
         QDir(m_dir.filePath("data")).removeRecursively();
@@ -65,6 +68,9 @@ class SeasonMenus : public QObject {
         QByteArray earlier = exampleWeek();
         earlier.replace("Ashworth,28,GK,19.3", "Ashworth,28,GK,18.1");
         testing::writeFile(team + "/2026-11-30 20-00-00 RDV.txt", earlier.toStdString());
+        if (sameDay)
+            testing::writeFile(team + "/2026-11-30 21-00-00 RDV.txt",
+                               QByteArray(earlier).replace("GK,18.1", "GK,18.2").toStdString());
         const QString teamFile = m_dir.filePath("RDV.txt");
         QFile::remove(teamFile);
         QFile::copy(TEAMTOOL_EXAMPLES_DIR "/team.txt", teamFile);
@@ -409,6 +415,17 @@ private Q_SLOTS:
         QCOMPARE(chartedNames(*program).size(), 3);
     }
 
+    // Two weeks kept on one day: their labels do not print over each other.
+    void weeksKeptCloseTogetherKeepTheirLabelsApart()
+    {
+        auto program = openSeasonWindow(true);
+        QCOMPARE(program->form->seasonView.weeks.size(), 3U);
+        auto* chart = seasonChild<QChartView>(*program, "SeasonChart")->chart();
+        auto* dates = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
+        QVERIFY(dates);
+        QCOMPARE(dates->categoriesLabels().size(), 2);
+    }
+
     // Its first size fits the screen's available area at any scale (ctest runs this at
     // 2x too); its dialogs open over it, and its notes show in it.
     void theSeasonWindowFitsTheScreenAndKeepsItsDialogs()
@@ -471,6 +488,8 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_Down);
         for (auto* line : chart->chart()->series())
             QVERIFY(static_cast<QLineSeries*>(line)->color().lightness() > 128);
+        for (auto* axis : chart->chart()->axes())  // its grid lines read too
+            QVERIFY(ui::contrastRatio(axis->gridLineColor(), dark.color(QPalette::Base)) >= 3.0);
         QTest::keyClick(box, Qt::Key_Up);
 
         table->selectionModel()->select(cells->index(0, 1), QItemSelectionModel::ClearAndSelect);

@@ -3,8 +3,10 @@
 
 #include "ui/season_window.h"
 
+#include "ui/contrast.h"
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
+#include "ui/page_tabs_accessible.h"
 #include "ui/passing_note.h"
 
 #include <QAction>
@@ -77,10 +79,12 @@ public:
         auto* dates = new QCategoryAxis();
         dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         auto* values = new QValueAxis();
+        // Grid lines as faint as still read on the chart's base (3:1), light or dark.
+        const QColor lines = mutedText(colours.color(QPalette::Text), colours.color(QPalette::Base), 3.0);
         for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(dates), static_cast<QAbstractAxis*>(values)}) {
             axis->setLabelsColor(colours.color(QPalette::Text));
-            axis->setGridLineColor(colours.color(QPalette::Mid));
-            axis->setLinePenColor(colours.color(QPalette::Mid));
+            axis->setGridLineColor(lines);
+            axis->setLinePenColor(lines);
         }
         chart->addAxis(dates, Qt::AlignBottom);
         chart->addAxis(values, Qt::AlignLeft);
@@ -105,12 +109,12 @@ public:
             series->attachAxis(dates);
             series->attachAxis(values);
             const int row = rows[k];
+            // A point's note stays while the pointer is near the point, as long as it
+            // takes to read.
             QObject::connect(series, &QLineSeries::hovered, this,
                              [this, &table, row, series](const QPointF& point, bool state) {
-                                 if (!state) {
-                                     QToolTip::hideText();
+                                 if (!state)
                                      return;
-                                 }
                                  // The week whose point lies nearest.
                                  int nearest = -1;
                                  double distance = 0;
@@ -125,18 +129,32 @@ public:
                                  if (nearest < 0)
                                      return;
                                  const int week = weekOfPoint(table, row, nearest);
-                                 QToolTip::showText(QCursor::pos(), qs(pointNote(table, row, week)), this);
+                                 const QPoint at = mapFromGlobal(QCursor::pos());
+                                 QToolTip::showText(QCursor::pos(), qs(pointNote(table, row, week)), this,
+                                                    QRect(at - QPoint(16, 16), QSize(32, 32)), 10'000);
                              });
         }
         qreal first = 0;
         qreal last = 0;
         for (std::size_t w = 0; w < view.weeks.size(); ++w) {
-            const qreal x = timeOf(view.weeks[w].time);
-            dates->append(qs(table.grid.textMatrix(0, static_cast<int>(w) + 1)), x);
-            first = w == 0 ? x : first;
-            last = x;
+            first = w == 0 ? timeOf(view.weeks[w].time) : first;
+            last = timeOf(view.weeks[w].time);
         }
         const qreal margin = last > first ? (last - first) * 0.03 : 86'400'000.0;
+        // A week's label only where it clears the one before: weeks kept close together
+        // (two on one day) would print over each other.
+        const QFontMetrics metrics(dates->labelsFont());
+        const qreal plotWidth = std::max(200, width() - 200);  // less the value axis and the legend
+        const qreal perPixel = (last - first + 2 * margin) / plotWidth;
+        qreal lastLabelled = 0;
+        for (std::size_t w = 0; w < view.weeks.size(); ++w) {
+            const qreal x = timeOf(view.weeks[w].time);
+            const QString label = qs(table.grid.textMatrix(0, static_cast<int>(w) + 1));
+            if (w > 0 && x - lastLabelled < (metrics.horizontalAdvance(label) + 12) * perPixel)
+                continue;
+            dates->append(label, x);
+            lastLabelled = x;
+        }
         dates->setRange(first - margin, last + margin);
         if (any) {
             const double room = high > low ? (high - low) * 0.05 : std::max(std::abs(high) * 0.05, 1.0);
@@ -192,6 +210,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     m_pages->addTab(buildPage(m_players, u"SeasonPlayers"_s, u"SeasonTable"_s, u"SeasonChart"_s, above), u"&Players"_s);
     m_pages->addTab(buildPage(m_team, u"SeasonTeam"_s, u"SeasonTeamTable"_s, u"SeasonTeamChart"_s, nullptr),
                     u"&Team"_s);
+    describePageTabs(m_pages->tabBar());  // each tab said by name, as the main window's are
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_pages);
