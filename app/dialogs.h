@@ -123,9 +123,9 @@ public:
     // Opens url (mailto:) with the user's program for it. When no program answers,
     // noneAnswered runs: at once, or once the desktop's opener has said so (later, on
     // the window's thread, while the window lives).
-    virtual void openUrl(const std::string& /*url*/, std::function<void()> noneAnswered) { noneAnswered(); }
+    virtual void openUrl(const std::string& /*url*/, const std::function<void()>& noneAnswered) { noneAnswered(); }
     // Opens the folder at path (UTF-8) in the file manager, the same way.
-    virtual void openFolder(const std::string& /*path*/, std::function<void()> noneAnswered) { noneAnswered(); }
+    virtual void openFolder(const std::string& /*path*/, const std::function<void()>& noneAnswered) { noneAnswered(); }
 
     // Shows a page of the program's manual: "team-file-format", "orders-file-format",
     // "messages".

@@ -85,14 +85,14 @@ public:
 
     void copyText(const std::string& text) override { copied.push_back(text); }
 
-    void openFolder(const std::string& path, std::function<void()> noneAnswered) override
+    void openFolder(const std::string& path, const std::function<void()>& noneAnswered) override
     {
         openedFolders.push_back(path);
         if (!programAnswers)
             noneAnswered();
     }
 
-    void openUrl(const std::string& url, std::function<void()> noneAnswered) override
+    void openUrl(const std::string& url, const std::function<void()>& noneAnswered) override
     {
         openedUrls.push_back(url);
         if (!programAnswers)

@@ -89,7 +89,7 @@ const std::array<Line, 3> kLines = {
 
 const Line* lineOf(std::string_view code)
 {
-    const auto found = std::ranges::find_if(
+    const auto* const found = std::ranges::find_if(
         kLines, [&](const Line& line) { return std::ranges::find(line.codes, code) != line.codes.end(); });
     return found == kLines.end() ? nullptr : &*found;
 }

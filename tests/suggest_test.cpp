@@ -301,6 +301,7 @@ TEST_F(Suggest, MeetsTheWishesAsCloselyAsCanBeThenGivesTheHighestTotal)
         // many coded slots take their own position, then how many one of its line, then
         // how many slots are filled, then the total.
         std::vector<std::string> wishes;
+        wishes.reserve(open.size());
         for (const int slot : open)
             wishes.emplace_back(f.Combo1(slot).text);
         using Score = std::tuple<int, int, int, double>;

@@ -289,7 +289,7 @@ private Q_SLOTS:
             program->window.activateWindow();
             QTRY_VERIFY(QApplication::activeWindow() == &program->window);
         };
-        const auto command = [&](QKeySequence keys) {
+        const auto command = [&](const QKeySequence& keys) {
             activate();
             QTest::keySequence(&program->window, keys);
             QCoreApplication::processEvents();

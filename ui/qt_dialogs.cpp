@@ -352,17 +352,17 @@ std::optional<std::string> QtDialogs::askText(const TextRequest& request)
     return box->text().toStdString();
 }
 
-void QtDialogs::openUrl(const std::string& url, std::function<void()> noneAnswered)
+void QtDialogs::openUrl(const std::string& url, const std::function<void()>& noneAnswered)
 {
-    openOnDesktop(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode), std::move(noneAnswered));
+    openOnDesktop(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode), noneAnswered);
 }
 
-void QtDialogs::openFolder(const std::string& path, std::function<void()> noneAnswered)
+void QtDialogs::openFolder(const std::string& path, const std::function<void()>& noneAnswered)
 {
-    openOnDesktop(QUrl::fromLocalFile(QString::fromStdString(path)), std::move(noneAnswered));
+    openOnDesktop(QUrl::fromLocalFile(QString::fromStdString(path)), noneAnswered);
 }
 
-void QtDialogs::openOnDesktop(const QUrl& url, std::function<void()> noneAnswered)
+void QtDialogs::openOnDesktop(const QUrl& url, const std::function<void()>& noneAnswered)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Qt hands the address to xdg-open and reports success once it has started, even

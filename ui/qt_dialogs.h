@@ -42,8 +42,8 @@ public:
     void copyText(const std::string& text) override;
     void notify(const std::string& text) override;
     std::optional<std::string> askText(const TextRequest& request) override;
-    void openUrl(const std::string& url, std::function<void()> noneAnswered) override;
-    void openFolder(const std::string& path, std::function<void()> noneAnswered) override;
+    void openUrl(const std::string& url, const std::function<void()>& noneAnswered) override;
+    void openFolder(const std::string& path, const std::function<void()>& noneAnswered) override;
     void showManual(const std::string& page) override;
     void about(const std::string& title, const std::string& text) override;
     void aboutToolkit() override;
@@ -63,7 +63,7 @@ public:
 private:
     QWidget* dialogParent() const;
     // Opens url with the desktop's program for it; noneAnswered when there is none.
-    void openOnDesktop(const QUrl& url, std::function<void()> noneAnswered);
+    void openOnDesktop(const QUrl& url, const std::function<void()>& noneAnswered);
 
     QWidget* m_parent = nullptr;
     QString m_title;
