@@ -22,6 +22,9 @@ struct SeasonWeek {
     std::vector<std::string> teamTexts;  // the team's fields, in file order
     int players = 0;
     TextList cells;  // players rows of grid texts, each row in grid column order
+    // The orders kept after this team file and before the next, the last of them if
+    // there were several (UTF-8); empty when none was kept.
+    std::string orders;
 };
 
 struct SeasonView {

@@ -29,8 +29,8 @@ std::string weekFile(const Players& players, std::string name = "\"Rovers of Dal
     return teamFileText(team, players);
 }
 
-// Doyle better each week, Iwobi worse, Marsh gone after the first, Quinn new in the
-// last, and two of one name.
+// Doyle better each week (and suspended in the last), Iwobi worse, Marsh gone after
+// the first, Quinn new in the last, and two of one name.
 const std::string kWeek1 =
     weekFile({playerFields("Doyle", "DS", "18.5", "0", "0", 1), playerFields("Iwobi", "AS", "15.0", "0", "0", 2),
               playerFields("Marsh", "CF", "12.0", "0", "0", 3), playerFields("Smith", "CB", "10.0", "0", "0", 4),
@@ -39,7 +39,7 @@ const std::string kWeek2 =
     weekFile({playerFields("Doyle", "DS", "19.0", "0", "0", 1), playerFields("Iwobi", "AS", "14.5", "0", "0", 2),
               playerFields("Smith", "CB", "10.5", "0", "0", 4), playerFields("Smith", "FB", "11.5", "0", "0", 5)});
 const std::string kWeek3 =
-    weekFile({playerFields("Doyle", "DS", "19.8", "0", "0", 1), playerFields("Iwobi", "AS", "14.0", "0", "0", 2),
+    weekFile({playerFields("Doyle", "DS", "19.8", "0", "1", 1), playerFields("Iwobi", "AS", "14.0", "0", "0", 2),
               playerFields("Quinn", "W", "13.2", "0", "0", 6), playerFields("Smith", "CB", "10.0", "0", "0", 4),
               playerFields("Smith", "FB", "12.0", "0", "0", 7)});
 
@@ -235,4 +235,52 @@ TEST_F(SeasonWindowTest, AWeekGoneOrAFolderThatCannotBeListedIsSaid)
         << problems;
 }
 
+// Orders as Create Orders writes them: the main side's eleven lines, the substitutes'
+// lines and the marker lines.
+std::string ordersText(const std::vector<std::string>& mainSide, const std::vector<std::string>& substitutes,
+                       const std::vector<std::string>& markers)
+{
+    std::string text = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\n";
+    text += markers.empty() ? "N\r\n" : "Y" + std::to_string(markers.size()) + "\r\n";
+    text += "Y" + std::to_string(substitutes.size()) + "\r\n";
+    for (const std::string& line : mainSide)
+        text += line + "\r\n";
+    text += "SUBS\r\n";
+    for (const std::string& line : substitutes)
+        text += line + "\r\n";
+    text += "Markers\r\n";
+    for (const std::string& line : markers)
+        text += line + "\r\n";
+    return text + "Transfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n";
+}
+
 }  // namespace
+
+// Who played: the orders kept after weeks 1 and 3 (none after week 2), cell by cell.
+TEST_F(SeasonWindowTest, ThePlayedTableSaysWhatEachWeeksOrdersDidWithEachPlayer)
+{
+    const fs::path team = teamFolderOf(f);
+    std::ofstream(team / "2026-11-30 21-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
+        {"GK Doyle*", "DS Iwobi#", "CB Smith", "FB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G"},
+        {"CF Marsh"}, {"Smith,7"});
+    std::ofstream(team / "2026-12-14 21-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
+        {"GK Quinn", "CB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I"}, {"S Filler"}, {});
+    readSeasonView(f);
+    const SeasonTable t = playedTable(f);
+    EXPECT_EQ(row(t, 0), (Cells{"Name", "30 Nov", "14 Dec", "Started", "Bench", "Not picked"}));
+    EXPECT_EQ(row(t, 1), (Cells{"Doyle", "the goalkeeper C", "out (WS 1)", "1", "0", "0"}));
+    EXPECT_EQ(row(t, 2), (Cells{"Iwobi", "main side 1 (DS) P", "not picked", "1", "0", "1"}));
+    EXPECT_EQ(row(t, 3), (Cells{"Quinn", "", "the goalkeeper", "1", "0", "0"}));
+    EXPECT_EQ(row(t, 4), (Cells{"Smith", "main side 2 (CB) M", "main side 1 (CB)", "2", "0", "0"}));
+    EXPECT_EQ(row(t, 5), (Cells{"Smith", "main side 3 (FB)", "not picked", "1", "0", "1"}));
+    EXPECT_EQ(row(t, 6), (Cells{"Marsh", "substitute 1 (CF)", "", "0", "1", "0"}));
+    EXPECT_TRUE(t.gone(6));
+    EXPECT_EQ(t.keptWeeks, (std::vector<std::size_t>{0, 2}));
+
+    dialogs.saveAnswer = (folder / "played.csv").string();
+    exportTable(f, t.grid, {1, 6}, seasonExportName(f, t));
+    EXPECT_EQ(dialogs.saveSettings.back().fileName, "RDV season played.csv");
+    EXPECT_EQ(fileBytes(folder / "played.csv"), "\xEF\xBB\xBFName,30 Nov,14 Dec,Started,Bench,Not picked\r\n"
+                                                "Doyle,the goalkeeper C,out (WS 1),1,0,0\r\n"
+                                                "Marsh,substitute 1 (CF),,0,1,0\r\n");
+}

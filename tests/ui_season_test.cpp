@@ -333,7 +333,8 @@ private Q_SLOTS:
         auto* figure = seasonChild<QComboBox>(*program, "SeasonFigure");
         QVERIFY(figure->itemText(0) == "NSL" && figure->itemText(1) == "SP");
         const QAbstractItemModel* cells = seasonChild<QTableView>(*program, "SeasonTable")->model();
-        QVERIFY(seasonChild(*program, "SeasonTeam"));
+        QVERIFY(seasonChild(*program, "SeasonTeam") && seasonChild<QTableView>(*program, "SeasonPlayedTable"));
+        QCOMPARE(seasonChild<QTabWidget>(*program, "SeasonPages")->tabText(2), "Pl&ayed");
         QCOMPARE(cells->headerData(1, Qt::Horizontal).toString(), "30 Nov");
         QCOMPARE(cells->index(0, 0).data().toString(), "Ashworth");
         QCOMPARE(cells->index(0, 1).data().toString(), "18.1");

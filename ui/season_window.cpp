@@ -210,6 +210,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     m_pages->addTab(buildPage(m_players, u"SeasonPlayers"_s, u"SeasonTable"_s, u"SeasonChart"_s, above), u"&Players"_s);
     m_pages->addTab(buildPage(m_team, u"SeasonTeam"_s, u"SeasonTeamTable"_s, u"SeasonTeamChart"_s, nullptr),
                     u"&Team"_s);
+    m_pages->addTab(buildPage(m_played, u"SeasonPlayed"_s, u"SeasonPlayedTable"_s, {}, nullptr), u"Pl&ayed"_s);
     describePageTabs(m_pages->tabBar());  // each tab said by name, as the main window's are
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -271,8 +272,10 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
         layout->addWidget(above);
     }
     auto* split = new QSplitter(Qt::Vertical, widget);
-    page.chart = new SeasonChart(split);
-    page.chart->setObjectName(chartName);
+    if (!chartName.isEmpty()) {
+        page.chart = new SeasonChart(split);
+        page.chart->setObjectName(chartName);
+    }
     page.view = new FrozenColumnsTableView(split);
     page.view->setObjectName(tableName);
     page.model = new GridModel(page.table.grid, page.view);
@@ -300,7 +303,8 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
         if (!m_restoring)
             drawChart(page);
     });
-    split->addWidget(page.chart);
+    if (page.chart)
+        split->addWidget(page.chart);
     split->addWidget(page.view);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
@@ -359,6 +363,7 @@ void SeasonWindow::showSeason()
     }
     showChosenFigure();
     showTable(m_team, teamTable(view));
+    showTable(m_played, playedTable(m_form));
     const std::string problems = seasonViewProblems(view);
     m_unreadable->setText(qs(problems));
     m_unreadable->setVisible(!problems.empty());
@@ -435,6 +440,8 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
 
 void SeasonWindow::drawChart(Page& page) const
 {
+    if (!page.chart)
+        return;
     // The players that hold a selected cell, one or many.
     std::vector<int> selected;
     for (const int row : page.view->selectedRowsAndColumns().first)
@@ -448,7 +455,14 @@ void SeasonWindow::drawChart(Page& page) const
 
 SeasonWindow::Page& SeasonWindow::shownPage()
 {
-    return m_pages->currentIndex() == 1 ? m_team : m_players;
+    switch (m_pages->currentIndex()) {
+    case 1:
+        return m_team;
+    case 2:
+        return m_played;
+    default:
+        return m_players;
+    }
 }
 
 std::vector<int> SeasonWindow::shownRows(const Page& page) const
@@ -473,19 +487,19 @@ void SeasonWindow::copySelection(Page& page)
 void SeasonWindow::exportShown()
 {
     Page& page = shownPage();
-    m_perform([&] {
-        exportTable(m_form, page.table.grid, shownRows(page), seasonExportName(m_form, page.table, &page == &m_team));
-    });
+    m_perform([&] { exportTable(m_form, page.table.grid, shownRows(page), seasonExportName(m_form, page.table)); });
 }
 
 void SeasonWindow::removeWeekAt(int column)
 {
-    if (column < 1 || column > shownPage().table.weeks) {
+    const SeasonTable& shown = shownPage().table;
+    if (column < 1 || column > shown.weeks) {
         m_form.dialogs().notify("Choose a cell in a week's column first");
         return;
     }
+    const std::size_t week = shown.keptWeeks[static_cast<std::size_t>(column - 1)];
     bool removed = false;
-    m_perform([&] { removed = removeWeek(m_form, static_cast<std::size_t>(column - 1)); });
+    m_perform([&] { removed = removeWeek(m_form, week); });
     if (removed)
         showSeason();
 }

@@ -3,10 +3,10 @@
 
 #pragma once
 
-// File > Season...: the window of the loaded team's kept weeks. Two pages, the players'
-// figure and the team's numbers, each a chart of lines over a table that holds the same
-// figures; the table's cells copied, the table exported, team files added and a week
-// removed. What it shows is made by the week layer from the window model.
+// File > Season...: the window of the loaded team's kept weeks. Three pages: the
+// players' figure and the team's numbers, each a chart of lines over a table that holds
+// the same figures, and who played, a table; the tables' cells copied, a table
+// exported, team files added and a week removed. What it shows is made by the week layer from the window model.
 
 #include "app/frmteamtool.h"
 #include "week/season_window.h"
@@ -52,7 +52,7 @@ private:
         SeasonTable table;
         FrozenColumnsTableView* view = nullptr;
         GridModel* model = nullptr;
-        SeasonChart* chart = nullptr;
+        SeasonChart* chart = nullptr;  // none on the Played page
     };
 
     QWidget* buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
@@ -77,6 +77,7 @@ private:
     std::vector<SeasonFigure> m_figures;
     Page m_players;
     Page m_team;
+    Page m_played;
     unsigned m_shown = 0;
     unsigned m_loads = 0;      // the form's loads when last shown
     bool m_restoring = false;  // a table is being replaced: its selection is put back

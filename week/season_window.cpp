@@ -8,8 +8,10 @@
 #include "teamfile/record_reader.h"
 #include "teamfile/staged_team.h"
 #include "teamfile/team_records.h"
+#include "textio/encoding.h"
 #include "textio/numbers.h"
 #include "textio/words.h"
+#include "week/orders_reader.h"
 #include "week/season_commands.h"
 
 #include <algorithm>
@@ -105,6 +107,8 @@ void makeTable(SeasonTable& table, const SeasonView& view, std::string_view firs
 {
     const int weeks = static_cast<int>(view.weeks.size());
     table.weeks = weeks;
+    for (std::size_t w = 0; w < view.weeks.size(); ++w)
+        table.keptWeeks.push_back(w);
     table.grid.setCols(weeks + 2);
     table.grid.setRows(1);
     table.grid.setTextMatrix(0, 0, first);
@@ -187,8 +191,12 @@ void readSeasonView(FRMTEAMTOOL& f)
                 view.unreadable.push_back(file.name);
                 continue;
             }
-            if (keptKindOf(*bytes) == KeptKind::OrdersFile)
+            if (keptKindOf(*bytes) == KeptKind::OrdersFile) {
+                // The orders of the team file kept last before them.
+                if (!view.weeks.empty())
+                    view.weeks.back().orders = decodeTextFile(std::move(bytes).value());
                 continue;
+            }
             auto staged = readTeam(std::move(bytes).value(), file.name);
             if (!staged || folderOfTeam(*staged) != team) {
                 view.unreadable.push_back(file.name);
@@ -213,9 +221,12 @@ std::string seasonWindowTitle(const FRMTEAMTOOL& f)
     return std::string(f.teamAbbreviation()) + " " + std::string(f.teamName()) + ": the season";
 }
 
-std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown, bool teamPage)
+std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown)
 {
-    return std::string(f.teamAbbreviation()) + " season " + (teamPage ? std::string("team") : shown.figure) + ".csv";
+    const std::string page = shown.page == SeasonTable::Page::Team     ? std::string("team")
+                             : shown.page == SeasonTable::Page::Played ? std::string("played")
+                                                                       : shown.figure;
+    return std::string(f.teamAbbreviation()) + " season " + page + ".csv";
 }
 
 std::string seasonViewProblems(const SeasonView& view)
@@ -271,22 +282,28 @@ std::string weekHeading(const SeasonView& view, std::size_t week)
     return heading;
 }
 
-SeasonTable playerTable(const FRMTEAMTOOL& f, int column)
+namespace {
+
+// The players' rows of the season's tables: the loaded team's players, then the gone
+// ones, newest gone first, each with his note ("Gone since 7 Dec").
+struct SeasonPlayers {
+    std::vector<PlayerKey> keys;
+    std::vector<std::string> notes;
+};
+
+SeasonPlayers seasonPlayers(const FRMTEAMTOOL& f)
 {
     const SeasonView& view = f.seasonView;
-    const auto byKey = playersByKey(view);
     const Grid& grid = f.MSFlexGrid1;
-
-    // The loaded team's players, then the gone ones, newest gone first.
-    std::vector<PlayerKey> keys;
+    SeasonPlayers players;
     std::map<PlayerKey, bool> loaded;
     std::unordered_map<std::string_view, int> seen;
     for (int row = 1; row <= f.loadedPlayers; ++row) {
         const std::string_view name = grid.textMatrix(row, kNameColumn);
-        keys.emplace_back(std::string(name), seen[name]++);
-        loaded.emplace(keys.back(), true);
+        players.keys.emplace_back(std::string(name), seen[name]++);
+        loaded.emplace(players.keys.back(), true);
     }
-    std::vector<std::string> notes(keys.size());
+    players.notes.resize(players.keys.size());
     for (std::size_t w = view.weeks.size(); w-- > 0;) {
         const SeasonWeek& week = view.weeks[w];
         std::unordered_map<std::string_view, int> named;
@@ -295,11 +312,22 @@ SeasonTable playerTable(const FRMTEAMTOOL& f, int column)
             PlayerKey key(std::string(name), named[name]++);
             if (!loaded.emplace(key, false).second)
                 continue;
-            keys.push_back(std::move(key));
-            notes.push_back(w + 1 < view.weeks.size() ? "Gone since " + weekHeading(view, w + 1)
-                                                      : "Not in the team file loaded now");
+            players.keys.push_back(std::move(key));
+            players.notes.push_back(w + 1 < view.weeks.size() ? "Gone since " + weekHeading(view, w + 1)
+                                                              : "Not in the team file loaded now");
         }
     }
+    return players;
+}
+
+}  // namespace
+
+SeasonTable playerTable(const FRMTEAMTOOL& f, int column)
+{
+    const SeasonView& view = f.seasonView;
+    const auto byKey = playersByKey(view);
+    SeasonPlayers players = seasonPlayers(f);
+    const std::vector<PlayerKey>& keys = players.keys;
 
     SeasonTable table;
     table.figure = headingOfColumn(column);
@@ -314,7 +342,136 @@ SeasonTable playerTable(const FRMTEAMTOOL& f, int column)
         }
     }
     makeTable(table, view, "Name", std::move(rows));
-    table.rowNotes = std::move(notes);
+    table.rowNotes = std::move(players.notes);
+    return table;
+}
+
+namespace {
+
+// What one week's orders did with each of that week's players, by player key: his slot
+// as the window names it, with C, P and M; and whether it was a start.
+struct Played {
+    std::string cell;
+    bool started = false;
+};
+
+std::map<PlayerKey, Played> playedIn(const SeasonWeek& week, const ReadOrders& orders)
+{
+    std::unordered_map<std::string, int> players;  // the week's names, how many of each
+    for (int p = 0; p < week.players; ++p)
+        ++players[std::string(cellOf(week, p, kNameColumn))];
+    std::unordered_map<std::string, int> mentioned;  // the nth mention: the nth of that name
+    std::map<PlayerKey, Played> played;
+    const auto add = [&](const std::string& name, std::string cell, bool started) {
+        const auto known = players.find(name);
+        if (known == players.end() || mentioned[name] >= known->second)
+            return;
+        played.emplace(PlayerKey(name, mentioned[name]++), Played{std::move(cell), started});
+    };
+    std::vector<int> markedSlots;
+    for (const OrdersMarker& marker : orders.markers)
+        markedSlots.push_back(marker.slot);
+    for (std::size_t i = 0; i < orders.mainSide.size(); ++i) {
+        const OrdersSlot& slot = orders.mainSide[i];
+        // A name may end in * or #: the form the week's team file knows, marks or not.
+        std::string name = slot.name;
+        bool captain = slot.captain;
+        bool penalties = slot.penaltyTaker;
+        for (const std::string& form : namesOf(slot.written))
+            if (players.contains(form)) {
+                name = form;
+                const std::string_view marks = std::string_view(slot.written).substr(form.size());
+                captain = marks.find('*') != std::string_view::npos;
+                penalties = marks.find('#') != std::string_view::npos;
+                break;
+            }
+        const int number = static_cast<int>(i);
+        std::string cell = number == 0 ? std::string("the goalkeeper")
+                                       : "main side " + std::to_string(number) + " (" + slot.position + ")";
+        if (captain)
+            cell += " C";
+        if (penalties)
+            cell += " P";
+        if (std::ranges::find(markedSlots, number) != markedSlots.end())
+            cell += " M";
+        add(name, std::move(cell), true);
+    }
+    for (std::size_t k = 0; k < orders.substitutes.size(); ++k) {
+        const OrdersSlot& slot = orders.substitutes[k];
+        add(slot.name, "substitute " + std::to_string(k + 1) + " (" + slot.position + ")", false);
+    }
+    return played;
+}
+
+}  // namespace
+
+SeasonTable playedTable(const FRMTEAMTOOL& f)
+{
+    const SeasonView& view = f.seasonView;
+    const auto byKey = playersByKey(view);
+    SeasonPlayers players = seasonPlayers(f);
+
+    // The weeks with orders, and what the orders did.
+    std::vector<std::size_t> weeks;
+    std::vector<std::map<PlayerKey, Played>> played;
+    for (std::size_t w = 0; w < view.weeks.size(); ++w) {
+        if (view.weeks[w].orders.empty())
+            continue;
+        const auto orders = readOrdersText(view.weeks[w].orders);
+        if (!orders)
+            continue;
+        weeks.push_back(w);
+        played.push_back(playedIn(view.weeks[w], *orders));
+    }
+
+    SeasonTable table;
+    table.page = SeasonTable::Page::Played;
+    table.weeks = static_cast<int>(weeks.size());
+    table.keptWeeks = weeks;
+    const int cols = table.weeks + 4;
+    table.grid.setCols(cols);
+    table.grid.setRows(1);
+    table.grid.setTextMatrix(0, 0, "Name");
+    for (std::size_t k = 0; k < weeks.size(); ++k)
+        table.grid.setTextMatrix(0, static_cast<int>(k) + 1, weekHeading(view, weeks[k]));
+    table.grid.setTextMatrix(0, cols - 3, "Started");
+    table.grid.setTextMatrix(0, cols - 2, "Bench");
+    table.grid.setTextMatrix(0, cols - 1, "Not picked");
+    TextList cells;
+    for (const PlayerKey& key : players.keys) {
+        cells.push_back(key.first);
+        int started = 0;
+        int bench = 0;
+        int notPicked = 0;
+        for (std::size_t k = 0; k < weeks.size(); ++k) {
+            const std::size_t w = weeks[k];
+            const auto in = byKey[w].find(key);
+            if (in == byKey[w].end()) {
+                cells.push_back({});  // not in the team that week
+                continue;
+            }
+            if (const auto slot = played[k].find(key); slot != played[k].end()) {
+                cells.push_back(slot->second.cell);
+                ++(slot->second.started ? started : bench);
+                continue;
+            }
+            const SeasonWeek& week = view.weeks[w];
+            const std::string_view wi = cellOf(week, in->second, kWiColumn);
+            const std::string_view ws = cellOf(week, in->second, kWsColumn);
+            if (!canBePicked(wi, ws)) {
+                cells.push_back("out (" + notSelectableWords(wi, ws) + ")");
+                continue;
+            }
+            cells.push_back("not picked");
+            ++notPicked;
+        }
+        cells.push_back(std::to_string(started));
+        cells.push_back(std::to_string(bench));
+        cells.push_back(std::to_string(notPicked));
+    }
+    if (!players.keys.empty())
+        table.grid.assignRows(1, std::move(cells));
+    table.rowNotes = std::move(players.notes);
     return table;
 }
 
@@ -337,6 +494,7 @@ SeasonTable teamTable(const SeasonView& view)
         rows.push_back(std::move(cells));
     }
     SeasonTable table;
+    table.page = SeasonTable::Page::Team;
     makeTable(table, view, "Field", std::move(rows));
     table.rowNotes.assign(fields.size(), {});
     return table;
@@ -344,7 +502,15 @@ SeasonTable teamTable(const SeasonView& view)
 
 std::string seasonTableTitle(const SeasonTable& table)
 {
-    return table.figure.empty() ? "The team's numbers week by week" : table.figure + " week by week";
+    switch (table.page) {
+    case SeasonTable::Page::Team:
+        return "The team's numbers week by week";
+    case SeasonTable::Page::Played:
+        return "Who played week by week";
+    case SeasonTable::Page::Players:
+        break;
+    }
+    return table.figure + " week by week";
 }
 
 std::vector<int> chartedRows(const SeasonTable& table, std::vector<int> selected)

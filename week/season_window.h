@@ -34,10 +34,13 @@ struct SeasonFigure {
 // A season table: row 0 the headings (the row's name, one heading per week, "Change"),
 // then one row per player or team field. Its first column names the row.
 struct SeasonTable {
+    enum class Page { Players, Team, Played };
+    Page page = Page::Players;
     Grid grid;
-    std::string figure;                 // "NSL"; empty for the team's fields
-    std::vector<std::string> rowNotes;  // per row from 1 ([row - 1]): "Gone since 30 Nov"
-    int weeks = 0;                      // columns 1 to weeks are the kept weeks
+    std::string figure;                  // "NSL" on the players' page, else empty
+    std::vector<std::string> rowNotes;   // per row from 1 ([row - 1]): "Gone since 30 Nov"
+    int weeks = 0;                       // columns 1 to weeks are kept weeks
+    std::vector<std::size_t> keptWeeks;  // column k's week in the season view ([k - 1])
 
     int rows() const { return grid.rows() - 1; }
     bool gone(int row) const { return !rowNotes[static_cast<std::size_t>(row - 1)].empty(); }
@@ -51,7 +54,7 @@ void readSeasonView(FRMTEAMTOOL& f);
 // The season window's title ("RDV Redvale Rovers: the season"), and the name its
 // export suggests for a page ("RDV season NSL.csv", "RDV season team.csv").
 std::string seasonWindowTitle(const FRMTEAMTOOL& f);
-std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown, bool teamPage);
+std::string seasonExportName(const FRMTEAMTOOL& f, const SeasonTable& shown);
 
 // What the window says under its tables of what it could not show: a season folder
 // that cannot be listed, kept files that cannot be read. Empty when all is shown.
@@ -70,6 +73,13 @@ std::string weekHeading(const SeasonView& view, std::size_t week);
 
 // The players' table of the grid column `column` (one of seasonFigures).
 SeasonTable playerTable(const FRMTEAMTOOL& f, int column);
+// Who played: the players' rows, a column for each kept week with orders kept after
+// its team file, then how often each player started, sat on the bench and was not
+// picked. A cell is his slot in that week's orders as the window names it ("main side
+// 3 (CB)"), with C, P and M for captain, penalties and marking; "not picked"; "out (WI
+// 2)" when that week's team file made him not selectable; empty where he was not in
+// the team.
+SeasonTable playedTable(const FRMTEAMTOOL& f);
 // The team's fields that hold numbers in every kept week, one per row.
 SeasonTable teamTable(const SeasonView& view);
 
