@@ -17,6 +17,8 @@
 namespace teamtool {
 
 inline constexpr std::size_t kMaxRecentFiles = 8;
+// How many of the last weeks a player's tooltip counts his starts over.
+inline constexpr int kRecentWeeks = 8;
 
 // A kept file that cannot be read: its name, and the reader's sentence of why.
 struct UnreadableFile {
@@ -43,6 +45,10 @@ struct SeasonState {
     std::string teamFolder;
     std::string lastOrders;
     KeptTime lastOrdersTime;
+    // The last weeks (up to kRecentWeeks) the season kept orders for, and how many of
+    // them each of the loaded team's players started, by grid row ([row - 1]).
+    int recentOrdersWeeks = 0;
+    std::vector<int> recentStarts;
     // How many team files are kept there, as far as it is known: at least 1 when any
     // is (the week just kept, say); all of them once File > Season... has read them.
     std::size_t keptTeamFiles = 0;

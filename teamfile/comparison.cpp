@@ -34,6 +34,34 @@ int rowOfListItem(const Comparison& c, int item)
                                                                       : 0;
 }
 
+// The grid row of the selectable player a list item stands for (the lists hold them in
+// file order), or 0.
+int selectableRow(const FRMTEAMTOOL& f, int item)
+{
+    const Grid& grid = f.MSFlexGrid1;
+    for (int row = 1; row <= f.loadedPlayers; ++row)
+        if (canBePicked(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)) && item-- == 0)
+            return row;
+    return 0;
+}
+
+// "Played 6 of the last 8 weeks" (in the main side) for a selectable player while
+// the season holds orders; empty otherwise.
+std::string recentStartsNote(const FRMTEAMTOOL& f, int row)
+{
+    const SeasonState& s = f.season;
+    if (s.recentOrdersWeeks == 0 || row < 1 || row > static_cast<int>(s.recentStarts.size()))
+        return {};
+    const Grid& grid = f.MSFlexGrid1;
+    if (!canBePicked(grid.textMatrix(row, kWiColumn), grid.textMatrix(row, kWsColumn)))
+        return {};
+    const int weeks = s.recentOrdersWeeks;
+    const int played = s.recentStarts[static_cast<std::size_t>(row - 1)];
+    if (weeks == 1)
+        return played ? "Played last week" : "Not played last week";
+    return "Played " + std::to_string(played) + " of the last " + std::to_string(weeks) + " weeks";
+}
+
 // How many digits stand after the point of a number's text.
 int decimalsOf(std::string_view text)
 {
@@ -236,14 +264,17 @@ ReadResult<void> compareWithBytes(FRMTEAMTOOL& f, const std::string& name, std::
 std::string gridCellNote(const FRMTEAMTOOL& f, int row, int col)
 {
     std::string note = gridRowNote(f, row);
-    const Comparison& c = f.comparison;
-    if (!c.made() || row < 1 || row > static_cast<int>(c.earlierRow.size()))
-        return note;
     const auto add = [&note](const std::string& line) {
         if (!note.empty())
             note += '\n';
         note += line;
     };
+    if (col == kNameColumn)
+        if (const std::string played = recentStartsNote(f, row); !played.empty())
+            add(played);
+    const Comparison& c = f.comparison;
+    if (!c.made() || row < 1 || row > static_cast<int>(c.earlierRow.size()))
+        return note;
     const Grid& grid = f.MSFlexGrid1;
     if (const auto was = c.earlierText(row, col); was && *was != grid.textMatrix(row, col))
         add(std::string(grid.textMatrix(0, col)) + ": now " + std::string(grid.textMatrix(row, col)) + ", was " +
@@ -268,12 +299,16 @@ std::string listItemNote(const FRMTEAMTOOL& f, int list, int item)
 {
     const int row = rowOfListItem(f.comparison, item);
     if (row == 0)
-        return {};
+        return list == 2 ? recentStartsNote(f, selectableRow(f, item)) : std::string();
     // A listed player can be picked: his note is the comparison's alone.
     if (list == 3)
         return gridCellNote(f, row, kNslColumn);
-    if (list == 2 && !f.comparison.earlierText(row, kNameColumn))
-        return "New since " + f.comparison.earlierFile;
+    if (list == 2) {
+        std::string note = recentStartsNote(f, row);
+        if (!f.comparison.earlierText(row, kNameColumn))
+            note += (note.empty() ? "" : "\n") + ("New since " + f.comparison.earlierFile);
+        return note;
+    }
     return {};
 }
 

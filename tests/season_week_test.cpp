@@ -7,6 +7,7 @@
 
 #include "app/window_state.h"
 #include "squad/squad.h"
+#include "teamfile/comparison.h"
 #include "teamfile/team_records.h"
 #include "week/fill.h"
 #include "week/season_commands.h"
@@ -161,6 +162,38 @@ TEST_F(Season, TheLeaguesAddressIsAskedForOnceATeamAndRemembered)
     EXPECT_TRUE(dialogs.openedUrls.back().starts_with("mailto:a@league.example,b@league.example?subject="));
     EXPECT_EQ(dialogs.messages.back(), "No mail program answered. The orders are written to " +
                                            (folder / "RDVvsCD.TXT").make_preferred().string() + ".");
+}
+
+TEST_F(Season, APlayersTooltipSaysHowOftenHePlayedInTheWeeksWithOrders)
+{
+    const auto rowOf = [&](std::string_view name) {
+        for (int row = 1; row <= f.loadedPlayers; ++row)
+            if (f.MSFlexGrid1.textMatrix(row, kNameColumn) == name)
+                return row;
+        return 0;
+    };
+    loadAt(kWeek1, write("RDV-1.txt", week(1)));
+    EXPECT_EQ(gridCellNote(f, rowOf("Ashworth"), kNameColumn), "") << "no orders kept yet";
+    pickLastWeeksSquad(f);
+    now = {2026, 11, 30, 21, 0, 0};
+    f.Command1.click();
+    f.Text35.text = "Again";
+    now = {2026, 11, 30, 22, 0, 0};
+    f.Command1.click();  // the same week's orders again: one week
+    loadAt(kWeek2, write("RDV-2.txt", week(2)));
+    EXPECT_EQ(gridCellNote(f, rowOf("Ashworth"), kNameColumn).rfind("Played last week", 0), 0u);
+    EXPECT_EQ(gridCellNote(f, rowOf("Sandoval"), kNameColumn).rfind("Not played last week", 0), 0u);
+    EXPECT_EQ(gridCellNote(f, rowOf("Reyes"), kNameColumn).rfind("Not played", 0), 0u) << "a substitute";
+    EXPECT_EQ(gridCellNote(f, rowOf("Ashworth"), kNslColumn).find("Played"), std::string::npos);
+    EXPECT_EQ(listItemNote(f, 2, 0).rfind("Played last week", 0), 0u);  // Ashworth, the first listed
+
+    dialogs.answer = true;  // the squad the load left, replaced
+    pickLastWeeksSquad(f);
+    f.Text35.text = "Week two";  // other bytes: a file is kept once per bytes
+    now = {2026, 12, 7, 21, 0, 0};
+    f.Command1.click();
+    loadAt(kWeek3, write("RDV-3.txt", week(3)));
+    EXPECT_EQ(gridCellNote(f, rowOf("Ashworth"), kNameColumn).rfind("Played 2 of the last 2 weeks", 0), 0u);
 }
 
 TEST_F(Season, EachWeekIsComparedWithTheTeamFileKeptBeforeIt)

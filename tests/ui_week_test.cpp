@@ -336,13 +336,13 @@ private slots:
         QDesktopServices::unsetUrlHandler("mailto");
         QCOMPARE(m_mailed.toEncoded(), mailed);
 #else
-        // The desktop's opener, standing in for xdg-open: it writes down what it was given
-        // and exits with the code the test puts in its folder.
+        // The desktop's opener, standing in for xdg-open: it reads the exit code the test
+        // put in its folder, writes down what it was given, and exits with that code.
         const QString bin = m_dir.filePath(QStringLiteral("bin"));
         QVERIFY(QDir().mkpath(bin));
         testing::writeFile(bin + QStringLiteral("/xdg-open"),
-                           "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/opened\"\n"
-                           "exit $(cat \"$(dirname \"$0\")/exit\" 2>/dev/null || echo 0)\n");
+                           "#!/bin/sh\ncode=$(cat \"$(dirname \"$0\")/exit\" 2>/dev/null || echo 0)\n"
+                           "printf '%s' \"$1\" > \"$(dirname \"$0\")/opened\"\nexit $code\n");
         QFile::setPermissions(bin + QStringLiteral("/xdg-open"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray path = qgetenv("PATH");

@@ -11,6 +11,7 @@
 #include "teamfile/record_reader.h"
 #include "teamfile/select_and_load.h"
 #include "teamfile/staged_team.h"
+#include "teamfile/team_records.h"
 #include "textio/encoding.h"
 #include "textio/files.h"
 #include "textio/fingerprint.h"
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <unordered_map>
 #include <utility>
 
 namespace teamtool {
@@ -105,6 +107,48 @@ void findLastOrders(FRMTEAMTOOL& f, const std::vector<KeptFile>& files)
             return;
         }
         s.unreadable.push_back({file.name, describeOrdersFileError(orders.error(), file.name)});
+    }
+}
+
+// How many of the last kRecentWeeks weeks with orders kept each of the loaded team's
+// players started: the newest orders after each team file, his name matched as the
+// comparison matches names (the nth of a name in the orders is the nth in the file).
+void countRecentStarts(FRMTEAMTOOL& f, const std::vector<KeptFile>& files)
+{
+    SeasonState& s = f.season;
+    s.recentOrdersWeeks = 0;
+    s.recentStarts.assign(static_cast<std::size_t>(std::max(f.loadedPlayers, 0)), 0);
+    std::unordered_map<std::string, std::vector<int>> rowsOf;
+    for (int row = 1; row <= f.loadedPlayers; ++row)
+        rowsOf[std::string(f.MSFlexGrid1.textMatrix(row, kNameColumn))].push_back(row);
+    bool weekHasOrders = false;  // the newer orders of this week are counted already
+    for (std::size_t k = files.size(); k-- > 0 && s.recentOrdersWeeks < kRecentWeeks;) {
+        const KeptFile& file = files[k];
+        auto bytes = mayBeOrdersFile(file) ? readWholeFile(utf8FromPath(file.path), kMaxOrdersFileBytes)
+                                           : Result<std::string, FileError>(std::string());
+        if (!bytes)
+            continue;
+        if (keptKindOf(*bytes) != KeptKind::OrdersFile) {
+            weekHasOrders = false;  // a team file: the week before it starts
+            continue;
+        }
+        const auto orders = readOrdersText(decodeTextFile(std::move(bytes).value()));
+        if (!orders || weekHasOrders)
+            continue;
+        weekHasOrders = true;
+        ++s.recentOrdersWeeks;
+        std::unordered_map<std::string, std::size_t> mentioned;
+        for (const OrdersSlot& slot : orders->mainSide) {
+            std::string name = slot.name;
+            for (const std::string& form : namesOf(slot.written))
+                if (rowsOf.contains(form)) {
+                    name = form;
+                    break;
+                }
+            const auto rows = rowsOf.find(name);
+            if (rows != rowsOf.end() && mentioned[name] < rows->second.size())
+                ++s.recentStarts[static_cast<std::size_t>(rows->second[mentioned[name]++] - 1)];
+        }
     }
 }
 
@@ -202,6 +246,8 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
     s.lastOrders.clear();
     s.unreadable.clear();
     s.keptTeamFiles = 0;
+    s.recentOrdersWeeks = 0;
+    s.recentStarts.clear();
     constexpr std::uint64_t kKeeping = (ProgressPart::kWhole - kSeasonProgressFrom) / 4;
     ProgressPart keeping(progress, kSeasonProgressFrom, kKeeping);
     ProgressPart comparing(progress, kSeasonProgressFrom + kKeeping,
@@ -242,6 +288,7 @@ void keepLoadedTeam(FRMTEAMTOOL& f, bool compare, Progress* progress = nullptr)
     }
 
     findLastOrders(f, files);
+    countRecentStarts(f, files);
     std::string compared;
     bool cancelled = false;
     if (compare) {
@@ -357,6 +404,8 @@ void teamFileLoaded(FRMTEAMTOOL& f)
     s.teamFolder.clear();
     s.lastOrders.clear();
     s.unreadable.clear();
+    s.recentOrdersWeeks = 0;
+    s.recentStarts.clear();
     if (s.keeping())
         keepLoadedTeam(f, true, progress.get());
     else if (!s.keep)
