@@ -447,8 +447,14 @@ void BM_SortGrid(benchmark::State& state)
 }
 BENCHMARK(BM_SortGrid)->Arg(2)->Arg(1)->ArgName("column")->Unit(benchmark::kMillisecond);
 
-// A season of `weeks` kept weeks of 40 players (52: a season; 520: ten), the newest
-// loaded.
+// Orders as a week of the season keeps them.
+const std::string kWeeksOrders = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\nN\r\nY1\r\nGK A\r\nDS B\r\nCB C\r\n"
+                                 "CB D\r\nFB E\r\nDS F*\r\nDM G\r\nCM H\r\nMF I\r\nWH J#\r\nAM K\r\nSUBS\r\n"
+                                 "W L\r\nMarkers\r\nTransfer Bids\r\nCut Players\r\nPress\r\n\r\n"
+                                 "Comments to Commish\r\n\r\n";
+
+// A season of `weeks` kept weeks of 40 players (52: a season; 520: ten), each with its
+// orders, the newest loaded.
 struct SeasonOfWeeks {
     teamtool::bench::BenchDialogs dialogs;
     std::unique_ptr<FRMTEAMTOOL> form = teamtool::createMainWindow(dialogs);
@@ -470,6 +476,10 @@ struct SeasonOfWeeks {
             const teamtool::KeptTime when{year, 1 + (k % 52) / 5, 1 + (k % 5) * 5, 20, 0, 0};
             std::ofstream(team / (teamtool::stampOf(when) + " RDV.txt"), std::ios::binary)
                 << teamtool::bench::makeTeamFile(40, static_cast<std::uint32_t>(k + 1));
+            // That week's orders, kept an hour later.
+            teamtool::KeptTime sent = when;
+            sent.hour += 1;
+            std::ofstream(team / (teamtool::stampOf(sent) + " RDVvsCD.TXT"), std::ios::binary) << kWeeksOrders;
         }
     }
     ~SeasonOfWeeks() { std::filesystem::remove_all(folder); }
