@@ -184,6 +184,31 @@ private:
     }
 };
 
+// The table a season page shows, made before the model that shows it.
+struct SeasonTableHolder {
+    SeasonTable shown;
+};
+
+// A season table's model: it owns the table it shows, so the table lives exactly as
+// long as the view that shows it.
+class SeasonTableModel : private SeasonTableHolder, public GridModel {
+public:
+    explicit SeasonTableModel(QObject* parent) : GridModel(shown.grid, parent) {}
+
+    const SeasonTable& table() const { return shown; }
+    // Shows another table in its place.
+    void show(SeasonTable table)
+    {
+        shown = std::move(table);
+        reload();
+    }
+};
+
+const SeasonTable& SeasonWindow::Page::table() const
+{
+    return model->table();
+}
+
 SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::function<void()>&)> perform,
                            QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_form(form), m_perform(std::move(perform))
@@ -255,11 +280,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     connect(copy, &QAction::triggered, this, [this] { copySelection(shownPage()); });
 }
 
-SeasonWindow::~SeasonWindow()
-{
-    // The views and charts show the pages' tables: they go first.
-    delete takeCentralWidget();
-}
+SeasonWindow::~SeasonWindow() = default;
 
 QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
                                  QWidget* above)
@@ -278,11 +299,11 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
     }
     page.view = new FrozenColumnsTableView(split);
     page.view->setObjectName(tableName);
-    page.model = new GridModel(page.table.grid, page.view);
+    page.model = new SeasonTableModel(page.view);
     page.model->setNotes({
-        [&page](int row, int) { return page.table.rowNotes[static_cast<std::size_t>(row - 1)]; },
+        [&page](int row, int) { return page.table().rowNotes[static_cast<std::size_t>(row - 1)]; },
         {},
-        [&page](int row) { return page.table.gone(row); },
+        [&page](int row) { return page.table().gone(row); },
         [this] { return m_shown; },
     });
     page.view->setModel(page.model);
@@ -291,7 +312,7 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
     page.view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(page.view->horizontalHeader(), &QWidget::customContextMenuRequested, this, [this, &page](QPoint at) {
         const int column = page.view->horizontalHeader()->logicalIndexAt(at);
-        if (column < 1 || column > page.table.weeks)
+        if (column < 1 || column > page.table().weeks)
             return;
         QMenu menu(this);
         menu.addAction(u"&Remove Week..."_s, this, [this, column] { removeWeekAt(column); });
@@ -387,15 +408,14 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
     std::vector<int> selected = page.view->selectedRowsAndColumns().first;
     for (int& row : selected)
         row = page.model->gridRow(row);
-    const bool samePlayers = page.table.grid.rows() == table.grid.rows();
+    const bool samePlayers = page.table().grid.rows() == table.grid.rows();
     const QString sortedBy = page.view->sortColumn() >= 0
                                  ? page.model->headerData(page.view->sortColumn(), Qt::Horizontal).toString()
                                  : QString();
-    page.table = std::move(table);
     ++m_shown;
-    page.view->setAccessibleName(qs(seasonTableTitle(page.table)));
+    page.view->setAccessibleName(qs(seasonTableTitle(table)));
     m_restoring = true;  // the chart is drawn once, below
-    page.model->reload();
+    page.model->show(std::move(table));
     // The sort stays on the same heading (a week's columns move when one is added).
     if (!sortedBy.isEmpty()) {
         int column = -1;
@@ -407,7 +427,7 @@ void SeasonWindow::showTable(Page& page, SeasonTable table)
     // Widths without asking every cell: a week's column as wide as its heading or its
     // longest figure in digits, the names' as the longest name.
     const QFontMetrics metrics(page.view->font());
-    const Grid& grid = page.table.grid;
+    const Grid& grid = page.table().grid;
     const int padding = 2 * metrics.averageCharWidth() + 6;
     int names = metrics.horizontalAdvance(qs(grid.textMatrix(0, 0)));
     for (int row = 1; row < grid.rows(); ++row)
@@ -446,9 +466,10 @@ void SeasonWindow::drawChart(Page& page) const
     std::vector<int> selected;
     for (const int row : page.view->selectedRowsAndColumns().first)
         selected.push_back(page.model->gridRow(row));
-    const std::vector<int> rows = chartedRows(page.table, selected);
-    page.chart->draw(page.table, m_form.seasonView, rows, qs(seasonTableTitle(page.table)));
-    const std::string description = chartDescription(page.table, m_form.seasonView, rows);
+    const SeasonTable& table = page.table();
+    const std::vector<int> rows = chartedRows(table, selected);
+    page.chart->draw(table, m_form.seasonView, rows, qs(seasonTableTitle(table)));
+    const std::string description = chartDescription(table, m_form.seasonView, rows);
     page.chart->setAccessibleName(qs(description.substr(0, description.find(';'))));
     page.chart->setAccessibleDescription(qs(description));
 }
@@ -480,19 +501,19 @@ void SeasonWindow::copySelection(Page& page)
         return;
     for (int& row : rows)
         row = page.model->gridRow(row);
-    m_form.dialogs().copyText(copiedCells(page.table.grid, rows, columns));
+    m_form.dialogs().copyText(copiedCells(page.table().grid, rows, columns));
     m_form.dialogs().notify("Copied");
 }
 
 void SeasonWindow::exportShown()
 {
     Page& page = shownPage();
-    m_perform([&] { exportTable(m_form, page.table.grid, shownRows(page), seasonExportName(m_form, page.table)); });
+    m_perform([&] { exportTable(m_form, page.table().grid, shownRows(page), seasonExportName(m_form, page.table())); });
 }
 
 void SeasonWindow::removeWeekAt(int column)
 {
-    const SeasonTable& shown = shownPage().table;
+    const SeasonTable& shown = shownPage().table();
     if (column < 1 || column > shown.weeks) {
         m_form.dialogs().notify("Choose a cell in a week's column first");
         return;

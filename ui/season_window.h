@@ -24,8 +24,8 @@ class QTabWidget;
 namespace teamtool::ui {
 
 class FrozenColumnsTableView;
-class GridModel;
 class PassingNote;
+class SeasonTableModel;
 class SeasonChart;
 
 class SeasonWindow : public QMainWindow {
@@ -48,11 +48,12 @@ public:
     void fitToScreen();
 
 private:
+    // A page's widgets; its table is its model's.
     struct Page {
-        SeasonTable table;
         FrozenColumnsTableView* view = nullptr;
-        GridModel* model = nullptr;
+        SeasonTableModel* model = nullptr;
         SeasonChart* chart = nullptr;  // none on the Played page
+        const SeasonTable& table() const;
     };
 
     QWidget* buildPage(Page& page, const QString& name, const QString& tableName, const QString& chartName,
