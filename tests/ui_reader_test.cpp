@@ -232,6 +232,9 @@ private slots:
         widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
         press("List2", Qt::Key_Return);
         QCOMPARE(note->text(), QString("Ashworth picked: the goalkeeper"));
+        press("List2", Qt::Key_Down);
+        press("List2", Qt::Key_Return);  // a main-side pick says the total it made
+        QCOMPARE(note->text(), QString("Bellamy picked: main side 1 (DS). Tot NSL 19.3"));
     }
 
     // Inside an open menu a command's key is its letter alone, then its shortcut.

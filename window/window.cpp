@@ -80,7 +80,8 @@ void list(FRMTEAMTOOL& f, EventArgs&)
 }
 
 // A pick (a double-click, or Enter), then a passing note of where the player went, so
-// that it is heard as well as seen: "Okafor picked: main side 3 (CB)".
+// that it is heard as well as seen: "Okafor picked: main side 3 (CB)", and after a
+// main-side pick the total it made: ". Tot NSL 31.6".
 template <int listNumber>
 void pick(FRMTEAMTOOL& f, EventArgs&)
 {
@@ -90,7 +91,10 @@ void pick(FRMTEAMTOOL& f, EventArgs&)
     List_DblClick(f, listNumber);
     for (int i = kGoalkeeperSlot; i <= kLastSubstituteSlot; ++i)
         if (f.Text27(i).text != before[static_cast<std::size_t>(i)] && !isSlotEmpty(f, i)) {
-            f.dialogs().notify(std::string(trimSpaces(f.Text27(i).text)) + " picked: " + slotName(f, i));
+            std::string note = std::string(trimSpaces(f.Text27(i).text)) + " picked: " + slotName(f, i);
+            if (isOutfieldSlot(i))
+                note += ". Tot NSL " + std::string(trimSpaces(f.Text30.text));
+            f.dialogs().notify(note);
             return;
         }
 }
