@@ -339,6 +339,9 @@ private Q_SLOTS:
         QCOMPARE(cells->index(0, 0).data().toString(), "Ashworth");
         QCOMPARE(cells->index(0, 1).data().toString(), "18.1");
         QCOMPARE(cells->index(0, 3).data().toString(), "+1.2");
+        QCOMPARE(cells->index(0, 1).data(Qt::AccessibleTextRole).toString(), "Ashworth, 30 Nov: 18.1");
+        const QAbstractItemModel* played = seasonChild<QTableView>(*program, "SeasonPlayedTable")->model();
+        QCOMPARE(played->headerData(played->columnCount() - 3, Qt::Horizontal).toString(), "Started");
         QVERIFY(seasonChild(*program, "SeasonChart")
                     ->accessibleDescription()
                     .endsWith("; the table below holds the figures"));
