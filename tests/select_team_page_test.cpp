@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The TeamTool developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The squad page over the window model: the five player lists, picking into the
+// The Select Team page through the window's events: the five player lists, picking into the
 // sixteen slots with the running NSL total, the marker rules, and "Clear".
 
 #include "app/form_load.h"
