@@ -6,6 +6,7 @@
 #include "ui/contrast.h"
 #include "ui/frozen_columns_table_view.h"
 #include "ui/item_models.h"
+#include "ui/model_combo_box.h"
 #include "ui/page_tabs_accessible.h"
 #include "ui/passing_note.h"
 
@@ -18,6 +19,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -189,6 +191,24 @@ struct SeasonTableHolder {
     SeasonTable shown;
 };
 
+// The Figure box: Qt's own choosing (the arrow, Home, End and Page keys, a letter typed,
+// a click, a screen reader's action), all through its current entry; heard as the main
+// window's boxes are, its new text told as new text. No Q_OBJECT of its own: a reader
+// is given the model box's description of it.
+class FigureBox : public ModelComboBox {
+public:
+    explicit FigureBox(QWidget* parent) : ModelComboBox(parent)
+    {
+        connect(this, &QComboBox::currentIndexChanged, this, [this](int index) { setShownText(itemText(index)); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        QComboBox::keyPressEvent(event);
+    }  // NOLINT(bugprone-parent-virtual-call)
+};
+
 // A season table's model: it owns the table it shows, so the table lives exactly as
 // long as the view that shows it.
 class SeasonTableModel : private SeasonTableHolder, public GridModel {
@@ -234,7 +254,7 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
     auto* players = new QWidget(this);
     auto* figureRow = new QHBoxLayout();
     auto* figureLabel = new QLabel(u"Fi&gure:"_s, players);
-    m_figure = new QComboBox(players);
+    m_figure = new FigureBox(players);
     m_figure->setObjectName("SeasonFigure");
     figureLabel->setBuddy(m_figure);
     figureRow->addWidget(figureLabel);
@@ -396,6 +416,7 @@ void SeasonWindow::showSeason()
             again = m_figure->findText(qs(defaultSeasonFigure().heading));
         m_figure->setCurrentIndex(std::max(again, 0));
     }
+    static_cast<FigureBox*>(m_figure)->setShownText(m_figure->currentText());
     showChosenFigure();
     showTable(m_team, teamTable(view));
     showTable(m_played, playedTable(m_form));
