@@ -309,7 +309,7 @@ private Q_SLOTS:
         program.reset();  // the next week, the next run
         program = start();
         program->window.formView().openTeamFile(week2.toStdString());  // Open With
-        QTRY_COMPARE(QString::fromStdString(program->form->Text31.text), QDir::toNativeSeparators(week2));
+        QTRY_COMPARE(QDir::fromNativeSeparators(QString::fromStdString(program->form->Text31.text)), week2);
         command(QKeySequence("Ctrl+Shift+L"));
         QTRY_VERIFY(program->window.noteLabel()->text().contains(
             "Carr (AM, NSL 13.4), back: not picked while Baptiste (AM, NSL 8.9) plays main side 10"));
