@@ -203,10 +203,11 @@ public:
     }
 
 protected:
+    // Qt's own keys, not the model box's, which lets no key choose by itself.
     void keyPressEvent(QKeyEvent* event) override
     {
-        QComboBox::keyPressEvent(event);
-    }  // NOLINT(bugprone-parent-virtual-call)
+        QComboBox::keyPressEvent(event);  // NOLINT(bugprone-parent-virtual-call)
+    }
 };
 
 // A season table's model: it owns the table it shows, so the table lives exactly as
