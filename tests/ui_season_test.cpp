@@ -365,6 +365,14 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_End);
         checkAgree(*program, box->itemText(box->count() - 1));
         QTest::keyClick(box, Qt::Key_Home);
+        // Tab goes on to the table the figure is chosen for, then to the page tabs.
+        program->season->activateWindow();
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_Tab);
+        QTRY_VERIFY(seasonChild(*program, "SeasonTable")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_VERIFY(seasonChild<QTabWidget>(*program, "SeasonPages")->tabBar()->hasFocus());
+        box->setFocus();
         // The mouse: the list opened with a click, an entry clicked.
         QTest::mouseClick(box, Qt::LeftButton);
         QAbstractItemView* list = box->view();

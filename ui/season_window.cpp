@@ -272,6 +272,9 @@ SeasonWindow::SeasonWindow(FRMTEAMTOOL& form, std::function<void(const std::func
                     u"&Team"_s);
     m_pages->addTab(buildPage(m_played, u"SeasonPlayed"_s, u"SeasonPlayedTable"_s, {}, nullptr), u"Pl&ayed"_s);
     describePageTabs(m_pages->tabBar());  // each tab said by name, as the main window's are
+    // Tab goes from the figure to the table it chooses for, then on to the page tabs.
+    setTabOrder(m_figure, m_players.view);
+    setTabOrder(m_players.view, m_pages->tabBar());
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_pages);
