@@ -263,6 +263,9 @@ TEST_F(SeasonWindowTest, ThePlayedTableSaysWhatEachWeeksOrdersDidWithEachPlayer)
     std::ofstream(team / "2026-11-30 21-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
         {"GK Doyle*", "DS Iwobi#", "CB Smith", "FB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G"},
         {"CF Marsh"}, {"Smith,7"});
+    // After the damaged file: the orders of no week shown.
+    std::ofstream(team / "2026-12-01 10-00-00 RDVvsCD.TXT", std::ios::binary)
+        << ordersText({"GK Marsh", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I", "S J"}, {}, {});
     std::ofstream(team / "2026-12-14 21-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
         {"GK Quinn", "CB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I"}, {"S Filler"}, {});
     readSeasonView(f);

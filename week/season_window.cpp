@@ -185,21 +185,24 @@ void readSeasonView(FRMTEAMTOOL& f)
                              describeFileError(files.error(), kKeptFileKind) + ".";
     if (files) {
         f.season.keptTeamFiles = 0;
+        bool ordersOfLastWeek = false;  // orders kept now belong to the last week shown
         for (const KeptFile& file : *files) {
             auto bytes = readWholeFile(utf8FromPath(file.path), kMaxTeamFileBytes);
             if (!bytes) {
                 view.unreadable.push_back(file.name);
+                ordersOfLastWeek = false;
                 continue;
             }
             if (keptKindOf(*bytes) == KeptKind::OrdersFile) {
-                // The orders of the team file kept last before them.
-                if (!view.weeks.empty())
+                // The orders of the team file kept last before them, if it is shown.
+                if (ordersOfLastWeek)
                     view.weeks.back().orders = decodeTextFile(std::move(bytes).value());
                 continue;
             }
             auto staged = readTeam(std::move(bytes).value(), file.name);
             if (!staged || folderOfTeam(*staged) != team) {
                 view.unreadable.push_back(file.name);
+                ordersOfLastWeek = false;
                 continue;
             }
             SeasonWeek week;
@@ -210,6 +213,7 @@ void readSeasonView(FRMTEAMTOOL& f)
             week.players = staged->players;
             week.cells = std::move(staged->gridCells);
             view.weeks.push_back(std::move(week));
+            ordersOfLastWeek = true;
         }
         f.season.keptTeamFiles = view.weeks.size();
     }

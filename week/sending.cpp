@@ -31,7 +31,6 @@ std::optional<OrdersText> ordersOrMessage(FRMTEAMTOOL& f)
     return std::move(orders).value();
 }
 
-// text with every byte but the unreserved ones, and those of `kept`, as %XX.
 // The team the league's address is kept for: its season folder's name.
 std::string leagueAddressKey(const FRMTEAMTOOL& f)
 {
@@ -55,6 +54,7 @@ bool askLeagueAddress(FRMTEAMTOOL& f)
     return true;
 }
 
+// text with every byte but the unreserved ones, and those of `kept`, as %XX.
 std::string percentEncoded(std::string_view text, std::string_view kept = {})
 {
     constexpr char kHex[] = "0123456789ABCDEF";
