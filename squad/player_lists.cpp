@@ -135,6 +135,26 @@ std::string listedPlayer(const FRMTEAMTOOL& f, std::size_t item)
     return text(f.List2) + " (" + text(f.List1) + ", NSL " + text(f.List3) + ")";
 }
 
+std::string spokenName(const FRMTEAMTOOL& f, const Control& control)
+{
+    int slot = -1;
+    std::string role;
+    if (control.name == "Option1" || control.name == "Option2") {
+        slot = control.index;
+        role = control.name == "Option1" ? "Captain" : "Penalty taker";
+    } else if (control.name == "Check1" || control.name == "Text34") {
+        slot = control.index + 1;  // marker k belongs to slot k + 1
+        role = control.name == "Check1" ? "Marker" : "Target";
+    }
+    if (!isOutfieldSlot(slot))
+        return control.accessibleName;
+    const std::string where = "main side " + std::to_string(slot);
+    if (isSlotEmpty(f, slot))
+        return (role == "Target" ? std::string("Marker target") : role) + ", " + where;
+    const std::string player(trimSpaces(f.Text27(slot).text));
+    return role == "Target" ? "Target of " + player + ", " + where : role + ": " + player + ", " + where;
+}
+
 std::string slotName(const FRMTEAMTOOL& f, int slot)
 {
     if (slot == kGoalkeeperSlot)

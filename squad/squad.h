@@ -16,6 +16,7 @@
 namespace teamtool {
 
 class FRMTEAMTOOL;
+struct Control;
 
 inline constexpr int kGoalkeeperSlot = 0;
 inline constexpr int kFirstOutfieldSlot = 1;
@@ -59,6 +60,12 @@ std::string slotName(const FRMTEAMTOOL& f, int slot);
 // still to pick. A slot holds a row's player when its name and NSL equal the row's List2
 // and List3 texts.
 std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f);
+
+// What a screen reader calls a control: for Cap, Pen, a marker box and its target, the
+// slot's player and the slot as the window names it ("Captain: Okafor, main side 2",
+// "Target of Okafor, main side 3"; "Captain, main side 2" while the slot is empty); for
+// any other control its own accessible name.
+std::string spokenName(const FRMTEAMTOOL& f, const Control& control);
 
 // A player of the lists as the warnings name him: "Doyle (CB, NSL 20.4)".
 std::string listedPlayer(const FRMTEAMTOOL& f, std::size_t item);

@@ -113,7 +113,12 @@ private slots:
         QCOMPARE(m_w->widget("Text27(3)")->accessibleName(), QString("Slot 3 name"));
         QCOMPARE(m_w->widget<QLineEdit>("Text27(3)")->text(), QString("Okafor"));
         QCOMPARE(m_w->widget("Command2(3)")->accessibleName(), QString("Clear slot 3"));
-        QCOMPARE(m_w->widget("Text34(2)")->accessibleName(), QString("Marker target, slot 3, blank"));
+        // Cap, Pen and the marker's boxes name the slot's player and the slot as the window does.
+        QCOMPARE(m_w->widget("Text34(2)")->accessibleName(), QString("Target of Okafor, main side 3, blank"));
+        QCOMPARE(m_w->widget("Option1(3)")->accessibleName(), QString("Captain: Okafor, main side 3"));
+        QCOMPARE(m_w->widget("Option2(3)")->accessibleName(), QString("Penalty taker: Okafor, main side 3"));
+        QCOMPARE(m_w->widget("Check1(2)")->accessibleName(), QString("Marker: Okafor, main side 3"));
+        QCOMPARE(m_w->widget("Option1(4)")->accessibleName(), QString("Captain, main side 4"));
         QCOMPARE(m_w->widget("List5")->accessibleName(), QString("MAX SP"));
         QCOMPARE(m_w->widget("MSFlexGrid1")->accessibleName(), QString("Player Stats"));
         QCOMPARE(m_w->widget<QLabel>("Label8")->buddy(), m_w->widget("Text30"));

@@ -136,8 +136,8 @@ private slots:
         QCOMPARE(widget<QLineEdit>("Text1")->accessibleName(), QString("Team Name"));
         QCOMPARE(widget<QLineEdit>("Text29")->accessibleName(), QString("Opponent, blank"));  // empty at start
         // The buttons and boxes of a slot's row name their slot; marker 2 is slot 3's.
-        QCOMPARE(widget<QRadioButton>("Option1(5)")->accessibleName(), QString("Captain, slot 5"));
-        QCOMPARE(widget<QCheckBox>("Check1(2)")->accessibleName(), QString("Marker, slot 3"));
+        QCOMPARE(widget<QRadioButton>("Option1(5)")->accessibleName(), QString("Captain, main side 5"));
+        QCOMPARE(widget<QCheckBox>("Check1(2)")->accessibleName(), QString("Marker, main side 3"));
     }
 
     void aLoadBeforeThePagesAreBuiltBuildsThemFirst()

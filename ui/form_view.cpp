@@ -3,11 +3,13 @@
 
 #include "ui/form_view.h"
 
+#include "squad/squad.h"
 #include "ui/control_bindings.h"
 #include "window/window.h"
 
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -262,6 +264,13 @@ void FormView::showControl(Bound& bound)
     if (widget->isEnabled() != control.enabled)
         widget->setEnabled(control.enabled);
 
+    // The name a reader hears may follow what the control's row holds; a box keeps it
+    // as the base it adds ", blank" to.
+    const QString spoken = qt(spokenName(form(), control));
+    if (qobject_cast<QLineEdit*>(widget) && widget->property("teamtoolAccessibleName").isValid())
+        widget->setProperty("teamtoolAccessibleName", spoken);
+    else if (!spoken.isEmpty() && widget->accessibleName() != spoken)
+        widget->setAccessibleName(spoken);
     bindingFor(control.kind).show(control, widget, form());
 }
 
