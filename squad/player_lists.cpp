@@ -10,9 +10,12 @@
 #include "textio/trim.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace teamtool {
@@ -137,6 +140,20 @@ std::string listedPlayer(const FRMTEAMTOOL& f, std::size_t item)
 
 std::string spokenName(const FRMTEAMTOOL& f, const Control& control)
 {
+    // A slot's own boxes and its Clear: the slot as the window names it.
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kSlotBoxes = {
+        {{"Combo1", " position"}, {"Text27", " name"}, {"Text28", " NSL"}, {"Command2", ""}}};
+    for (const auto& [name, what] : kSlotBoxes)
+        if (control.name == name && control.index >= kGoalkeeperSlot && control.index <= kLastSubstituteSlot) {
+            const int i = control.index;
+            const std::string slot = i == kGoalkeeperSlot ? std::string("goalkeeper")
+                                     : isOutfieldSlot(i)  ? "main side " + std::to_string(i)
+                                                          : "substitute " + std::to_string(i - kLastOutfieldSlot);
+            if (what.empty())
+                return "Clear " + slot;
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(slot[0]))) + slot.substr(1) +
+                   std::string(what);
+        }
     int slot = -1;
     std::string role;
     if (control.name == "Option1" || control.name == "Option2") {

@@ -61,10 +61,11 @@ std::string slotName(const FRMTEAMTOOL& f, int slot);
 // and List3 texts.
 std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f);
 
-// What a screen reader calls a control: for Cap, Pen, a marker box and its target, the
-// slot's player and the slot as the window names it ("Captain: Okafor, main side 2",
-// "Target of Okafor, main side 3"; "Captain, main side 2" while the slot is empty); for
-// any other control its own accessible name.
+// What a screen reader calls a control. A slot's boxes and Clear by the slot as the
+// window names it ("Main side 3 name", "Substitute 1 position", "Clear goalkeeper"); Cap,
+// Pen, a marker box and its target with the slot's player too ("Captain: Okafor, main
+// side 2", "Target of Okafor, main side 3"; "Captain, main side 2" while the slot is
+// empty); any other control by its own accessible name.
 std::string spokenName(const FRMTEAMTOOL& f, const Control& control);
 
 // A player of the lists as the warnings name him: "Doyle (CB, NSL 20.4)".

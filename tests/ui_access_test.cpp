@@ -107,12 +107,13 @@ private slots:
                 QVERIFY2(names.insert(name).second, qPrintable(widget->objectName() + ": " + name + " twice"));
             }
         }
-        QCOMPARE(m_w->widget("Text27(3)")->accessibleName(), QString("Slot 3 name, blank"));  // " ", read as blank
+        QCOMPARE(m_w->widget("Text27(3)")->accessibleName(), QString("Main side 3 name, blank"));  // " ", read as blank
         m_w->form->Text27(3).text = "Okafor";
         m_w->window.refresh();
-        QCOMPARE(m_w->widget("Text27(3)")->accessibleName(), QString("Slot 3 name"));
+        QCOMPARE(m_w->widget("Text27(3)")->accessibleName(), QString("Main side 3 name"));
         QCOMPARE(m_w->widget<QLineEdit>("Text27(3)")->text(), QString("Okafor"));
-        QCOMPARE(m_w->widget("Command2(3)")->accessibleName(), QString("Clear slot 3"));
+        QCOMPARE(m_w->widget("Command2(3)")->accessibleName(), QString("Clear main side 3"));
+        QCOMPARE(m_w->widget("Text27(12)")->accessibleName(), QString("Substitute 2 name, blank"));
         // Cap, Pen and the marker's boxes name the slot's player and the slot as the window does.
         QCOMPARE(m_w->widget("Text34(2)")->accessibleName(), QString("Target of Okafor, main side 3, blank"));
         QCOMPARE(m_w->widget("Option1(3)")->accessibleName(), QString("Captain: Okafor, main side 3"));
@@ -132,7 +133,7 @@ private slots:
         m_w->window.refresh();
         QCOMPARE(accessibleValue(m_w->widget("Combo1(4)")), QString("XX"));
         QCOMPARE(QAccessible::queryAccessibleInterface(m_w->widget("Combo1(4)"))->text(QAccessible::Name),
-                 QString("Slot 4 position"));
+                 QString("Main side 4 position"));
     }
 
     void theSelectTeamPageIsTabbedRowByRow()
