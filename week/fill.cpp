@@ -95,24 +95,6 @@ private:
     std::unordered_map<std::string, std::vector<int>> m_rows;
 };
 
-// A main-side line's name and marks: the longest name it may have that is a list
-// row, what was taken off its end being the marks; where none is a row, the marks
-// are marks.
-OrdersSlot resolved(const OrdersSlot& read, const ListRows& rows)
-{
-    for (const std::string& name : namesOf(read.written)) {
-        if (!rows.isRow(name))
-            continue;
-        OrdersSlot slot = read;
-        slot.name = name;
-        const std::string_view marks = std::string_view(read.written).substr(name.size());
-        slot.captain = marks.find('*') != std::string_view::npos;
-        slot.penaltyTaker = marks.find('#') != std::string_view::npos;
-        return slot;
-    }
-    return read;
-}
-
 // What a fill could not place, slot by slot, with what went with each player.
 class NotPlaced {
 public:
@@ -189,7 +171,7 @@ Filled fillFrom(FRMTEAMTOOL& f, const ReadOrders& orders)
     };
     std::array<OrdersSlot, 11> mainSide;
     for (std::size_t i = 0; i < mainSide.size(); ++i)
-        mainSide[i] = resolved(orders.mainSide[i], rows);
+        mainSide[i] = resolvedSlot(orders.mainSide[i], [&rows](const std::string& name) { return rows.isRow(name); });
     for (int i = 0; i < static_cast<int>(mainSide.size()); ++i) {
         const OrdersSlot& read = mainSide[static_cast<std::size_t>(i)];
         const bool placed = placeSlot(i, read);

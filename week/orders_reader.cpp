@@ -234,4 +234,19 @@ Result<ReadOrders, OrdersFileError> readOrdersText(std::string_view text)
     return orders;
 }
 
+OrdersSlot resolvedSlot(const OrdersSlot& read, const std::function<bool(const std::string&)>& isName)
+{
+    for (const std::string& name : namesOf(read.written)) {
+        if (!isName(name))
+            continue;
+        OrdersSlot slot = read;
+        slot.name = name;
+        const std::string_view marks = std::string_view(read.written).substr(name.size());
+        slot.captain = marks.find('*') != std::string_view::npos;
+        slot.penaltyTaker = marks.find('#') != std::string_view::npos;
+        return slot;
+    }
+    return read;
+}
+
 }  // namespace teamtool

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,11 @@ struct OrdersSlot {
 // What a main-side line's name may be: the text as written, then with its trailing
 // "*" and "#" taken off one at a time ("Fox*#", "Fox*", "Fox"), longest first.
 std::vector<std::string> namesOf(const std::string& written);
+
+// A main-side line read with the names a team knows: its name the longest form the
+// line may have that `isName` takes, what was taken off its end being the marks; the
+// line as read where no form is a name.
+OrdersSlot resolvedSlot(const OrdersSlot& read, const std::function<bool(const std::string&)>& isName);
 
 struct OrdersMarker {
     int slot = 0;      // the first main-side slot (1 to 10) whose name the line starts with

@@ -138,13 +138,9 @@ void countRecentStarts(FRMTEAMTOOL& f, const std::vector<KeptFile>& files)
         weekHasOrders = true;
         ++s.recentOrdersWeeks;
         std::unordered_map<std::string, std::size_t> mentioned;
-        for (const OrdersSlot& slot : orders->mainSide) {
-            std::string name = slot.name;
-            for (const std::string& form : namesOf(slot.written))
-                if (rowsOf.contains(form)) {
-                    name = form;
-                    break;
-                }
+        for (const OrdersSlot& read : orders->mainSide) {
+            const std::string name =
+                resolvedSlot(read, [&rowsOf](const std::string& form) { return rowsOf.contains(form); }).name;
             const auto rows = rowsOf.find(name);
             if (rows != rowsOf.end() && mentioned[name] < rows->second.size())
                 ++s.recentStarts[static_cast<std::size_t>(rows->second[mentioned[name]++] - 1)];

@@ -376,29 +376,19 @@ std::map<PlayerKey, Played> playedIn(const SeasonWeek& week, const ReadOrders& o
     for (const OrdersMarker& marker : orders.markers)
         markedSlots.push_back(marker.slot);
     for (std::size_t i = 0; i < orders.mainSide.size(); ++i) {
-        const OrdersSlot& slot = orders.mainSide[i];
         // A name may end in * or #: the form the week's team file knows, marks or not.
-        std::string name = slot.name;
-        bool captain = slot.captain;
-        bool penalties = slot.penaltyTaker;
-        for (const std::string& form : namesOf(slot.written))
-            if (players.contains(form)) {
-                name = form;
-                const std::string_view marks = std::string_view(slot.written).substr(form.size());
-                captain = marks.find('*') != std::string_view::npos;
-                penalties = marks.find('#') != std::string_view::npos;
-                break;
-            }
+        const OrdersSlot slot =
+            resolvedSlot(orders.mainSide[i], [&players](const std::string& name) { return players.contains(name); });
         const int number = static_cast<int>(i);
         std::string cell = number == 0 ? std::string("the goalkeeper")
                                        : "main side " + std::to_string(number) + " (" + slot.position + ")";
-        if (captain)
+        if (slot.captain)
             cell += " C";
-        if (penalties)
+        if (slot.penaltyTaker)
             cell += " P";
         if (std::ranges::find(markedSlots, number) != markedSlots.end())
             cell += " M";
-        add(name, std::move(cell), true);
+        add(slot.name, std::move(cell), true);
     }
     for (std::size_t k = 0; k < orders.substitutes.size(); ++k) {
         const OrdersSlot& slot = orders.substitutes[k];
