@@ -218,17 +218,12 @@ public:
 
     const SeasonTable& table() const { return shown; }
 
-    // A screen reader hears a cell with its row and its column: "Doyle, 30 Nov: 19.8",
-    // an empty week "no figure" ("not in the team" on the Played page).
+    // A screen reader hears a cell with its row and its column, as the week layer says.
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role != Qt::AccessibleTextRole || !index.isValid() || index.column() == 0)
             return GridModel::data(index, role);
-        const QString cell = GridModel::data(index, Qt::DisplayRole).toString();
-        const QString empty = shown.page == SeasonTable::Page::Played ? u"not in the team"_s : u"no figure"_s;
-        return GridModel::data(index.siblingAtColumn(0), Qt::DisplayRole).toString() + u", "_s +
-               headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u": "_s +
-               (cell.isEmpty() ? empty : cell);
+        return QString::fromStdString(spokenCell(shown, gridRow(index.row()), index.column()));
     }
 
     // Shows another table in its place.

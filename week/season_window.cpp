@@ -507,6 +507,14 @@ std::string seasonTableTitle(const SeasonTable& table)
     return table.figure + " week by week";
 }
 
+std::string spokenCell(const SeasonTable& table, int row, int col)
+{
+    const std::string_view cell = table.grid.textMatrix(row, col);
+    const std::string_view empty = table.page == SeasonTable::Page::Played ? "not in the team" : "no figure";
+    return std::string(table.grid.textMatrix(row, 0)) + ", " + std::string(table.grid.textMatrix(0, col)) + ": " +
+           std::string(cell.empty() ? empty : cell);
+}
+
 std::vector<int> chartedRows(const SeasonTable& table, std::vector<int> selected)
 {
     constexpr std::size_t kMostLines = 8;

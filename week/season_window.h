@@ -87,6 +87,10 @@ SeasonTable teamTable(const SeasonView& view);
 // numbers week by week".
 std::string seasonTableTitle(const SeasonTable& table);
 
+// What a screen reader hears of a table's cell (grid row and column from 1): "Doyle,
+// 30 Nov: 19.8"; an empty week "no figure", on the Played page "not in the team".
+std::string spokenCell(const SeasonTable& table, int row, int col);
+
 // The rows whose lines the chart draws: the selected ones (grid rows from 1, up to
 // eight), or with none selected the five with the highest figure in the last week.
 std::vector<int> chartedRows(const SeasonTable& table, std::vector<int> selected);
