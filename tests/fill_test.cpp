@@ -6,6 +6,7 @@
 
 #include "model_fixture.h"
 #include "squad/squad.h"
+#include "team_file_text.h"
 #include "textio/trim.h"
 #include "week/fill.h"
 #include "week/orders_reader.h"
@@ -98,19 +99,11 @@ TEST_F(FillFromAFile, AFileThatCannotBeReadIsOneSentenceAndChangesNothing)
     EXPECT_EQ(f.Text29.text, "");
 }
 
-// Orders as Create Orders writes them, main side given as "POS NAME" lines.
+// Last week's orders of a team, with one substitute.
 std::string ordersText(const std::string& team, const std::vector<std::string>& mainSide,
                        const std::vector<std::string>& markers)
 {
-    std::string text = team + "\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\n";
-    text += markers.empty() ? "N\r\n" : "Y" + std::to_string(markers.size()) + "\r\n";
-    text += "Y1\r\n";
-    for (const std::string& line : mainSide)
-        text += line + "\r\n";
-    text += "SUBS\r\nS Sub\r\nMarkers\r\n";
-    for (const std::string& line : markers)
-        text += line + "\r\n";
-    return text + "Transfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n";
+    return testing::ordersText(team, mainSide, {"S Sub"}, markers);
 }
 
 using LastWeeksOrders = FillFromAFile;

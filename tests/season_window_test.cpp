@@ -235,25 +235,6 @@ TEST_F(SeasonWindowTest, AWeekGoneOrAFolderThatCannotBeListedIsSaid)
         << problems;
 }
 
-// Orders as Create Orders writes them: the main side's eleven lines, the substitutes'
-// lines and the marker lines.
-std::string ordersText(const std::vector<std::string>& mainSide, const std::vector<std::string>& substitutes,
-                       const std::vector<std::string>& markers)
-{
-    std::string text = "RDV\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\n";
-    text += markers.empty() ? "N\r\n" : "Y" + std::to_string(markers.size()) + "\r\n";
-    text += "Y" + std::to_string(substitutes.size()) + "\r\n";
-    for (const std::string& line : mainSide)
-        text += line + "\r\n";
-    text += "SUBS\r\n";
-    for (const std::string& line : substitutes)
-        text += line + "\r\n";
-    text += "Markers\r\n";
-    for (const std::string& line : markers)
-        text += line + "\r\n";
-    return text + "Transfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n";
-}
-
 }  // namespace
 
 // Who played: the orders kept after weeks 1 and 3 (none after week 2), cell by cell.
@@ -261,13 +242,14 @@ TEST_F(SeasonWindowTest, ThePlayedTableSaysWhatEachWeeksOrdersDidWithEachPlayer)
 {
     const fs::path team = teamFolderOf(f);
     std::ofstream(team / "2026-11-30 21-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
-        {"GK Doyle*", "DS Iwobi#", "CB Smith", "FB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G"},
+        "RDV", {"GK Doyle*", "DS Iwobi#", "CB Smith", "FB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G"},
         {"CF Marsh"}, {"Smith,7"});
     // After the damaged file: the orders of no week shown.
-    std::ofstream(team / "2026-12-01 10-00-00 RDVvsCD.TXT", std::ios::binary)
-        << ordersText({"GK Marsh", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I", "S J"}, {}, {});
-    std::ofstream(team / "2026-12-14 21-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
-        {"GK Quinn", "CB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I"}, {"S Filler"}, {});
+    std::ofstream(team / "2026-12-01 10-00-00 RDVvsCD.TXT", std::ios::binary) << ordersText(
+        "RDV", {"GK Marsh", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I", "S J"}, {"S Filler"}, {});
+    std::ofstream(team / "2026-12-14 21-00-00 RDVvsCD.TXT", std::ios::binary)
+        << ordersText("RDV", {"GK Quinn", "CB Smith", "S A", "S B", "S C", "S D", "S E", "S F", "S G", "S H", "S I"},
+                      {"S Filler"}, {});
     readSeasonView(f);
     const SeasonTable t = playedTable(f);
     EXPECT_EQ(row(t, 0), (Cells{"Name", "30 Nov", "14 Dec", "Started", "Bench", "Not picked"}));

@@ -87,4 +87,23 @@ inline std::string teamFileText(const std::array<std::string, 26>& team,
     return text;
 }
 
+// Orders as Create Orders writes them: the main side's eleven "POS NAME" lines, the
+// substitutes' lines (one at least) and the marker lines.
+inline std::string ordersText(const std::string& team, const std::vector<std::string>& mainSide,
+                              const std::vector<std::string>& substitutes, const std::vector<std::string>& markers)
+{
+    std::string text = team + "\r\nCD\r\nLB\r\nMC\r\nN\r\nN\r\n";
+    text += markers.empty() ? "N\r\n" : "Y" + std::to_string(markers.size()) + "\r\n";
+    text += "Y" + std::to_string(substitutes.size()) + "\r\n";
+    for (const std::string& line : mainSide)
+        text += line + "\r\n";
+    text += "SUBS\r\n";
+    for (const std::string& line : substitutes)
+        text += line + "\r\n";
+    text += "Markers\r\n";
+    for (const std::string& line : markers)
+        text += line + "\r\n";
+    return text + "Transfer Bids\r\nCut Players\r\nPress\r\nComments to Commish\r\n";
+}
+
 }  // namespace teamtool::testing
