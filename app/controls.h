@@ -84,6 +84,9 @@ struct Control {
     // control it names. The captions and texts above stay exactly as designed.
     std::string accessibleName;
     std::string buddy;
+    // A frame a screen reader passes over: the controls in it name themselves in full
+    // ("Marker: Okafor, main side 3"), so the frame's caption would only repeat.
+    bool passedOverByReaders = false;
 
     // "Text27(3)", "Frame32": the name a control is known by everywhere.
     std::string fullName() const;

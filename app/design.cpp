@@ -177,7 +177,8 @@ struct Builder {
         }
 
         // Markers: one box and its target for each outfield slot 1 to 10.
-        add(Kind::Frame, "Frame35", -1, "SSTab1", SelectTeam, {9090, kRoleFrameTop, 2025, roleFrameHeight}, "Marker");
+        add(Kind::Frame, "Frame35", -1, "SSTab1", SelectTeam, {9090, kRoleFrameTop, 2025, roleFrameHeight}, "Marker")
+            .passedOverByReaders = true;
         for (int j = 0; j < 10; ++j) {
             const int top = slotTop(j + 1) - kRoleFrameTop;
             // Marker j belongs to slot j + 1.

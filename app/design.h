@@ -34,8 +34,9 @@ struct ControlSpec {
     bool bold = false;
     int rows = 0, cols = 0, fixedRows = 0, fixedCols = 0;  // grid shape
     std::vector<std::string> tabs;                         // tab captions of a tab control
-    std::string accessibleName;  // what a screen reader calls it; empty: its caption, or its frame's
-    std::string buddy;           // a label's: the control it names
+    std::string accessibleName;        // what a screen reader calls it; empty: its caption, or its frame's
+    std::string buddy;                 // a label's: the control it names
+    bool passedOverByReaders = false;  // a frame whose controls name themselves in full
 
     std::string fullName() const;
 };

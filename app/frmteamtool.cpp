@@ -96,6 +96,7 @@ void configure(Control& control, const ControlSpec& spec)
     control.visible = spec.visible;
     control.enabled = spec.enabled;
     control.accessibleName = spec.accessibleName;
+    control.passedOverByReaders = spec.passedOverByReaders;
     control.buddy = spec.buddy;
     // A box or button without a caption of its own is named by its frame's caption:
     // "Team Name", "Opponent".

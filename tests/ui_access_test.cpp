@@ -370,7 +370,8 @@ private slots:
         const QString text = "The orders for RDVvsCD.TXT are on the clipboard, ready to paste into a message";
         program.window.showNote(text);
         auto* note = program.window.findChild<QLabel*>("PassingNote");
-        QVERIFY(note && note->isVisible());
+        QVERIFY(note);
+        QTRY_VERIFY(note->isVisible());
         QCOMPARE(note->text(), text);
         const QRect room =
             note->contentsRect().adjusted(note->margin(), note->margin(), -note->margin(), -note->margin());

@@ -5,20 +5,26 @@
 // events a key sends and the roles, values and states it reads.
 
 #include "ui/program_window.h"
+#include "ui/season_settings.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAccessibleTableInterface>
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -49,6 +55,15 @@ void listen(QAccessibleEvent* event)
     if (event->type() == QAccessible::ValueChanged)
         value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
     heard().push_back({event->type(), event->object(), event->child(), value});
+}
+
+// Where the first event of type from object comes among all heard, or -1.
+int heardAt(QAccessible::Event type, const QObject* object)
+{
+    const auto& all = heard();
+    const auto it =
+        std::ranges::find_if(all, [&](const Heard& each) { return each.type == type && each.object == object; });
+    return it == all.end() ? -1 : static_cast<int>(it - all.begin());
 }
 
 std::vector<Heard> heardOf(QAccessible::Event type)
@@ -216,10 +231,12 @@ private slots:
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 2));  // NSL
         heard().clear();
-        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
-        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
         auto* note = m_program->window.noteLabel();
-        QCOMPARE(note->text(), QString("Sorted by NSL, highest first"));
+        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+        QTRY_VERIFY(note->isVisible());
+        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+        QTRY_COMPARE(note->text(), QString("Sorted by NSL, highest first"));
+        QTRY_VERIFY(note->isVisible());
         QCOMPARE(grid->model()->headerData(2, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
                  QString("NSL, sorted highest first"));
         QCOMPARE(face(note)->role(), QAccessible::Notification);
@@ -232,9 +249,74 @@ private slots:
         widget<QTabWidget>("SSTab1")->setCurrentIndex(2);
         press("List2", Qt::Key_Return);
         QCOMPARE(note->text(), QString("Ashworth picked: the goalkeeper"));
+        QTRY_VERIFY(note->isVisible());
         press("List2", Qt::Key_Down);
         press("List2", Qt::Key_Return);  // a main-side pick says the total it made
         QCOMPARE(note->text(), QString("Bellamy picked: main side 1 (DS). Tot NSL 19.3"));
+    }
+
+    // A team opened from the file dialog is heard: the window is active again once the
+    // dialog has gone (offscreen, as X11 at times, hands the activation to no window),
+    // the focus on the page tabs is told, and then the note of the comparison with the
+    // week kept before it, once the load's own changes are told.
+    void aLoadFromTheDialogIsHeardAndThenItsNote()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath("data/RDV Redvale Rovers");
+        QVERIFY(QDir().mkpath(kept));
+        QFile example(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray week = example.readAll();
+        testing::writeFile(kept + "/2026-11-30 20-00-00 RDV.txt",
+                           QByteArray(week).replace("GK,19.3", "GK,18.1").toStdString());
+        testing::writeFile(dir.filePath("RDV.txt"), week.toStdString());
+        ui::ProgramWindow program(std::make_unique<ui::SeasonSettings>(
+            dir.filePath("data"), std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat)));
+        program.window.show();
+        program.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.window));
+        program.startSeason();
+        program.window.formView().findChild<QWidget*>("Command4")->setFocus();
+
+        heard().clear();
+        testing::answerFileDialogWith(dir.filePath("RDV.txt"));
+        program.window.findChild<QAction*>("actionOpenTeamFile")->trigger();
+        auto* tabs = program.window.findChild<QTabWidget*>("SSTab1")->tabBar();
+        QTRY_VERIFY(program.window.isActiveWindow());
+        QTRY_VERIFY(heardAt(QAccessible::Focus, tabs) >= 0);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabs));
+        auto* note = program.window.noteLabel();
+        QTRY_VERIFY(heardAt(QAccessible::ObjectShow, note) > heardAt(QAccessible::Focus, tabs));
+        QVERIFY(note->text().startsWith("Compared with the team file kept on"));
+    }
+
+    // A box is told once as the focus comes into it, whole: no caret or selection of it
+    // before the focus is told, and its text as one run, which Orca reads whole.
+    void aBoxIsToldOnceAndWhole()
+    {
+        widget<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        press("Text1", Qt::Key_Tab);  // Team Name to Team Abb
+        QTRY_VERIFY(widget("Text8")->hasFocus());
+        const int focus = heardAt(QAccessible::Focus, widget("Text8"));
+        QVERIFY(focus >= 0);
+        for (const QAccessible::Event type : {QAccessible::TextCaretMoved, QAccessible::TextSelectionChanged}) {
+            const int at = heardAt(type, widget("Text8"));
+            QVERIFY2(at < 0 || at > focus, qPrintable(QString::number(type, 16)));
+            QVERIFY(heardAt(type, widget("Text1")) < 0);  // nor of the box left
+        }
+        QAccessibleTextInterface* text = face(widget("Text8"))->textInterface();
+        int start = -1;
+        int end = -1;
+        text->attributes(2, &start, &end);
+        QCOMPARE(text->text(start, end), QString("RDV"));
+
+        // A box the user is not in is not told of as a load fills it.
+        heard().clear();
+        m_program->window.formView().openTeamFile(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        QVERIFY(heardOf(QAccessible::TextCaretMoved).empty());
+        QVERIFY(heardOf(QAccessible::TextUpdated).empty() && heardOf(QAccessible::TextInserted).empty());
+        // and the team starts on its page tabs, whatever had the focus before
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(widget<QTabWidget>("SSTab1")->tabBar()));
     }
 
     // Inside an open menu a command's key is its letter alone, then its shortcut.

@@ -466,7 +466,8 @@ private Q_SLOTS:
         QTRY_VERIFY(QApplication::activeWindow() == program->season);
         seasonChild<QAction>(*program, "actionRemoveWeek")->trigger();
         const auto* note = program->season->findChild<QLabel*>("PassingNote");
-        QVERIFY(note && note->isVisible());
+        QVERIFY(note);
+        QTRY_VERIFY(note->isVisible());
         QCOMPARE(note->text(), "Choose a cell in a week's column first");
         QVERIFY(program->window.noteLabel()->text() != note->text());
     }

@@ -89,6 +89,7 @@ class WeeklyOrders : public QObject {
     {
         testing::answerFileDialogWith(path);
         action("actionFillFromOrders")->trigger();
+        QTRY_VERIFY(m_window->isActiveWindow());  // the window is active again once the dialog has gone
     }
 
 public slots:
@@ -227,6 +228,7 @@ private slots:
         QCOMPARE(text("Text27(14)"), QString("Delaney"));
         QCOMPARE(text("Text30"), QString("118"));  // 146.4 less Varga's 12.2 and Quinn's 16.2
 
+        QTRY_VERIFY(m_window->isActiveWindow());
         action("actionSuggestSquad")->trigger();
         QCOMPARE(text("Text27(7)"), QString("Varga"));      // the only CM left
         QCOMPARE(text("Text27(9)"), QString("Quinn"));      // the only WH left
@@ -351,6 +353,7 @@ private slots:
         QTRY_COMPARE(readAll(bin + QStringLiteral("/opened")), mailed);
         // An opener that finds no mail program is said, with where the orders are.
         testing::writeFile(bin + QStringLiteral("/exit"), "3");
+        QTRY_VERIFY(m_window->isActiveWindow());
         action("actionEmailOrders")->trigger();
         QTRY_COMPARE(messages.texts,
                      QStringList{QStringLiteral("No mail program answered. The orders are written to ") +

@@ -6,6 +6,7 @@
 #include "app/grid_order.h"
 #include "teamfile/comparison.h"
 #include "teamfile/team_records.h"
+#include "ui/accessible_factory.h"
 #include "ui/contrast.h"
 #include "ui/framed_text_edit.h"
 #include "ui/frozen_columns_table_view.h"
@@ -17,6 +18,7 @@
 #include "week/season_window.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -49,11 +51,23 @@ public:
     void show(const Control&, QWidget*, const FRMTEAMTOOL&) const override {}
 };
 
+// A frame a reader passes over tells a reader nothing of itself: a container with
+// no name, which Orca does not announce.
+QAccessibleInterface* unsaidFrameInterface(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("QGroupBox") || !object->property("teamtoolPassedOver").toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Client);
+}
+
 class FrameBinding : public NoBinding {
 public:
     QWidget* create(Control& control, QWidget* parent, BindingHost&) const override
     {
-        return new QGroupBox(qt(control.caption), parent);
+        installAccessibleFactory<&unsaidFrameInterface>();
+        auto* frame = new QGroupBox(qt(control.caption), parent);
+        frame->setProperty("teamtoolPassedOver", control.passedOverByReaders);
+        return frame;
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include "squad/squad.h"
 #include "ui/control_bindings.h"
+#include "ui/line_edit_accessible.h"
+#include "ui/page_tabs_accessible.h"
 #include "window/window.h"
 
 #include <QKeySequence>
@@ -52,6 +54,8 @@ FormView::FormView(FRMTEAMTOOL& form, QWidget* parent) : QWidget(parent), m_form
         if (control->kind == Kind::TabControl || m_onPages.contains(control->container))
             m_onPages.insert(control->name);
     }
+    describeLineEdits();
+    describePageStacks();
     buildWidgets(false);
     refresh();
     // Qt's tab widget changes the page by these keys only while the focus is on it or a
@@ -243,6 +247,11 @@ void FormView::refresh()
         showControl(bound);
     if (outer) {
         m_refreshing = false;
+        if (m_form.loads != m_shownLoads && m_tabs && m_tabs->isVisibleTo(this)) {
+            // Whatever had the focus before, a team that has loaded starts on its page tabs.
+            m_shownLoads = m_form.loads;
+            m_tabs->tabBar()->setFocus(Qt::OtherFocusReason);
+        }
         keepFocusShown();
         Q_EMIT refreshed();
     }

@@ -97,6 +97,7 @@ private:
     std::array<bool, 4> m_pageBuilt{};
     bool m_shownPageFirst = false;  // a refresh builds only the page that shows
     bool m_refreshing = false;
+    unsigned m_shownLoads = 0;  // the team file loads the view has shown
 };
 
 }  // namespace teamtool::ui

@@ -9,7 +9,9 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
 
@@ -173,7 +175,25 @@ protected:
     }
 };
 
+// The stack that holds a tab widget's pages is no place of its own to a reader: the
+// page tab says which page it is. (Qt calls it a layered pane, which Orca says on
+// every way into a page.)
+QAccessibleInterface* pageStackInterface(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("QStackedWidget"))
+        return nullptr;
+    auto* stack = qobject_cast<QStackedWidget*>(object);
+    if (!stack || !qobject_cast<QTabWidget*>(stack->parentWidget()))
+        return nullptr;
+    return new QAccessibleWidget(stack, QAccessible::Client);
+}
+
 }  // namespace
+
+void describePageStacks()
+{
+    installAccessibleFactory<&pageStackInterface>();
+}
 
 void describePageTabs(QTabBar* tabs)
 {

@@ -10,6 +10,10 @@ class QTabBar;
 
 namespace teamtool::ui {
 
+// From now on, the stack of a tab widget's pages is no container a reader names: the
+// page tab names the page. Call it before the first tab widget is made.
+void describePageStacks();
+
 // Gives `tabs` this description, and tells readers of each change of page.
 void describePageTabs(QTabBar* tabs);
 

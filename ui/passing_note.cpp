@@ -55,14 +55,26 @@ PassingNote::PassingNote(QWidget* window) : QLabel(window)
 
 void PassingNote::pass(const QString& text)
 {
-    // Shown anew for every note, so that each one comes to show and is spoken.
+    // Shown anew for every note, so that each one comes to show and is spoken; notes
+    // that come while one waits for its window are shown with it.
     hide();
-    setText(text);
+    m_timer.stop();
+    const bool waiting = m_held && !window()->isActiveWindow();
+    setText(waiting ? this->text() + u'\n' + text : text);
+    m_held = true;
+    QTimer::singleShot(0, this, &PassingNote::showHeld);
+}
+
+void PassingNote::showHeld()
+{
+    if (!m_held || !window()->isActiveWindow())
+        return;  // shown when the window is active again
+    m_held = false;
     place();
     show();
     raise();
     // Long enough to read: four seconds, more for a long note.
-    m_timer.start(std::max(4000, 2000 + 60 * static_cast<int>(text.size())));
+    m_timer.start(std::max(4000, 2000 + 60 * static_cast<int>(text().size())));
     QAccessibleEvent announced(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&announced);
 }
@@ -81,6 +93,8 @@ bool PassingNote::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize && isVisible())
         place();
+    if (watched == parentWidget() && event->type() == QEvent::WindowActivate && m_held)
+        QTimer::singleShot(0, this, &PassingNote::showHeld);
     return QLabel::eventFilter(watched, event);
 }
 

@@ -17,7 +17,10 @@ class PassingNote : public QLabel {
 public:
     explicit PassingNote(QWidget* window);
 
-    // Shows text, in place of any note still shown.
+    // Shows text, in place of any note still shown: once what the program is doing has
+    // been shown, and the window is the active one, so that a screen reader, which
+    // drops what comes in a rush of changes, hears it whole and in its turn. Notes
+    // passed while the window is not active show together, one line each.
     void pass(const QString& text);
 
 protected:
@@ -25,8 +28,10 @@ protected:
 
 private:
     void place();
+    void showHeld();
 
     QTimer m_timer;
+    bool m_held = false;  // a note waits for its window to be active
 };
 
 }  // namespace teamtool::ui

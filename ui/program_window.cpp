@@ -4,6 +4,8 @@
 #include "ui/program_window.h"
 
 #include "ui/form_view.h"
+#include "ui/reader_events.h"
+#include "ui/window_activation.h"
 #include "window/window.h"
 
 namespace teamtool::ui {
@@ -12,6 +14,8 @@ ProgramWindow::ProgramWindow(std::unique_ptr<SeasonSettings> seasonSettings)
     : form(createMainWindow(dialogs)), window(*form), settings(std::move(seasonSettings))
 {
     dialogs.setParent(&window, window.windowTitle());
+    reactivateAfterDialogs();
+    sendReadersOnlyWhatTheyNeed();
     // A note shows in the window the manager is in: the season's, while it is active.
     dialogs.setNoteSink([this](const QString& note) {
         if (season && season->isActiveWindow())

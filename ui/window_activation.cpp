@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The TeamTool developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/window_activation.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace teamtool::ui {
+
+namespace {
+
+// Time for the window system's own word, and for any window the user or the program
+// activates meanwhile, before the window is asked for.
+constexpr int kFirstWait = 100;
+// Longer than Qt's own wait for a window to take the focus after another lost it
+// (400 ms on X11), so that its word, if it comes, comes first.
+constexpr int kWindowSystemWait = 500;
+
+class DialogWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+            const auto* dialog = static_cast<QWidget*>(watched);
+            if (dialog->isWindow() && dialog->isModal() && dialog->parentWidget())
+                returnTo(dialog->parentWidget()->window());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static bool noneActive(const QWidget* window)
+    {
+        return window && window->isVisible() && !window->isMinimized() && !QApplication::activeWindow() &&
+               !QApplication::activeModalWidget();
+    }
+
+    // The load the dialog asked for runs before this: the window is asked for once the
+    // program is free again.
+    void returnTo(QWidget* window) const
+    {
+        const QPointer<QWidget> target = window;
+        QTimer::singleShot(kFirstWait, target, [target] {
+            if (!noneActive(target))
+                return;
+            target->activateWindow();
+            QTimer::singleShot(kWindowSystemWait, target, [target] {
+                if (noneActive(target))
+                    QApplication::setActiveWindow(target);
+            });
+        });
+    }
+};
+
+}  // namespace
+
+void reactivateAfterDialogs()
+{
+    static auto* watcher = [] {
+        auto* made = new DialogWatcher(qApp);
+        qApp->installEventFilter(made);
+        return made;
+    }();
+    Q_UNUSED(watcher);
+}
+
+}  // namespace teamtool::ui
