@@ -402,4 +402,11 @@ const ListBox& FRMTEAMTOOL::list(int number) const
     }
 }
 
+void FRMTEAMTOOL::moveFocusTo(const Control& control)
+{
+    if (control.page >= 0 && SSTab1.visible)
+        SSTab1.tab = control.page;
+    focusRequest = control.fullName();
+}
+
 }  // namespace teamtool

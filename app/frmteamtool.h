@@ -164,6 +164,12 @@ public:
     SeasonView seasonView;
     // The grid's rows (from 1) in the order the view shows them; empty: the file's order.
     std::vector<int> shownGridRows;
+    // The control the keyboard is to go to next, by full name ("Combo1(2)"), set by a
+    // command that leaves the manager somewhere to act; the view moves the focus there
+    // once it shows the change, and clears it. Empty: the focus stays where it is.
+    std::string focusRequest;
+    // Asks for the focus on `control`, on its page: the page shows.
+    void moveFocusTo(const Control& control);
 
     // Every control back in its design-time state, as the program starts, but wired to
     // its handlers as before; Form_Load has not run again. The season stays.

@@ -68,10 +68,30 @@ std::vector<std::size_t> unpickedRows(const FRMTEAMTOOL& f);
 // empty); any other control by its own accessible name.
 std::string spokenName(const FRMTEAMTOOL& f, const Control& control);
 
+// The squad in one passage, a line a slot: "main side 2 (CB): Okafor, NSL 14, captain,
+// takes the penalties, marks 9", "main side 3 (CB): empty", then "No captain" or "No
+// penalty taker" when there is none, and "Tot NSL 146.4".
+std::string squadInWords(const FRMTEAMTOOL& f);
+
+// After a fill or a suggestion, the keyboard goes where the squad still needs the
+// manager: the first empty slot's position, else the Pen column while no one takes
+// the penalties, else the Cap column while there is no captain. Else it stays.
+void focusWhereTheManagerIsNeeded(FRMTEAMTOOL& f);
+
 // A player of the lists as the warnings name him: "Doyle (CB, NSL 20.4)".
 std::string listedPlayer(const FRMTEAMTOOL& f, std::size_t item);
 
 // The squad's event procedures, named after the control and the event.
+
+// Go > ...: the keyboard straight to the Opponent box, the press statement, the Cap or
+// Pen column (the chosen button, else the first), or slot `slot`'s position.
+void actionGoToOpponent_Click(FRMTEAMTOOL& f);
+void actionGoToPress_Click(FRMTEAMTOOL& f);
+void actionGoToCaptain_Click(FRMTEAMTOOL& f);
+void actionGoToPenaltyTaker_Click(FRMTEAMTOOL& f);
+void actionGoToPosition_Click(FRMTEAMTOOL& f, int slot);
+// Orders > Squad In Words: squadInWords in a passing note.
+void actionSquadInWords_Click(FRMTEAMTOOL& f);
 
 // The five player lists: listNumber 1 to 5 for List1 to List5. A click keeps them on
 // one row, a double-click picks the player into the lowest empty slot.

@@ -195,6 +195,7 @@ void actionSuggestSquad_Click(FRMTEAMTOOL& f)
     }
     f.dialogs().notify("Suggested " + std::to_string(suggestion.placed) +
                        (suggestion.placed == 1 ? " player" : " players"));
+    focusWhereTheManagerIsNeeded(f);
     std::string message;
     if (!suggestion.fallbacks.empty()) {
         message = "These slots took another position:";

@@ -3,6 +3,7 @@
 
 // Suggest Squad's rule to the letter, and its optimality against a brute-force search.
 
+#include "app/design.h"
 #include "app/window_state.h"
 #include "model_fixture.h"
 #include "squad/squad.h"
@@ -362,6 +363,85 @@ TEST_F(Suggest, MeetsTheWishesAsCloselyAsCanBeThenGivesTheHighestTotal)
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace teamtool
+
+namespace teamtool {
+namespace {
+
+// Where the keyboard is left after a fill or a suggestion, and the squad in words: a
+// loaded window whose sixteen slots hold P0 to P15, NSL 10 to 25.
+struct FullSquad {
+    testing::ScriptedDialogs dialogs;
+    FRMTEAMTOOL f{dialogs};
+
+    FullSquad()
+    {
+        Form_Load(f);
+        f.SSTab1.visible = true;
+        for (int i = kGoalkeeperSlot; i <= kLastSubstituteSlot; ++i) {
+            f.Text27(i).text = "P" + std::to_string(i);
+            f.Text28(i).text = std::to_string(10 + i);
+        }
+    }
+};
+
+TEST(KeyboardReach, GoesToWhatTheSquadStillNeedsInTurn)
+{
+    struct Row {
+        int emptySlot, captain, penalties;
+        std::string focus;
+    };
+    for (const Row& row : {Row{12, 3, 4, "Combo1(12)"}, Row{-1, 3, -1, "Option2(1)"}, Row{-1, -1, 4, "Option1(1)"},
+                           Row{-1, 3, 4, ""}, Row{-1, -1, -1, "Option2(1)"}}) {
+        FullSquad squad;
+        FRMTEAMTOOL& f = squad.f;
+        if (row.emptySlot >= 0)
+            f.Text27(row.emptySlot).text = " ";
+        if (row.captain > 0)
+            f.Option1(row.captain).setValue(true);
+        if (row.penalties > 0)
+            f.Option2(row.penalties).setValue(true);
+        focusWhereTheManagerIsNeeded(f);
+        EXPECT_EQ(f.focusRequest, row.focus) << row.emptySlot << row.captain << row.penalties;
+        EXPECT_EQ(f.SSTab1.tab, row.focus.empty() ? 0 : kSelectTeamPage);
+    }
+}
+
+TEST(KeyboardReach, TheGoKeysGoToTheChosenButtonOfAColumnAndToTheirPage)
+{
+    FullSquad squad;
+    FRMTEAMTOOL& f = squad.f;
+    f.Option2(6).setValue(true);
+    actionGoToPenaltyTaker_Click(f);
+    EXPECT_EQ(f.focusRequest, "Option2(6)");
+    actionGoToPosition_Click(f, 10);
+    EXPECT_EQ(f.focusRequest, "Combo1(10)");
+    actionGoToPress_Click(f);
+    EXPECT_EQ(f.focusRequest, "Text35");
+    EXPECT_EQ(f.SSTab1.tab, 3);  // Press And Comments
+}
+
+TEST(KeyboardReach, TheSquadInWordsSaysEverySlot)
+{
+    FullSquad squad;
+    FRMTEAMTOOL& f = squad.f;
+    f.Text27(3).text = " ";
+    f.Combo1(1).text = "CB";
+    f.Option1(1).setValue(true);
+    f.Option2(2).setValue(true);
+    f.markerOf(2).setValue(1);
+    f.markerTargetOf(2).text = "9";
+    f.Text30.text = "123.4";
+    const std::string words = squadInWords(f);
+    EXPECT_TRUE(words.starts_with("The squad:\ngoalkeeper: P0, NSL 10\nmain side 1 (CB): P1, NSL 11, captain\n"
+                                  "main side 2: P2, NSL 12, takes the penalties, marks 9\nmain side 3: empty\n"))
+        << words;
+    EXPECT_TRUE(words.ends_with("\nsubstitute 5: P15, NSL 25\nTot NSL 123.4")) << words;
+    f.Option1(1).setValue(false);
+    EXPECT_TRUE(squadInWords(f).ends_with("\nNo captain\nTot NSL 123.4"));
 }
 
 }  // namespace

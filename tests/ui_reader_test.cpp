@@ -319,6 +319,26 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(widget<QTabWidget>("SSTab1")->tabBar()));
     }
 
+    // The Go keys reach a choice from anywhere, on its page; Ctrl+Shift+Q says the squad.
+    void theGoKeysReachEachChoiceAndTheSquadIsSaidInOne()
+    {
+        widget<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        const std::pair<QKeyCombination, const char*> jumps[] = {
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_V, "Text29"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_N, "Option2(1)"},
+            {Qt::CTRL | Qt::Key_3, "Combo1(3)"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_S, "Text35"},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_A, "Option1(1)"},
+        };
+        for (const auto& [keys, name] : jumps) {
+            QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+            QTRY_VERIFY2(widget(name)->hasFocus(), name);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(m_program->window.noteLabel()->isVisible());
+        QVERIFY(m_program->window.noteLabel()->text().startsWith("The squad:\ngoalkeeper: "));
+    }
+
     // Inside an open menu a command's key is its letter alone, then its shortcut.
     void menuCommandsSayTheKeysThatChooseThem()
     {

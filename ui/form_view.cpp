@@ -252,6 +252,13 @@ void FormView::refresh()
             m_shownLoads = m_form.loads;
             m_tabs->tabBar()->setFocus(Qt::OtherFocusReason);
         }
+        if (!m_form.focusRequest.empty()) {
+            // Where a command leaves the keyboard for the manager.
+            QWidget* wanted = control(m_form.focusRequest);
+            m_form.focusRequest.clear();
+            if (wanted && wanted->isVisibleTo(window()) && wanted->isEnabled())
+                wanted->setFocus(Qt::OtherFocusReason);
+        }
         keepFocusShown();
         Q_EMIT refreshed();
     }

@@ -309,6 +309,7 @@ bool fillFromOrdersBytes(FRMTEAMTOOL& f, const std::string& path, std::string by
         return false;
     const Filled filled = fillFrom(f, *orders);
     f.SSTab1.tab = kSelectTeamPage;  // where the filled squad shows
+    focusWhereTheManagerIsNeeded(f);
     f.dialogs().notify("Filled from " + name + ": " + std::to_string(filled.placed) + " of " +
                        std::to_string(filled.players) + " players" + selectableAgainLines(f));
     if (!filled.notPlaced.empty())

@@ -72,6 +72,13 @@ void thenSeasonOfOrders(FRMTEAMTOOL& f, EventArgs&)
         ordersWritten(f);
 }
 
+// Go > Main Side N Position: one command a slot.
+template <int slot>
+void goToPosition(FRMTEAMTOOL& f, EventArgs&)
+{
+    actionGoToPosition_Click(f, slot);
+}
+
 // The five player lists share their handlers, told apart by the list's number.
 template <void (*H)(FRMTEAMTOOL&, int), int listNumber>
 void list(FRMTEAMTOOL& f, EventArgs&)
@@ -147,7 +154,22 @@ constexpr std::array kEventTable = {
     EventBinding{"actionCopyOrders",     Event::Click, plain<actionCopyOrders_Click>,     "Orders > Copy Orders"},
     EventBinding{"actionEmailOrders",    Event::Click, plain<actionEmailOrders_Click>,    "Orders > E-mail Orders..."},
     EventBinding{"actionLeagueAddress",  Event::Click, plain<actionLeagueAddress_Click>,  "Orders > League's Address..."},
+    EventBinding{"actionSquadInWords",   Event::Click, plain<actionSquadInWords_Click>,   "Orders > Squad In Words"},
     EventBinding{"actionCreateOrders",   Event::Click, thenSeasonOfOrders<Command1_Click>, "Orders > Create Orders, as the button"},
+    EventBinding{"actionGoToOpponent",   Event::Click, plain<actionGoToOpponent_Click>,   "Go > Opponent"},
+    EventBinding{"actionGoToPress",      Event::Click, plain<actionGoToPress_Click>,      "Go > Press Statement"},
+    EventBinding{"actionGoToCaptain",    Event::Click, plain<actionGoToCaptain_Click>,    "Go > Captain"},
+    EventBinding{"actionGoToPenaltyTaker", Event::Click, plain<actionGoToPenaltyTaker_Click>, "Go > Penalty Taker"},
+    EventBinding{"actionGoToPosition1",  Event::Click, goToPosition<1>,                   "Go > Main Side 1 Position"},
+    EventBinding{"actionGoToPosition2",  Event::Click, goToPosition<2>,                   "Go > Main Side 2 Position"},
+    EventBinding{"actionGoToPosition3",  Event::Click, goToPosition<3>,                   "Go > Main Side 3 Position"},
+    EventBinding{"actionGoToPosition4",  Event::Click, goToPosition<4>,                   "Go > Main Side 4 Position"},
+    EventBinding{"actionGoToPosition5",  Event::Click, goToPosition<5>,                   "Go > Main Side 5 Position"},
+    EventBinding{"actionGoToPosition6",  Event::Click, goToPosition<6>,                   "Go > Main Side 6 Position"},
+    EventBinding{"actionGoToPosition7",  Event::Click, goToPosition<7>,                   "Go > Main Side 7 Position"},
+    EventBinding{"actionGoToPosition8",  Event::Click, goToPosition<8>,                   "Go > Main Side 8 Position"},
+    EventBinding{"actionGoToPosition9",  Event::Click, goToPosition<9>,                   "Go > Main Side 9 Position"},
+    EventBinding{"actionGoToPosition10", Event::Click, goToPosition<10>,                  "Go > Main Side 10 Position"},
     EventBinding{"actionTeamFileFormat", Event::Click, plain<actionTeamFileFormat_Click>, "Help > Team File Format"},
     EventBinding{"actionAbout",          Event::Click, plain<actionAbout_Click>,          "Help > About TeamTool"},
     EventBinding{"actionAboutQt",        Event::Click, plain<actionAboutQt_Click>,        "Help > About Qt"},
