@@ -6,6 +6,7 @@
 
 #include "ui/program_window.h"
 #include "ui/season_settings.h"
+#include "ui/season_window.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
@@ -103,6 +104,28 @@ class ScreenReader : public QObject {
         QTRY_VERIFY(target->hasFocus());
         heard().clear();
         QTest::keyClick(target, key, modifiers);
+    }
+
+    // A program whose season holds one week before the example team (Ashworth's NSL
+    // 18.1), the example's file in dir as RDV.txt, its window active.
+    static std::unique_ptr<ui::ProgramWindow> startWithAKeptWeek(const QTemporaryDir& dir)
+    {
+        const QString kept = dir.filePath("data/RDV Redvale Rovers");
+        QDir().mkpath(kept);
+        QFile example(TEAMTOOL_EXAMPLES_DIR "/team.txt");
+        example.open(QIODevice::ReadOnly);
+        const QByteArray week = example.readAll();
+        testing::writeFile(kept + "/2026-11-30 20-00-00 RDV.txt",
+                           QByteArray(week).replace("GK,19.3", "GK,18.1").toStdString());
+        testing::writeFile(dir.filePath("RDV.txt"), week.toStdString());
+        auto program = std::make_unique<ui::ProgramWindow>(std::make_unique<ui::SeasonSettings>(
+            dir.filePath("data"), std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat)));
+        program->window.show();
+        program->window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&program->window))
+            qFatal("the window is not active");
+        program->startSeason();
+        return program;
     }
 
 private slots:
@@ -262,20 +285,8 @@ private slots:
     void aLoadFromTheDialogIsHeardAndThenItsNote()
     {
         QTemporaryDir dir;
-        const QString kept = dir.filePath("data/RDV Redvale Rovers");
-        QVERIFY(QDir().mkpath(kept));
-        QFile example(TEAMTOOL_EXAMPLES_DIR "/team.txt");
-        QVERIFY(example.open(QIODevice::ReadOnly));
-        const QByteArray week = example.readAll();
-        testing::writeFile(kept + "/2026-11-30 20-00-00 RDV.txt",
-                           QByteArray(week).replace("GK,19.3", "GK,18.1").toStdString());
-        testing::writeFile(dir.filePath("RDV.txt"), week.toStdString());
-        ui::ProgramWindow program(std::make_unique<ui::SeasonSettings>(
-            dir.filePath("data"), std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat)));
-        program.window.show();
-        program.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&program.window));
-        program.startSeason();
+        auto started = startWithAKeptWeek(dir);
+        ui::ProgramWindow& program = *started;
         program.window.formView().findChild<QWidget*>("Command4")->setFocus();
 
         heard().clear();
@@ -334,9 +345,36 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
             QTRY_VERIFY2(widget(name)->hasFocus(), name);
         }
+        QCOMPARE(face(widget("Frame35"))->role(), QAccessible::Client);  // the Marker frame: not said
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_VERIFY(m_program->window.noteLabel()->isVisible());
         QVERIFY(m_program->window.noteLabel()->text().startsWith("The squad:\ngoalkeeper: "));
+    }
+
+    // A season table reads as the grid does: coming in says the current cell, and Up
+    // and Down say the player with the figure of the current column.
+    void theSeasonTableSaysTheFigureRowByRow()
+    {
+        QTemporaryDir dir;
+        auto program = startWithAKeptWeek(dir);
+        program->window.formView().openTeamFile(dir.filePath("RDV.txt").toStdString());
+        program->window.findChild<QAction*>("actionSeason")->trigger();
+        QTRY_VERIFY(program->season && program->season->isActiveWindow());
+        auto* table = program->season->findChild<QTableView*>("SeasonTable");
+        heard().clear();
+        table->setFocus(Qt::TabFocusReason);
+        const auto lastFocusIsACell = [table] {
+            const auto focus = heardOf(QAccessible::Focus);
+            return !focus.empty() && focus.back().object == table && focus.back().child >= 0;
+        };
+        QTRY_VERIFY(lastFocusIsACell());  // after Qt's word of the table itself
+        QTest::keyClick(table, Qt::Key_Right);
+        QTest::keyClick(table, Qt::Key_Down);
+        QAccessibleTableInterface* cells = face(table)->tableInterface();
+        const int row = table->currentIndex().row();
+        QCOMPARE(cells->cellAt(row, 0)->text(QAccessible::Name),
+                 table->model()->index(row, 0).data().toString() +
+                     ", 30 Nov: " + table->model()->index(row, 1).data().toString());
     }
 
     // Inside an open menu a command's key is its letter alone, then its shortcut.

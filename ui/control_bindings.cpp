@@ -65,8 +65,10 @@ public:
     QWidget* create(Control& control, QWidget* parent, BindingHost&) const override
     {
         installAccessibleFactory<&unsaidFrameInterface>();
-        auto* frame = new QGroupBox(qt(control.caption), parent);
+        auto* frame = new QGroupBox(parent);
+        // Before the title, whose change is the first a reader is told of the frame.
         frame->setProperty("teamtoolPassedOver", control.passedOverByReaders);
+        frame->setTitle(qt(control.caption));
         return frame;
     }
 };
@@ -147,8 +149,10 @@ public:
             edit->setTextMargins(-2, 0, -2, 0);  // Qt's own two pixels each side go to the text
         if (box.maxLength > 0)
             edit->setMaxLength(box.maxLength);
-        QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [&box](const QString& text) { box.text = text.toStdString(); });
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [&box, edit](const QString& text) {
+            box.text = text.toStdString();
+            nameBlankness(edit);  // "blank" no longer, once something is typed
+        });
         return edit;
     }
 

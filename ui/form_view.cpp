@@ -257,7 +257,7 @@ void FormView::refresh()
             QWidget* wanted = control(m_form.focusRequest);
             m_form.focusRequest.clear();
             if (wanted && wanted->isVisibleTo(window()) && wanted->isEnabled())
-                wanted->setFocus(Qt::OtherFocusReason);
+                wanted->setFocus(Qt::ShortcutFocusReason);  // a box selects its text, to type over
         }
         keepFocusShown();
         Q_EMIT refreshed();

@@ -5,12 +5,15 @@
 
 #include "ui/plain_text_delegate.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -146,6 +149,23 @@ void FrozenColumnsTableView::focusInEvent(QFocusEvent* event)
     if (event->reason() != Qt::MouseFocusReason && currentIndex().isValid() && selectionModel() &&
         !selectionModel()->isSelected(currentIndex()))
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+    // A reader hears the current cell on the way in, after Qt's own word of the table.
+    if (QAccessible::isActive())
+        QTimer::singleShot(0, this, &FrozenColumnsTableView::tellCurrentCell);
+}
+
+void FrozenColumnsTableView::tellCurrentCell()
+{
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    QAccessibleInterface* cell = cells ? cells->cellAt(currentIndex().row(), currentIndex().column()) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focused);
 }
 
 void FrozenColumnsTableView::cycleSortOrder(int column)

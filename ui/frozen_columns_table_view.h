@@ -47,6 +47,12 @@ protected:
     // Ctrl+Enter sorts by the current column as a click on its heading does.
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+
+private:
+    // Tells a reader of the current cell, as an arrow key would.
+    void tellCurrentCell();
+
+protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -218,13 +218,19 @@ public:
 
     const SeasonTable& table() const { return shown; }
 
-    // A screen reader hears a cell with its row and its column, as the week layer says.
+    // A screen reader hears a cell with its row and its column, as the week layer says;
+    // and a player's name with the figure of the current column, which is what a reader
+    // says as Up and Down go from row to row.
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role != Qt::AccessibleTextRole || !index.isValid() || index.column() == 0)
+        const int column = index.isValid() && index.column() == 0 ? m_currentColumn : index.column();
+        if (role != Qt::AccessibleTextRole || !index.isValid() || column <= 0 || column >= columnCount())
             return GridModel::data(index, role);
-        return QString::fromStdString(spokenCell(shown, gridRow(index.row()), index.column()));
+        return QString::fromStdString(spokenCell(shown, gridRow(index.row()), column));
     }
+
+    // The view's current column, whose figure a name is said with.
+    void setCurrentColumn(int column) { m_currentColumn = column; }
 
     // Shows another table in its place.
     void show(SeasonTable table)
@@ -232,6 +238,9 @@ public:
         shown = std::move(table);
         reload();
     }
+
+private:
+    int m_currentColumn = 0;
 };
 
 const SeasonTable& SeasonWindow::Page::table() const
@@ -340,6 +349,8 @@ QWidget* SeasonWindow::buildPage(Page& page, const QString& name, const QString&
         [this] { return m_shown; },
     });
     page.view->setModel(page.model);
+    connect(page.view->selectionModel(), &QItemSelectionModel::currentChanged, page.model,
+            [&page](const QModelIndex& current) { page.model->setCurrentColumn(current.column()); });
     page.view->setFrozenColumns(1);
     page.view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     page.view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
