@@ -377,6 +377,21 @@ private slots:
                      ", 30 Nov: " + table->model()->index(row, 1).data().toString());
     }
 
+    // A marker's target is named with its slot's player, blank until a target is typed.
+    void theTargetBoxIsNamedWithItsPlayerAndItsText()
+    {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return})
+            press("List2", key);  // Ashworth, Bellamy, then Smith, John into main side 2
+        QTest::mouseClick(widget("Check1(1)"), Qt::LeftButton);
+        QTRY_VERIFY(widget("Text34(1)")->isVisible());
+        QAccessibleInterface* target = face(widget("Text34(1)"));
+        QCOMPARE(target->text(QAccessible::Name), QString("Target of Smith, John, main side 2, blank"));
+        widget("Text34(1)")->setFocus();
+        QTest::keyClick(widget("Text34(1)"), Qt::Key_9);
+        QCOMPARE(target->text(QAccessible::Name), QString("Target of Smith, John, main side 2"));
+        QCOMPARE(target->textInterface()->text(0, -1), QString("9"));
+    }
+
     // Inside an open menu a command's key is its letter alone, then its shortcut.
     void menuCommandsSayTheKeysThatChooseThem()
     {

@@ -102,6 +102,8 @@ public:
     }
     QString text(int startOffset, int endOffset) const override
     {
+        if (endOffset < 0)
+            endOffset = characterCount();  // -1: to the end, as readers ask
         if (startOffset > endOffset || box()->echoMode() != QLineEdit::Normal)
             return {};
         return box()->text().mid(startOffset, endOffset - startOffset);
