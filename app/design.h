@@ -32,11 +32,11 @@ struct ControlSpec {
     bool tightMargins = false;  // a text box whose text runs close to its border
     double fontSize = 0;
     bool bold = false;
+    bool passedOverByReaders = false;                      // a frame whose controls name themselves in full
     int rows = 0, cols = 0, fixedRows = 0, fixedCols = 0;  // grid shape
     std::vector<std::string> tabs;                         // tab captions of a tab control
-    std::string accessibleName;        // what a screen reader calls it; empty: its caption, or its frame's
-    std::string buddy;                 // a label's: the control it names
-    bool passedOverByReaders = false;  // a frame whose controls name themselves in full
+    std::string accessibleName;  // what a screen reader calls it; empty: its caption, or its frame's
+    std::string buddy;           // a label's: the control it names
 
     std::string fullName() const;
 };

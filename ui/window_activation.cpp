@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,14 +45,14 @@ private:
     // program is free again.
     void returnTo(QWidget* window) const
     {
-        const QPointer<QWidget> target = window;
-        QTimer::singleShot(kFirstWait, target, [target] {
-            if (!noneActive(target))
+        // Each step runs only while the window lives: it is the timers' context.
+        QTimer::singleShot(kFirstWait, window, [window] {
+            if (!noneActive(window))
                 return;
-            target->activateWindow();
-            QTimer::singleShot(kWindowSystemWait, target, [target] {
-                if (noneActive(target))
-                    QApplication::setActiveWindow(target);
+            window->activateWindow();
+            QTimer::singleShot(kWindowSystemWait, window, [window] {
+                if (noneActive(window))
+                    QApplication::setActiveWindow(window);
             });
         });
     }
