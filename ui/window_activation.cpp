@@ -26,6 +26,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isVisible())
+            ++m_activations;  // the window system, the user or the program chose a window that shows
         if (event->type() == QEvent::Hide && watched->isWidgetType()) {
             const auto* dialog = static_cast<QWidget*>(watched);
             if (dialog->isWindow() && dialog->isModal() && dialog->parentWidget())
@@ -35,10 +38,11 @@ protected:
     }
 
 private:
-    static bool noneActive(const QWidget* window)
+    // No window has been activated since the dialog closed, and none is active.
+    bool noneActive(const QWidget* window, unsigned activationsThen) const
     {
-        return window && window->isVisible() && !window->isMinimized() && !QApplication::activeWindow() &&
-               !QApplication::activeModalWidget();
+        return m_activations == activationsThen && window->isVisible() && !window->isMinimized() &&
+               !QApplication::activeWindow() && !QApplication::activeModalWidget();
     }
 
     // The load the dialog asked for runs before this: the window is asked for once the
@@ -46,16 +50,19 @@ private:
     void returnTo(QWidget* window) const
     {
         // Each step runs only while the window lives: it is the timers' context.
-        QTimer::singleShot(kFirstWait, window, [window] {
-            if (!noneActive(window))
+        const unsigned then = m_activations;
+        QTimer::singleShot(kFirstWait, window, [this, window, then] {
+            if (!noneActive(window, then))
                 return;
             window->activateWindow();
-            QTimer::singleShot(kWindowSystemWait, window, [window] {
-                if (noneActive(window))
+            QTimer::singleShot(kWindowSystemWait, window, [this, window, then] {
+                if (noneActive(window, then))
                     QApplication::setActiveWindow(window);
             });
         });
     }
+
+    unsigned m_activations = 0;
 };
 
 }  // namespace
