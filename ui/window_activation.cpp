@@ -56,8 +56,13 @@ private:
                 return;
             window->activateWindow();
             QTimer::singleShot(kWindowSystemWait, window, [this, window, then] {
-                if (noneActive(window, then))
-                    QApplication::setActiveWindow(window);
+                if (!noneActive(window, then))
+                    return;
+                // Qt 6.5 deprecates this for activateWindow(), which is what went unanswered.
+                QT_WARNING_PUSH
+                QT_WARNING_DISABLE_DEPRECATED
+                QApplication::setActiveWindow(window);
+                QT_WARNING_POP
             });
         });
     }
