@@ -31,6 +31,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 using namespace teamtool;
@@ -390,6 +391,53 @@ private slots:
         QTest::keyClick(widget("Text34(1)"), Qt::Key_9);
         QCOMPARE(target->text(QAccessible::Name), QString("Target of Smith, John, main side 2"));
         QCOMPARE(target->textInterface()->text(0, -1), QString("9"));
+    }
+
+    // A reader reads a box by its text interface and edits it as the user would: its
+    // caret, selection and characters as the box has them; an edit reaches the window's
+    // model, and a locked box refuses one.
+    void aReaderReadsAndEditsABoxAsTheUserWould()
+    {
+        auto* opponent = widget<QLineEdit>("Text29");
+        QAccessibleInterface* face = ::face(opponent);
+        QAccessibleEditableTextInterface* edit = face->editableTextInterface();
+        QAccessibleTextInterface* text = face->textInterface();
+        QVERIFY(edit && text && face->state().editable && !face->state().readOnly);
+        edit->insertText(0, "EF");
+        QCOMPARE(m_program->form->opponent(), std::string_view("EF"));
+        QCOMPARE(face->text(QAccessible::Value), QString("EF"));
+        edit->replaceText(1, 2, "X");
+        edit->deleteText(0, 1);
+        QCOMPARE(m_program->form->opponent(), std::string_view("X"));
+        face->setText(QAccessible::Value, "CDE");  // the box holds two characters
+        QCOMPARE(m_program->form->opponent(), std::string_view("CD"));
+
+        text->setSelection(0, 1, 2);
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(std::make_tuple(text->selectionCount(), start, end, opponent->selectedText()),
+                 std::make_tuple(1, 1, 2, QString("D")));
+        text->removeSelection(0);
+        text->addSelection(0, 1);
+        QCOMPARE(opponent->selectedText(), QString("C"));
+        text->setCursorPosition(1);
+        text->scrollToSubstring(2, 2);
+        QCOMPARE(text->cursorPosition(), 2);
+        QCOMPARE(text->textAtOffset(-2, QAccessible::LineBoundary, &start, &end), QString("CD"));
+        QCOMPARE(text->textBeforeOffset(1, QAccessible::CharBoundary, &start, &end), QString("C"));
+        QCOMPARE(text->textAfterOffset(0, QAccessible::CharBoundary, &start, &end), QString("D"));
+        const QRect second = text->characterRect(1);
+        QVERIFY(!second.isEmpty() && text->characterRect(2).isEmpty());
+        QCOMPARE(text->offsetAtPoint(second.center()), 1);
+
+        QAccessibleInterface* locked = ::face(widget("Text27(1)"));
+        QVERIFY(locked->state().readOnly);
+        const std::string before = m_program->form->Text27(1).text;
+        locked->editableTextInterface()->insertText(0, "Anyone");
+        locked->setText(QAccessible::Value, "Anyone");
+        QCOMPARE(m_program->form->Text27(1).text, before);
+        QCOMPARE(widget<QLineEdit>("Text27(1)")->text().toStdString(), before);
     }
 
     // Inside an open menu a command's key is its letter alone, then its shortcut.

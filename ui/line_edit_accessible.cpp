@@ -41,8 +41,7 @@ public:
             QAccessibleWidget::setText(kind, text);
             return;
         }
-        if (!box()->isReadOnly())
-            box()->setText(text);
+        editAsTyped(text);
     }
 
     QAccessible::State state() const override
@@ -158,22 +157,27 @@ public:
     // QAccessibleEditableTextInterface: as typing would, so a locked box stays as it is.
     void deleteText(int startOffset, int endOffset) override
     {
-        if (!box()->isReadOnly())
-            box()->setText(box()->text().remove(startOffset, endOffset - startOffset));
+        editAsTyped(box()->text().remove(startOffset, endOffset - startOffset));
     }
-    void insertText(int offset, const QString& text) override
-    {
-        if (!box()->isReadOnly())
-            box()->setText(box()->text().insert(offset, text));
-    }
+    void insertText(int offset, const QString& text) override { editAsTyped(box()->text().insert(offset, text)); }
     void replaceText(int startOffset, int endOffset, const QString& text) override
     {
-        if (!box()->isReadOnly())
-            box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+        editAsTyped(box()->text().replace(startOffset, endOffset - startOffset, text));
     }
 
 private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+
+    // A reader's edit is the user's: a locked box refuses it, and the program hears of
+    // it as of typing (Qt's own interface sets the text without a word).
+    void editAsTyped(const QString& text)
+    {
+        if (box()->isReadOnly() || text == box()->text())
+            return;
+        const QString kept = text.left(box()->maxLength());
+        box()->setText(kept);
+        Q_EMIT box()->textEdited(kept);
+    }
 };
 
 }  // namespace

@@ -8,6 +8,8 @@
 // characters share these attributes?" with an empty run at each character; Orca builds
 // the line it speaks from those runs and drops the last character ("Ashwort" for
 // "Ashworth"). Here the whole text is one run: a box has no attributes of its own.
+// And an edit a reader makes through it is made as typing would make it: not in a
+// locked box, and told to the program, which Qt's own interface leaves unaware.
 
 namespace teamtool::ui {
 
