@@ -70,6 +70,8 @@ void PassingNote::showHeld()
     if (!m_held || !window()->isActiveWindow())
         return;  // shown when the window is active again
     m_held = false;
+    // A note of several lines (a list) reads from its left edge; a one-line note centred.
+    setAlignment(text().contains(u'\n') ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     place();
     show();
     raise();
@@ -83,7 +85,10 @@ void PassingNote::place()
 {
     const QWidget* window = parentWidget();
     const int room = window->width() - 32;
-    const int wanted = fontMetrics().horizontalAdvance(text()) + 2 * (margin() + frameWidth()) + 4;
+    int widest = 0;
+    for (const QString& line : text().split(u'\n'))
+        widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+    const int wanted = widest + 2 * (margin() + frameWidth()) + 4;
     const int width = std::min(wanted, room);
     const int height = heightForWidth(width);
     setGeometry((window->width() - width) / 2, window->height() - height - 12, width, height);
