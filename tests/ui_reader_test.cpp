@@ -164,17 +164,20 @@ private slots:
         QCOMPARE(face(widget("List2"))->child(focus[0].child)->text(QAccessible::Name), QString("Bellamy"));
         QVERIFY(heardOf(QAccessible::SelectionAdd).size() <= 1);
 
-        // Right goes to the NSL list, on the same player, and says his row there.
+        // Right goes to the NSL list, on the same player, and says his row there with its
+        // column; the NSL list is no list a reader announces again, with its count.
         heard().clear();
         QTest::keyClick(widget("List2"), Qt::Key_Right);
         QTRY_VERIFY(widget("List3")->hasFocus());
         const auto rowSaid = [this] {
             return std::ranges::any_of(heardOf(QAccessible::Focus), [this](const Heard& each) {
                 return each.object == widget("List3") && each.child >= 0 &&
-                       face(widget("List3"))->child(each.child)->text(QAccessible::Name) == "19.3";  // Bellamy
+                       face(widget("List3"))->child(each.child)->text(QAccessible::Name) == "NSL 19.3";  // Bellamy
             });
         };
         QTRY_VERIFY(rowSaid());
+        QCOMPARE(face(widget("List3"))->role(), QAccessible::Client);
+        QCOMPARE(face(widget("List2"))->role(), QAccessible::List);  // the one Tab stop stays a list
     }
 
     // Cap and Pen are radio buttons, each column one group whichever way a button is

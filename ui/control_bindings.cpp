@@ -14,6 +14,7 @@
 #include "ui/item_models.h"
 #include "ui/model_combo_box.h"
 #include "ui/page_tabs_accessible.h"
+#include "ui/player_list_accessible.h"
 #include "ui/player_list_view.h"
 #include "week/season_window.h"
 
@@ -213,6 +214,8 @@ public:
             ++number;
         // The five lists are one Tab stop, the Name list; Left and Right go across.
         view->setFocusPolicy(number == 2 ? Qt::StrongFocus : Qt::ClickFocus);
+        if (number != 2)
+            describeAsColumnOfRows(view);  // a reader hears "NSL 19.3", not the list again
         model->setNotes({
             [&host, number](int item, int) { return listItemNote(host.form(), number, item); },
             [&host, number](int item, int) { return listItemMark(host.form(), number, item); },

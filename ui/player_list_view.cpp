@@ -77,7 +77,9 @@ void PlayerListView::tellCurrentRow()
         return;
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
     QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
-    QAccessibleInterface* row = table ? table->cellAt(currentIndex().row(), 0) : nullptr;
+    QAccessibleInterface* row = table  ? table->cellAt(currentIndex().row(), 0)
+                                : list ? list->child(currentIndex().row())  // a column of rows
+                                       : nullptr;
     if (!row)
         return;
     QAccessibleEvent focused(this, QAccessible::Focus);
