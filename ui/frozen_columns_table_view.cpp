@@ -4,9 +4,9 @@
 #include "ui/frozen_columns_table_view.h"
 
 #include "ui/plain_text_delegate.h"
+#include "ui/reader_events.h"
 
 #include <QAccessible>
-#include <QAccessibleTableInterface>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -151,21 +151,7 @@ void FrozenColumnsTableView::focusInEvent(QFocusEvent* event)
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
     // A reader hears the current cell on the way in, after Qt's own word of the table.
     if (QAccessible::isActive())
-        QTimer::singleShot(0, this, &FrozenColumnsTableView::tellCurrentCell);
-}
-
-void FrozenColumnsTableView::tellCurrentCell()
-{
-    if (!hasFocus() || !currentIndex().isValid())
-        return;
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
-    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
-    QAccessibleInterface* cell = cells ? cells->cellAt(currentIndex().row(), currentIndex().column()) : nullptr;
-    if (!cell)
-        return;
-    QAccessibleEvent focused(this, QAccessible::Focus);
-    focused.setChild(table->indexOfChild(cell));
-    QAccessible::updateAccessibility(&focused);
+        QTimer::singleShot(0, this, [this] { tellCurrentItem(this); });
 }
 
 void FrozenColumnsTableView::cycleSortOrder(int column)

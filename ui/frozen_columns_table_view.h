@@ -48,11 +48,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
-    // Tells a reader of the current cell, as an arrow key would.
-    void tellCurrentCell();
-
-protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

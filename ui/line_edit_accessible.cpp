@@ -110,35 +110,23 @@ public:
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                          int* endOffset) const override
     {
-        if (box()->echoMode() != QLineEdit::Normal) {
-            *startOffset = *endOffset = -1;
-            return {};
-        }
-        if (offset == -2)
-            offset = cursorPosition();
-        return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+        return showsText(offset, startOffset, endOffset)
+                   ? QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset)
+                   : QString();
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                              int* endOffset) const override
     {
-        if (box()->echoMode() != QLineEdit::Normal) {
-            *startOffset = *endOffset = -1;
-            return {};
-        }
-        if (offset == -2)
-            offset = cursorPosition();
-        return QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
+        return showsText(offset, startOffset, endOffset)
+                   ? QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset)
+                   : QString();
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                             int* endOffset) const override
     {
-        if (box()->echoMode() != QLineEdit::Normal) {
-            *startOffset = *endOffset = -1;
-            return {};
-        }
-        if (offset == -2)
-            offset = cursorPosition();
-        return QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
+        return showsText(offset, startOffset, endOffset)
+                   ? QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset)
+                   : QString();
     }
     void removeSelection(int selectionIndex) override
     {
@@ -167,6 +155,19 @@ public:
 
 private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+
+    // Whether a lookup of the text around offset may answer: not for a hidden text (a
+    // password's), which says nothing. Offset -2, the caret, becomes its position.
+    bool showsText(int& offset, int* startOffset, int* endOffset) const
+    {
+        if (box()->echoMode() != QLineEdit::Normal) {
+            *startOffset = *endOffset = -1;
+            return false;
+        }
+        if (offset == -2)
+            offset = cursorPosition();
+        return true;
+    }
 
     // A reader's edit is the user's: a locked box refuses it, and the program hears of
     // it as of typing (Qt's own interface sets the text without a word).

@@ -4,9 +4,9 @@
 #include "ui/player_list_view.h"
 
 #include "ui/plain_text_delegate.h"
+#include "ui/reader_events.h"
 
 #include <QAccessible>
-#include <QAccessibleTableInterface>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -68,23 +68,7 @@ void PlayerListView::focusInEvent(QFocusEvent* event)
     QListView::focusInEvent(event);
     // After Qt's own event for the list, which would otherwise come last.
     if (QAccessible::isActive())
-        QTimer::singleShot(0, this, &PlayerListView::tellCurrentRow);
-}
-
-void PlayerListView::tellCurrentRow()
-{
-    if (!hasFocus() || !currentIndex().isValid())
-        return;
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
-    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
-    QAccessibleInterface* row = table  ? table->cellAt(currentIndex().row(), 0)
-                                : list ? list->child(currentIndex().row())  // a column of rows
-                                       : nullptr;
-    if (!row)
-        return;
-    QAccessibleEvent focused(this, QAccessible::Focus);
-    focused.setChild(list->indexOfChild(row));
-    QAccessible::updateAccessibility(&focused);
+        QTimer::singleShot(0, this, [this] { tellCurrentItem(this); });
 }
 
 }  // namespace teamtool::ui

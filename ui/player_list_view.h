@@ -25,9 +25,6 @@ protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     // Coming into a list, a reader hears its current row.
     void focusInEvent(QFocusEvent* event) override;
-
-private:
-    void tellCurrentRow();
 };
 
 }  // namespace teamtool::ui

@@ -3,8 +3,10 @@
 
 #include "ui/reader_events.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
@@ -93,6 +95,23 @@ void sendReadersOnlyWhatTheyNeed()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void tellCurrentItem(QAbstractItemView* view)
+{
+    const QModelIndex current = view->currentIndex();
+    if (!view->hasFocus() || !current.isValid())
+        return;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view);
+    QAccessibleTableInterface* cells = face ? face->tableInterface() : nullptr;
+    QAccessibleInterface* item = cells  ? cells->cellAt(current.row(), current.column())
+                                 : face ? face->child(current.row())  // a list of rows of its own
+                                        : nullptr;
+    if (!item)
+        return;
+    QAccessibleEvent focused(view, QAccessible::Focus);
+    focused.setChild(face->indexOfChild(item));
+    QAccessible::updateAccessibility(&focused);
 }
 
 }  // namespace teamtool::ui

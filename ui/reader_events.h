@@ -14,10 +14,16 @@
 // - A name change of a control the user is not on, but for notes and alerts, which are
 //   read as they change.
 
+class QAbstractItemView;
+
 namespace teamtool::ui {
 
 // From now on, for the whole program. Any handler installed before still hears what
 // readers are sent.
 void sendReadersOnlyWhatTheyNeed();
+
+// Tells a reader of `view`'s current item, as an arrow key would, while the view has the
+// focus: what coming into a list or a table says, after Qt's own word of the view.
+void tellCurrentItem(QAbstractItemView* view);
 
 }  // namespace teamtool::ui
